@@ -1,0 +1,116 @@
+// Argument parsing: options with separate or "=" values, two positional arguments.
+#include "CommandLine.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "core/CodePage.h"
+#include "core/ColorNames.h"
+
+const char* const kUsage =
+    "usage: quadrimo-cli [--title TEXT] [--background COLOR] [--blank-image FILE] [--codepage N]\n"
+    "                    [--jobs N] [--quiet] MAP.jpg OUTPUT_DIR";
+
+namespace {
+
+constexpr size_t kNamedColorCount = 20;  // the standard and extended colours
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+std::optional<int> ParseInt(const std::string& text) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<TColor> ParseColor(const std::string& text) {
+    if (text.size() == 7 && text[0] == '#') {
+        unsigned value = 0;
+        auto [end, ec] = std::from_chars(text.data() + 1, text.data() + 7, value, 16);
+        if (ec != std::errc() || end != text.data() + 7) return std::nullopt;
+        return RGB(static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value));
+    }
+    const std::string wanted = Lower(text);
+    auto table = ColorNameTable();
+    for (size_t i = 0; i < kNamedColorCount && i < table.size(); ++i) {
+        const auto& entry = table[i];
+        if (Lower(std::string(entry.Identifier)) == wanted || Lower(PrettyColorName(entry.Identifier)) == wanted) {
+            return entry.Value;
+        }
+    }
+    return std::nullopt;
+}
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    std::vector<std::string> positional;
+    auto fail = [](std::string message) { return ParseResult{std::nullopt, std::move(message)}; };
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (arg == "--") {
+            positional.insert(positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+            break;
+        }
+        if (arg.size() < 2 || arg[0] != '-' || arg == "-") {
+            positional.push_back(arg);
+            continue;
+        }
+        std::string value;
+        bool hasValue = false;
+        if (auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+            hasValue = true;
+        }
+        auto takeValue = [&]() -> bool {
+            if (hasValue) return true;
+            if (i + 1 >= args.size()) return false;
+            value = args[++i];
+            return true;
+        };
+        if (arg == "--help" || arg == "-h") {
+            cl.Help = true;
+        } else if (arg == "--version") {
+            cl.Version = true;
+        } else if (arg == "--quiet" || arg == "-q") {
+            cl.Quiet = true;
+        } else if (arg == "--title" || arg == "--background" || arg == "--blank-image" || arg == "--codepage" ||
+                   arg == "--jobs") {
+            if (!takeValue()) return fail("option " + arg + " needs a value");
+            if (arg == "--title") {
+                cl.Title = value;
+            } else if (arg == "--blank-image") {
+                cl.BlankImage = value;
+            } else if (arg == "--background") {
+                auto color = ParseColor(value);
+                if (!color) return fail("unknown colour \"" + value + "\" (use #RRGGBB or a colour name such as White)");
+                cl.Background = *color;
+            } else if (arg == "--codepage") {
+                auto cp = Lower(value) == "utf-8" || Lower(value) == "utf8" ? std::optional<int>(kCodePageUtf8)
+                                                                             : ParseInt(value);
+                if (!cp || !IsSupportedCodePage(*cp)) {
+                    return fail("unsupported code page \"" + value + "\" (use 1250 to 1258 or utf-8)");
+                }
+                cl.CodePage = *cp;
+            } else {
+                auto jobs = ParseInt(value);
+                if (!jobs || *jobs < 1 || *jobs > 256) return fail("--jobs needs a number from 1 to 256");
+                cl.Jobs = *jobs;
+            }
+        } else {
+            return fail("unknown option " + arg);
+        }
+    }
+    if (cl.Help || cl.Version) return {cl, {}};
+    if (positional.size() != 2) return fail("expected MAP.jpg and OUTPUT_DIR");
+    cl.MapPath = positional[0];
+    cl.OutputDir = positional[1];
+    return {cl, {}};
+}

@@ -1,0 +1,33 @@
+// Parsing of quadrimo-cli's arguments.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Color.h"
+
+struct CommandLine {
+    std::string MapPath;
+    std::string OutputDir;
+    std::string Title;
+    TColor Background = clWhite;
+    std::string BlankImage;
+    int CodePage = 0;  // 0: the system's
+    int Jobs = 0;      // 0: one per core
+    bool Quiet = false;
+    bool Help = false;
+    bool Version = false;
+};
+
+struct ParseResult {
+    std::optional<CommandLine> Options;
+    std::string Error;  // set when Options is empty
+};
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+/// "#RRGGBB", or a named colour of the colour box ("White", "Sky Blue", "clCream"), any case.
+std::optional<TColor> ParseColor(const std::string& text);
+
+extern const char* const kUsage;

@@ -1,0 +1,93 @@
+// quadrimo-cli: prepares a map picture into a tile folder from the command line.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <exception>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+#include "ConsoleProgress.h"
+#include "core/Exception.h"
+#include "core/Messages.h"
+#include "tiles/MapPreparation.h"
+
+#ifndef QUADRIMO_VERSION
+#define QUADRIMO_VERSION "0.0.0"
+#endif
+
+namespace {
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "quadrimo-cli: %s\n", WithFullStop(message).c_str());
+    return 1;
+}
+
+void PrintHelp() {
+    std::printf(
+        "Cuts a large JPEG map into a pyramid of 256 x 256 JPEG tiles (zoom 18 = full resolution) and\n"
+        "writes info.js and blank_img.gif beside them, ready for upload.\n\n%s\n\n"
+        "  --title TEXT         map title written into info.js (default: empty)\n"
+        "  --background COLOR   #RRGGBB or a colour name such as White, \"Sky Blue\", clCream (default: White)\n"
+        "  --blank-image FILE   background picture copied to blank_img.gif\n"
+        "  --codepage N         code page of info.js: 1250 to 1258, or utf-8 (default: from the locale)\n"
+        "  --jobs N             encoder threads (default: one per core)\n"
+        "  --quiet              print nothing but errors\n"
+        "  --help, --version\n\n"
+        "Exit status: 0 done, 1 the preparation failed, 2 wrong usage.\n",
+        kUsage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    ParseResult parsed = ParseCommandLine(args);
+    if (!parsed.Options) {
+        std::fprintf(stderr, "quadrimo-cli: %s\n%s\n", parsed.Error.c_str(), kUsage);
+        return 2;
+    }
+    const CommandLine& cl = *parsed.Options;
+    if (cl.Help) {
+        PrintHelp();
+        return 0;
+    }
+    if (cl.Version) {
+        std::printf("quadrimo-cli %s\n", QUADRIMO_VERSION);
+        return 0;
+    }
+    struct stat info {};
+    if (::stat(cl.MapPath.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+        return Fail("map file \"" + cl.MapPath + "\" does not exist");
+    }
+    if (cl.OutputDir.empty()) return Fail("the output folder is empty");
+
+    FixedMapInputs inputs;
+    inputs.Map = cl.MapPath;
+    inputs.Folder = cl.OutputDir;
+    inputs.Title = cl.Title;
+    inputs.Background = cl.Background;
+    inputs.BlankImage = cl.BlankImage;
+    MapPreparationOptions options;
+    options.CodePage = cl.CodePage;
+    options.Jobs = cl.Jobs;
+
+    ConsoleProgress progress(stderr, cl.Quiet);
+    try {
+        MapPreparationSummary summary = PrepareMap(inputs, progress, options);
+        progress.Finish(summary.Result == MapPreparationResult::Completed);
+        if (!cl.Quiet) {
+            std::printf("%s: %lld tiles, zoom %d to %d (map %d x %d)\n", cl.OutputDir.c_str(),
+                        static_cast<long long>(summary.Tiles), summary.MinZoom, summary.MaxZoom, summary.MapWidth,
+                        summary.MapHeight);
+        }
+        return 0;
+    } catch (const std::bad_alloc&) {
+        progress.Finish(false);
+        return Fail("Out of system resources");
+    } catch (const std::exception& error) {
+        progress.Finish(false);
+        return Fail(error.what());
+    }
+}

@@ -1,0 +1,228 @@
+// JPEG decoding from memory with the program's decoder settings. The library's fatal errors long-jump
+// back into the fenced functions below, which hold no C++ objects, and become exceptions outside.
+#include "JpegDecoder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "JpegLibrary.h"
+#include "core/Exception.h"
+#include "core/FileStreams.h"
+
+namespace {
+
+constexpr size_t kPieceSize = 4096;
+const JOCTET kEndOfImage[2] = {0xFF, 0xD9};
+
+// Serves the buffer in 4096-byte pieces; past its end an end-of-image marker, after a warning.
+struct MemorySource {
+    jpeg_source_mgr Public;
+    const uint8_t* Data;
+    size_t Size;
+    size_t Position;
+};
+
+void InitSource(j_decompress_ptr cinfo) {
+    reinterpret_cast<MemorySource*>(cinfo->src)->Position = 0;
+}
+
+boolean FillInputBuffer(j_decompress_ptr cinfo) {
+    auto* src = reinterpret_cast<MemorySource*>(cinfo->src);
+    if (src->Position < src->Size) {
+        size_t n = std::min(kPieceSize, src->Size - src->Position);
+        src->Public.next_input_byte = src->Data + src->Position;
+        src->Public.bytes_in_buffer = n;
+        src->Position += n;
+        return TRUE;
+    }
+    if (src->Position == 0) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    src->Public.next_input_byte = kEndOfImage;
+    src->Public.bytes_in_buffer = 2;
+    return TRUE;
+}
+
+void SkipInputData(j_decompress_ptr cinfo, long count) {
+    auto* src = reinterpret_cast<MemorySource*>(cinfo->src);
+    if (count <= 0) return;
+    while (count > static_cast<long>(src->Public.bytes_in_buffer)) {
+        count -= static_cast<long>(src->Public.bytes_in_buffer);
+        FillInputBuffer(cinfo);
+    }
+    src->Public.next_input_byte += count;
+    src->Public.bytes_in_buffer -= static_cast<size_t>(count);
+}
+
+void TermSource(j_decompress_ptr) {}
+
+void AttachSource(j_decompress_ptr cinfo, MemorySource* src, const uint8_t* data, size_t size) {
+    src->Public.init_source = InitSource;
+    src->Public.fill_input_buffer = FillInputBuffer;
+    src->Public.skip_input_data = SkipInputData;
+    src->Public.resync_to_restart = jpeg_resync_to_restart;
+    src->Public.term_source = TermSource;
+    src->Public.bytes_in_buffer = 0;
+    src->Public.next_input_byte = nullptr;
+    src->Data = data;
+    src->Size = size;
+    src->Position = 0;
+    cinfo->src = &src->Public;
+}
+
+struct HeaderInfo {
+    int Width;
+    int Height;
+    int Components;
+    bool Grayscale;
+    bool MultiScan;
+};
+
+// Returns 0, or the library's error code.
+int ReadHeaderFenced(const uint8_t* data, size_t size, HeaderInfo* info) {
+    jpeg_decompress_struct cinfo;
+    JpegErrorManager err;
+    MemorySource src;
+    cinfo.err = InitJpegErrorManager(&err);
+    if (setjmp(err.Jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return err.Code;
+    }
+    jpeg_create_decompress(&cinfo);
+    AttachSource(&cinfo, &src, data, size);
+    jpeg_read_header(&cinfo, TRUE);
+    info->Width = static_cast<int>(cinfo.image_width);
+    info->Height = static_cast<int>(cinfo.image_height);
+    info->Components = cinfo.num_components;
+    info->Grayscale = cinfo.jpeg_color_space == JCS_GRAYSCALE;
+    info->MultiScan = jpeg_has_multiple_scans(&cinfo) != 0;
+    jpeg_destroy_decompress(&cinfo);
+    return 0;
+}
+
+struct PixelPass {
+    const uint8_t* Data;
+    size_t Size;
+    JpegRowSink* Sink;
+    uint8_t* Scratch;  // one row of up to four components
+    size_t ScratchSize;
+};
+
+void GreyToRgb(const uint8_t* indices, int width, JSAMPARRAY colormap, uint8_t* rgb) {
+    const JSAMPLE* levels = colormap[0];
+    for (int i = 0; i < width; ++i) {
+        uint8_t v = levels[indices[i]];
+        rgb[3 * i] = v;
+        rgb[3 * i + 1] = v;
+        rgb[3 * i + 2] = v;
+    }
+}
+
+// Adobe applications store CMYK inverted (255 = no ink); others store it plain.
+void CmykToRgb(const uint8_t* cmyk, int width, bool inverted, uint8_t* rgb) {
+    for (int i = 0; i < width; ++i) {
+        unsigned c = cmyk[4 * i], m = cmyk[4 * i + 1], y = cmyk[4 * i + 2], k = cmyk[4 * i + 3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        rgb[3 * i] = static_cast<uint8_t>((c * k + 127) / 255);
+        rgb[3 * i + 1] = static_cast<uint8_t>((m * k + 127) / 255);
+        rgb[3 * i + 2] = static_cast<uint8_t>((y * k + 127) / 255);
+    }
+}
+
+int DecodePixelsFenced(PixelPass* pass) {
+    jpeg_decompress_struct cinfo;
+    JpegErrorManager err;
+    MemorySource src;
+    cinfo.err = InitJpegErrorManager(&err);
+    if (setjmp(err.Jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return err.Code;
+    }
+    jpeg_create_decompress(&cinfo);
+    AttachSource(&cinfo, &src, pass->Data, pass->Size);
+    jpeg_read_header(&cinfo, TRUE);
+
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = 1;
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.do_fancy_upsampling = TRUE;
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.buffered_image = FALSE;
+    const bool grey = cinfo.out_color_space == JCS_GRAYSCALE;
+    const bool cmyk = cinfo.out_color_space == JCS_CMYK;
+    if (grey) {
+        cinfo.quantize_colors = TRUE;
+        cinfo.desired_number_of_colors = 236;
+        cinfo.dither_mode = JDITHER_FS;
+    } else if (!cmyk) {
+        cinfo.out_color_space = JCS_RGB;
+        cinfo.quantize_colors = FALSE;
+    }
+    jpeg_start_decompress(&cinfo);
+    const int width = static_cast<int>(cinfo.output_width);
+    const bool direct = !grey && !cmyk;
+    if (!direct && pass->ScratchSize < static_cast<size_t>(width) * 4) ERREXIT(&cinfo, JERR_OUT_OF_MEMORY);
+    const bool adobeInverted = cinfo.saw_Adobe_marker != 0;
+
+    // Direct RGB output goes straight into the sink's rows, several rows per call.
+    JSAMPROW rows[16];
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int first = static_cast<int>(cinfo.output_scanline);
+        if (direct) {
+            int want = std::min<int>(16, static_cast<int>(cinfo.output_height) - first);
+            for (int i = 0; i < want; ++i) rows[i] = pass->Sink->RowBuffer(first + i);
+            JDIMENSION got = jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(want));
+            (void)got;
+        } else {
+            rows[0] = pass->Scratch;
+            jpeg_read_scanlines(&cinfo, rows, 1);
+            uint8_t* target = pass->Sink->RowBuffer(first);
+            if (grey) {
+                GreyToRgb(pass->Scratch, width, cinfo.colormap, target);
+            } else {
+                CmykToRgb(pass->Scratch, width, adobeInverted, target);
+            }
+        }
+        pass->Sink->RowsDecoded(static_cast<int>(cinfo.output_scanline));
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return 0;
+}
+
+}  // namespace
+
+JpegImage DecodeJpegBytes(std::vector<uint8_t> bytes) {
+    JpegImage image;
+    image.Data = std::move(bytes);
+    if (!image.Data.empty()) {
+        HeaderInfo info{};
+        int code = ReadHeaderFenced(image.Data.data(), image.Data.size(), &info);
+        if (code != 0) throw EJpegError(code);
+        image.Width = info.Width;
+        image.Height = info.Height;
+        image.Components = info.Components;
+        image.Grayscale = info.Grayscale;
+        image.MultiScan = info.MultiScan;
+    }
+    return image;
+}
+
+JpegImage DecodeJpeg(const std::string& path) { return DecodeJpegBytes(ReadWholeFile(path)); }
+
+void JpegImage::DecodePixels(JpegRowSink& sink) const {
+    std::vector<uint8_t> scratch(static_cast<size_t>(std::max(Width, 1)) * 4);
+    PixelPass pass{Data.data(), Data.size(), &sink, scratch.data(), scratch.size()};
+    int code = DecodePixelsFenced(&pass);
+    if (code != 0) throw EJpegError(code);
+}
+
+void JpegImage::ReleaseData() {
+    Data.clear();
+    Data.shrink_to_fit();
+}

@@ -1,0 +1,47 @@
+// Decoding of a JPEG file held in memory into 24-bit RGB rows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/// Where the pixel pass puts the decoded rows: each row is Width pixels of red, green, blue bytes.
+class JpegRowSink {
+public:
+    virtual ~JpegRowSink() = default;
+    /// The memory that receives row y (at least 3 * width bytes); rows are asked for in order.
+    virtual uint8_t* RowBuffer(int y) = 0;
+    /// Rows [0, rowsDone) are complete.
+    virtual void RowsDecoded(int rowsDone) { (void)rowsDone; }
+};
+
+/// A JPEG picture read from a file: the header is known at once, the pixels are decoded on demand
+/// from the bytes kept in memory.
+class JpegImage {
+public:
+    int Width = 0;
+    int Height = 0;
+    bool Grayscale = false;  // one component: decoded through the 236-level dithered grey palette
+    bool MultiScan = false;  // progressive or otherwise multi-scan
+    int Components = 0;
+
+    /// Decodes every row top to bottom into the sink (RGB). Greyscale sources become the RGB grey
+    /// of their dithered palette index; four-component sources are converted to RGB.
+    /// Throws EJpegError with the library's code on a fatal error (42 for an empty file).
+    void DecodePixels(JpegRowSink& sink) const;
+
+    /// Frees the file bytes once the pixels are no longer needed.
+    void ReleaseData();
+
+    size_t DataSize() const { return Data.size(); }
+
+    std::vector<uint8_t> Data;
+};
+
+/// Reads the whole file into memory and reads its header. Throws EFOpenError when the file cannot
+/// be opened and EJpegError when the header is not valid (53: no start-of-image marker).
+/// An empty file gives a 0 x 0 image whose pixel pass fails with code 42.
+JpegImage DecodeJpeg(const std::string& path);
+
+/// The same from bytes already in memory.
+JpegImage DecodeJpegBytes(std::vector<uint8_t> bytes);

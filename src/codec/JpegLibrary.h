@@ -1,0 +1,19 @@
+// Internal glue shared by the decoder and encoder: the error manager that turns the library's
+// fatal exit into a long jump, and the quiet message handlers.
+#pragma once
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+struct JpegErrorManager {
+    jpeg_error_mgr Public;
+    jmp_buf Jump;
+    int Code;
+};
+
+/// Installs the program's error handling: fatal errors jump back to Jump with Code set, warnings
+/// and trace messages are discarded.
+jpeg_error_mgr* InitJpegErrorManager(JpegErrorManager* manager);

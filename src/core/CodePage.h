@@ -1,0 +1,21 @@
+// Conversion of Unicode (UTF-8) text to the 8-bit ANSI code page used for text files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+constexpr int kCodePageUtf8 = 65001;
+
+/// The ANSI code page of this system: chosen from the locale's language (1251 for Cyrillic
+/// languages, the matching Windows code page for other scripts, 1252 otherwise).
+int DefaultAnsiCodePage();
+
+/// The code page for a locale name such as "ru_RU.UTF-8"; 1252 when the language is not known.
+int CodePageForLocale(std::string_view locale);
+
+/// Whether the text can be converted to that code page: 65001 or a Windows single-byte code page.
+bool IsSupportedCodePage(int codePage);
+
+/// Converts UTF-8 text to the code page; every character the code page lacks (and every byte that
+/// is not valid UTF-8) becomes "?". Code page 65001 returns valid UTF-8 unchanged.
+std::string ToCodePage(std::string_view utf8, int codePage);

@@ -1,0 +1,8 @@
+// How the program's messages are finished before they are shown.
+#pragma once
+
+#include <string>
+
+/// Appends a full stop when the last character's code is above that of "." (letters, digits,
+/// quotes get one; ".", ")" and "!" do not).
+std::string WithFullStop(std::string message);

@@ -1,0 +1,57 @@
+// errno to message texts and Windows-style codes.
+#include "OsError.h"
+
+#include <cerrno>
+#include <cstring>
+
+std::string TrimOsDescription(std::string text) {
+    while (!text.empty()) {
+        char c = text.back();
+        if (c == ' ' || c == '\r' || c == '\n' || c == '.' || c == '\t') {
+            text.pop_back();
+        } else {
+            break;
+        }
+    }
+    return text;
+}
+
+std::string OsErrorDescription(int errnoValue) {
+    char buffer[256] = {};
+    // GNU strerror_r may return a static string instead of filling the buffer.
+    const char* text = strerror_r(errnoValue, buffer, sizeof buffer);
+    return TrimOsDescription(text != nullptr ? std::string(text) : std::string());
+}
+
+int OsErrorCode(int errnoValue) {
+    switch (errnoValue) {
+        case ENOENT:
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+            return 3;  // the path to the file does not exist
+        case EMFILE:
+        case ENFILE:
+            return 4;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case ETXTBSY:
+            return 5;
+        case EROFS:
+            return 19;
+        case EBUSY:
+            return 32;
+        case EEXIST:
+            return 80;
+        case EINVAL:
+            return 87;
+        case ENOSPC:
+        case EDQUOT:
+            return 112;
+        case EIO:
+            return 1117;
+        default:
+            return errnoValue;
+    }
+}

@@ -1,0 +1,47 @@
+// Writer of info.js, the map description script: CR LF lines in the ANSI code page, written to disk
+// in 128-byte pieces.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+/// The message of an I/O error on the description file, by its Windows-style code.
+std::string InOutErrorMessage(int code, const std::string& path);
+
+class DescriptionWriter {
+public:
+    static constexpr size_t kBufferSize = 128;
+    static constexpr const char* kFileName = "info.js";
+
+    explicit DescriptionWriter(int codePage) : CodePage_(codePage) {}
+    ~DescriptionWriter();
+    DescriptionWriter(const DescriptionWriter&) = delete;
+    DescriptionWriter& operator=(const DescriptionWriter&) = delete;
+
+    /// Creates (or truncates) the file. Throws EInOutError.
+    void Open(const std::string& path);
+    /// var map_title = 'TITLE'; (title as typed, UTF-8, no escaping)
+    void WriteTitleLine(std::string_view title);
+    /// var zoom = [Zmid,Zmin,Zmax];
+    void WriteZoomLine(int coarsestLevel);
+    /// sizes[ZOOM] = [MAXX,MAXY];
+    void WriteSizeLine(int zoom, int maxX, int maxY);
+    /// Writes out the buffer and closes the file. Throws EInOutError.
+    void Close();
+    /// Closes after a failure elsewhere: writes what it can, reports nothing.
+    void CloseQuietly() noexcept;
+
+    bool IsOpen() const { return Fd_ >= 0; }
+
+private:
+    void WriteLine(std::string_view utf8);
+    void Flush(size_t count);
+    [[noreturn]] void Fail(int err);
+
+    int CodePage_;
+    int Fd_ = -1;
+    std::string Path_;
+    char Buffer_[kBufferSize] = {};
+    size_t Used_ = 0;
+};

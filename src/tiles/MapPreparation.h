@@ -1,0 +1,76 @@
+// The map preparation run: from the five inputs to info.js, the tile pyramid and blank_img.gif.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/Color.h"
+
+/// The five inputs, read from their controls at the moments the run needs them.
+class MapInputs {
+public:
+    virtual ~MapInputs() = default;
+    virtual std::string MapImagePath() = 0;
+    virtual std::string OutputFolder() = 0;
+    virtual std::string MapTitle() = 0;  // UTF-8
+    virtual TColor BackgroundColor() = 0;
+    virtual std::string BlankImagePath() = 0;
+};
+
+/// What the run needs from its window: the progress bar, message pumping and the beep.
+class MapProgress {
+public:
+    virtual ~MapProgress() = default;
+    virtual void SetPosition(int position) = 0;
+    virtual int Position() = 0;
+    virtual void SetMax(int max) = 0;
+    virtual int Max() = 0;
+    /// Dispatches pending window messages, then returns.
+    virtual void ProcessMessages() = 0;
+    /// The system's default beep, sounded once the files are complete.
+    virtual void Beep() = 0;
+};
+
+/// Fixed input values, for callers without controls.
+struct FixedMapInputs : MapInputs {
+    std::string Map, Folder, Title, BlankImage;
+    TColor Background = clWhite;
+    std::string MapImagePath() override { return Map; }
+    std::string OutputFolder() override { return Folder; }
+    std::string MapTitle() override { return Title; }
+    TColor BackgroundColor() override { return Background; }
+    std::string BlankImagePath() override { return BlankImage; }
+};
+
+struct MapPreparationOptions {
+    int CodePage = 0;  // 0: the system's ANSI code page
+    int Jobs = 0;      // encoder threads; 0: one per core
+    /// Memory the run may use; unset: what the system reports as available.
+    std::optional<uint64_t> MemoryLimitBytes;
+};
+
+enum class MapPreparationResult {
+    NothingToDo,  // no map file or no folder: nothing written, no message
+    Completed,    // every file written, beep sounded, progress position back at 0
+};
+
+struct MapPreparationSummary {
+    MapPreparationResult Result = MapPreparationResult::NothingToDo;
+    int MapWidth = 0;
+    int MapHeight = 0;
+    int64_t Tiles = 0;
+    int MinZoom = 0;
+    int MaxZoom = 0;
+};
+
+/// Runs the whole preparation. Failures propagate as exceptions carrying the user's message;
+/// what was written before the failure stays. The caller shows the completion box.
+MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress,
+                                const MapPreparationOptions& options = {});
+
+/// Memory the run needs for a map of that size besides the file bytes already read.
+uint64_t EstimatedRunMemory(int mapWidth, int mapHeight, int jobs);
+
+/// Worker threads to use for a requested count (0: the number of cores).
+int EffectiveJobs(int requested);

@@ -1,0 +1,33 @@
+// 24-bit rasters (red, green, blue bytes; top-down rows) and the fill operation.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "core/Color.h"
+
+class Raster24 {
+public:
+    /// Allocates width x height pixels without initialising them. Throws EOutOfResources.
+    void Allocate(int width, int height);
+    void Release();
+
+    int Width() const { return Width_; }
+    int Height() const { return Height_; }
+    size_t Stride() const { return Stride_; }
+    uint8_t* Row(int y) { return Pixels_.get() + static_cast<size_t>(y) * Stride_; }
+    const uint8_t* Row(int y) const { return Pixels_.get() + static_cast<size_t>(y) * Stride_; }
+
+private:
+    std::unique_ptr<uint8_t[]> Pixels_;
+    int Width_ = 0;
+    int Height_ = 0;
+    size_t Stride_ = 0;
+};
+
+/// Bytes of a width x height raster.
+uint64_t RasterBytes(int width, int height);
+
+/// Every pixel of [left, right) x [top, bottom), clipped to the raster, takes the RGB colour.
+void FillArea(Raster24& raster, int left, int top, int right, int bottom, TColor rgb);
