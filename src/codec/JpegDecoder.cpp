@@ -2,7 +2,10 @@
 // back into the fenced functions below, which hold no C++ objects, and become exceptions outside.
 #include "JpegDecoder.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -13,30 +16,51 @@
 namespace {
 
 constexpr size_t kPieceSize = 4096;
+constexpr size_t kFileChunkSize = 1 << 20;
 const JOCTET kEndOfImage[2] = {0xFF, 0xD9};
 
-// Serves the buffer in 4096-byte pieces; past its end an end-of-image marker, after a warning.
-struct MemorySource {
+// Hands the library the data in 4096-byte pieces, from memory or from a file read in larger chunks;
+// past the end an end-of-image marker, after a warning.
+struct ByteSource {
     jpeg_source_mgr Public;
-    const uint8_t* Data;
-    size_t Size;
-    size_t Position;
+    const uint8_t* Chunk;    // the memory buffer, or the file chunk buffer
+    size_t ChunkLength;      // bytes valid in Chunk
+    size_t Position;         // next byte of Chunk to hand out
+    int Fd;                  // -1 for a memory source
+    uint8_t* FileBuffer;
+    size_t FileBufferSize;
+    uint64_t FileOffset;
+    uint64_t Served;         // bytes handed to the library so far
 };
 
-void InitSource(j_decompress_ptr cinfo) {
-    reinterpret_cast<MemorySource*>(cinfo->src)->Position = 0;
+void InitSource(j_decompress_ptr) {}
+
+// Reads the next chunk of a file source; false at the end of the file.
+bool ReadChunk(j_decompress_ptr cinfo, ByteSource* src) {
+    if (src->Fd < 0) return false;
+    for (;;) {
+        ssize_t n = ::pread(src->Fd, src->FileBuffer, src->FileBufferSize, static_cast<off_t>(src->FileOffset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ERREXIT(cinfo, JERR_FILE_READ);
+        src->FileOffset += static_cast<uint64_t>(n);
+        src->Chunk = src->FileBuffer;
+        src->ChunkLength = static_cast<size_t>(n);
+        src->Position = 0;
+        return n > 0;
+    }
 }
 
 boolean FillInputBuffer(j_decompress_ptr cinfo) {
-    auto* src = reinterpret_cast<MemorySource*>(cinfo->src);
-    if (src->Position < src->Size) {
-        size_t n = std::min(kPieceSize, src->Size - src->Position);
-        src->Public.next_input_byte = src->Data + src->Position;
+    auto* src = reinterpret_cast<ByteSource*>(cinfo->src);
+    if (src->Position < src->ChunkLength || ReadChunk(cinfo, src)) {
+        size_t n = std::min(kPieceSize, src->ChunkLength - src->Position);
+        src->Public.next_input_byte = src->Chunk + src->Position;
         src->Public.bytes_in_buffer = n;
         src->Position += n;
+        src->Served += n;
         return TRUE;
     }
-    if (src->Position == 0) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+    if (src->Served == 0) ERREXIT(cinfo, JERR_INPUT_EMPTY);
     WARNMS(cinfo, JWRN_JPEG_EOF);
     src->Public.next_input_byte = kEndOfImage;
     src->Public.bytes_in_buffer = 2;
@@ -44,7 +68,7 @@ boolean FillInputBuffer(j_decompress_ptr cinfo) {
 }
 
 void SkipInputData(j_decompress_ptr cinfo, long count) {
-    auto* src = reinterpret_cast<MemorySource*>(cinfo->src);
+    auto* src = reinterpret_cast<ByteSource*>(cinfo->src);
     if (count <= 0) return;
     while (count > static_cast<long>(src->Public.bytes_in_buffer)) {
         count -= static_cast<long>(src->Public.bytes_in_buffer);
@@ -56,7 +80,16 @@ void SkipInputData(j_decompress_ptr cinfo, long count) {
 
 void TermSource(j_decompress_ptr) {}
 
-void AttachSource(j_decompress_ptr cinfo, MemorySource* src, const uint8_t* data, size_t size) {
+// Where the compressed bytes come from, as plain data for the fenced functions.
+struct SourceSpec {
+    const uint8_t* Data;
+    size_t Size;
+    int Fd;
+    uint8_t* FileBuffer;
+    size_t FileBufferSize;
+};
+
+void AttachSource(j_decompress_ptr cinfo, ByteSource* src, const SourceSpec& spec) {
     src->Public.init_source = InitSource;
     src->Public.fill_input_buffer = FillInputBuffer;
     src->Public.skip_input_data = SkipInputData;
@@ -64,9 +97,14 @@ void AttachSource(j_decompress_ptr cinfo, MemorySource* src, const uint8_t* data
     src->Public.term_source = TermSource;
     src->Public.bytes_in_buffer = 0;
     src->Public.next_input_byte = nullptr;
-    src->Data = data;
-    src->Size = size;
+    src->Chunk = spec.Data;
+    src->ChunkLength = spec.Fd >= 0 ? 0 : spec.Size;
     src->Position = 0;
+    src->Fd = spec.Fd;
+    src->FileBuffer = spec.FileBuffer;
+    src->FileBufferSize = spec.FileBufferSize;
+    src->FileOffset = 0;
+    src->Served = 0;
     cinfo->src = &src->Public;
 }
 
@@ -79,17 +117,17 @@ struct HeaderInfo {
 };
 
 // Returns 0, or the library's error code.
-int ReadHeaderFenced(const uint8_t* data, size_t size, HeaderInfo* info) {
+int ReadHeaderFenced(const SourceSpec* spec, HeaderInfo* info) {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
-    MemorySource src;
+    ByteSource src;
     cinfo.err = InitJpegErrorManager(&err);
     if (setjmp(err.Jump)) {
         jpeg_destroy_decompress(&cinfo);
         return err.Code;
     }
     jpeg_create_decompress(&cinfo);
-    AttachSource(&cinfo, &src, data, size);
+    AttachSource(&cinfo, &src, *spec);
     jpeg_read_header(&cinfo, TRUE);
     info->Width = static_cast<int>(cinfo.image_width);
     info->Height = static_cast<int>(cinfo.image_height);
@@ -101,8 +139,7 @@ int ReadHeaderFenced(const uint8_t* data, size_t size, HeaderInfo* info) {
 }
 
 struct PixelPass {
-    const uint8_t* Data;
-    size_t Size;
+    SourceSpec Source;
     JpegRowSink* Sink;
     uint8_t* Scratch;  // one row of up to four components
     size_t ScratchSize;
@@ -137,14 +174,14 @@ void CmykToRgb(const uint8_t* cmyk, int width, bool inverted, uint8_t* rgb) {
 int DecodePixelsFenced(PixelPass* pass) {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
-    MemorySource src;
+    ByteSource src;
     cinfo.err = InitJpegErrorManager(&err);
     if (setjmp(err.Jump)) {
         jpeg_destroy_decompress(&cinfo);
         return err.Code;
     }
     jpeg_create_decompress(&cinfo);
-    AttachSource(&cinfo, &src, pass->Data, pass->Size);
+    AttachSource(&cinfo, &src, pass->Source);
     jpeg_read_header(&cinfo, TRUE);
 
     cinfo.scale_num = 1;
@@ -197,27 +234,44 @@ int DecodePixelsFenced(PixelPass* pass) {
 
 }  // namespace
 
+namespace {
+
+// Reads the header from the image's bytes or file; fills the image's fields.
+void ReadHeader(JpegImage& image, const SourceSpec& spec) {
+    HeaderInfo info{};
+    int code = ReadHeaderFenced(&spec, &info);
+    if (code != 0) throw EJpegError(code);
+    image.Width = info.Width;
+    image.Height = info.Height;
+    image.Components = info.Components;
+    image.Grayscale = info.Grayscale;
+    image.MultiScan = info.MultiScan;
+}
+
+}  // namespace
+
 JpegImage DecodeJpegBytes(std::vector<uint8_t> bytes) {
     JpegImage image;
     image.Data = std::move(bytes);
-    if (!image.Data.empty()) {
-        HeaderInfo info{};
-        int code = ReadHeaderFenced(image.Data.data(), image.Data.size(), &info);
-        if (code != 0) throw EJpegError(code);
-        image.Width = info.Width;
-        image.Height = info.Height;
-        image.Components = info.Components;
-        image.Grayscale = info.Grayscale;
-        image.MultiScan = info.MultiScan;
+    if (!image.Data.empty()) ReadHeader(image, {image.Data.data(), image.Data.size(), -1, nullptr, 0});
+    return image;
+}
+
+JpegImage DecodeJpeg(const std::string& path) {
+    JpegImage image;
+    image.File = OpenFileForReading(path);
+    if (FileSize(image.File) > 0) {
+        std::vector<uint8_t> buffer(kFileChunkSize);
+        ReadHeader(image, {nullptr, 0, image.File.Get(), buffer.data(), buffer.size()});
     }
     return image;
 }
 
-JpegImage DecodeJpeg(const std::string& path) { return DecodeJpegBytes(ReadWholeFile(path)); }
-
 void JpegImage::DecodePixels(JpegRowSink& sink) const {
     std::vector<uint8_t> scratch(static_cast<size_t>(std::max(Width, 1)) * 4);
-    PixelPass pass{Data.data(), Data.size(), &sink, scratch.data(), scratch.size()};
+    std::vector<uint8_t> fileBuffer(File.Get() >= 0 ? kFileChunkSize : 0);
+    PixelPass pass{{Data.data(), Data.size(), File.Get(), fileBuffer.data(), fileBuffer.size()},
+                   &sink, scratch.data(), scratch.size()};
     int code = DecodePixelsFenced(&pass);
     if (code != 0) throw EJpegError(code);
 }
@@ -225,4 +279,5 @@ void JpegImage::DecodePixels(JpegRowSink& sink) const {
 void JpegImage::ReleaseData() {
     Data.clear();
     Data.shrink_to_fit();
+    File.Close();
 }

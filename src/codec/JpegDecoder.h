@@ -1,9 +1,11 @@
-// Decoding of a JPEG file held in memory into 24-bit RGB rows.
+// Decoding of a JPEG file into 24-bit RGB rows.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/FileStreams.h"
 
 /// Where the pixel pass puts the decoded rows: each row is Width pixels of red, green, blue bytes.
 class JpegRowSink {
@@ -15,8 +17,8 @@ public:
     virtual void RowsDecoded(int rowsDone) { (void)rowsDone; }
 };
 
-/// A JPEG picture read from a file: the header is known at once, the pixels are decoded on demand
-/// from the bytes kept in memory.
+/// A JPEG picture: the header is known at once, the pixels are decoded on demand from the bytes in
+/// memory or from the file, which stays open until ReleaseData.
 class JpegImage {
 public:
     int Width = 0;
@@ -30,17 +32,17 @@ public:
     /// Throws EJpegError with the library's code on a fatal error (42 for an empty file).
     void DecodePixels(JpegRowSink& sink) const;
 
-    /// Frees the file bytes once the pixels are no longer needed.
+    /// Frees the bytes and closes the file once the pixels are no longer needed.
     void ReleaseData();
 
-    size_t DataSize() const { return Data.size(); }
-
-    std::vector<uint8_t> Data;
+    std::vector<uint8_t> Data;  // the compressed bytes of an image made from memory
+    FileHandle File;            // the open file of an image made from a file
 };
 
-/// Reads the whole file into memory and reads its header. Throws EFOpenError when the file cannot
-/// be opened and EJpegError when the header is not valid (53: no start-of-image marker).
-/// An empty file gives a 0 x 0 image whose pixel pass fails with code 42.
+/// Opens the file and reads its header; the data are read in pieces as decoding needs them, so the
+/// compressed file is never held in memory whole. Throws EFOpenError when the file cannot be opened
+/// and EJpegError when the header is not valid (53: no start-of-image marker). An empty file gives a
+/// 0 x 0 image whose pixel pass fails with code 42.
 JpegImage DecodeJpeg(const std::string& path);
 
 /// The same from bytes already in memory.

@@ -18,29 +18,48 @@ std::string OpenMessage(const std::string& path, int err) {
 
 }  // namespace
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw EFOpenError(OpenMessage(path, errno));
-    struct stat info {};
-    std::vector<uint8_t> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        throw EFOpenError(OpenMessage(path, EISDIR));
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+        Close();
+        Fd_ = other.Fd_;
+        other.Fd_ = -1;
     }
-    if (info.st_size > 0) bytes.reserve(static_cast<size_t>(info.st_size));
+    return *this;
+}
+
+void FileHandle::Close() {
+    if (Fd_ >= 0) ::close(Fd_);
+    Fd_ = -1;
+}
+
+FileHandle OpenFileForReading(const std::string& path) {
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0) throw EFOpenError(OpenMessage(path, errno));
+    struct stat info {};
+    if (::fstat(file.Get(), &info) == 0 && S_ISDIR(info.st_mode)) throw EFOpenError(OpenMessage(path, EISDIR));
+    return file;
+}
+
+uint64_t FileSize(const FileHandle& file) {
+    struct stat info {};
+    if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || info.st_size < 0) return 0;
+    return static_cast<uint64_t>(info.st_size);
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+    FileHandle file = OpenFileForReading(path);
+    std::vector<uint8_t> bytes;
+    bytes.reserve(static_cast<size_t>(FileSize(file)));
     uint8_t chunk[65536];
     for (;;) {
-        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            throw EFOpenError(OpenMessage(path, err));
+            throw EFOpenError(OpenMessage(path, errno));
         }
         bytes.insert(bytes.end(), chunk, chunk + n);
     }
-    ::close(fd);
     return bytes;
 }
 

@@ -6,6 +6,31 @@
 #include <string>
 #include <vector>
 
+/// An open file descriptor, closed with its owner.
+class FileHandle {
+public:
+    FileHandle() = default;
+    explicit FileHandle(int fd) : Fd_(fd) {}
+    ~FileHandle() { Close(); }
+    FileHandle(FileHandle&& other) noexcept : Fd_(other.Fd_) { other.Fd_ = -1; }
+    FileHandle& operator=(FileHandle&& other) noexcept;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    int Get() const { return Fd_; }
+    void Close();
+
+private:
+    int Fd_ = -1;
+};
+
+/// Opens an existing file for reading. Throws EFOpenError "Cannot open file "PATH". DESCRIPTION"
+/// (a folder cannot be opened as a file).
+FileHandle OpenFileForReading(const std::string& path);
+
+/// Size in bytes of an open file (0 when unknown).
+uint64_t FileSize(const FileHandle& file);
+
 /// Reads every byte of the file. Throws EFOpenError "Cannot open file "PATH". DESCRIPTION".
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <thread>
 
@@ -29,14 +30,16 @@ bool IsExistingFile(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-// Decodes the map straight into the canvas rows.
+// Decodes the map straight into the canvas rows and lets the encoders follow the decoded rows.
 class CanvasSink : public JpegRowSink {
 public:
-    explicit CanvasSink(Raster24& canvas) : Canvas_(canvas) {}
+    CanvasSink(Raster24& canvas, TileEncodingPipeline& pipeline) : Canvas_(canvas), Pipeline_(pipeline) {}
     uint8_t* RowBuffer(int y) override { return Canvas_.Row(y); }
+    void RowsDecoded(int rows) override { Pipeline_.RowsDecoded(rows); }
 
 private:
     Raster24& Canvas_;
+    TileEncodingPipeline& Pipeline_;
 };
 
 void CheckMemory(const PyramidGeometry& geometry, int jobs, const MapPreparationOptions& options) {
@@ -68,7 +71,8 @@ uint64_t EstimatedRunMemory(int mapWidth, int mapHeight, int jobs) {
     PyramidGeometry geometry = PyramidFor(mapWidth, mapHeight);
     constexpr uint64_t kPerWorker = 2u << 20;   // encoder state, sampled tile, tiles in flight
     constexpr uint64_t kFixed = 16u << 20;      // decoder state and the rest of the process
-    return RasterBytes(geometry.CanvasWidth, geometry.CanvasHeight) + kFixed +
+    const uint64_t canvas = RasterBytes(geometry.CanvasWidth, geometry.CanvasHeight);
+    return canvas + TileEncodingPipeline::HeldBytesBudget(canvas) + kFixed +
            kPerWorker * static_cast<uint64_t>(std::max(jobs, 1));
 }
 
@@ -96,31 +100,38 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
     // Only the part the map does not cover needs the background: the map overwrites the rest.
     FillArea(canvas, image.Width, 0, canvas.Width(), image.Height, canvasColor);
     FillArea(canvas, 0, image.Height, canvas.Width(), canvas.Height(), canvasColor);
-    CanvasSink sink(canvas);
+    // Tiles are encoded as soon as their rows are decoded, but written only after decoding has
+    // succeeded, in file order.
+    auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, jobs, false);
+    CanvasSink sink(canvas, *pipeline);
     image.DecodePixels(sink);
     image.ReleaseData();
+    pipeline->DecodeFinished();
 
-    {
-        // 8-9: tile background and the encoders.
-        const TColor tileColor = ColorToRGB(inputs.BackgroundColor());
-        TileEncodingPipeline pipeline(canvas, geometry, tileColor, jobs);
+    // 8-9: the tile background is read again; a different colour (only possible if the host changed it
+    // meanwhile) makes the tiles encoded so far useless.
+    const TColor tileColor = ColorToRGB(inputs.BackgroundColor());
+    if (tileColor != canvasColor) {
+        pipeline.reset();
+        pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, jobs, true);
+    }
 
-        // 10-11: zoom line, then every level's size line and tiles in file order.
-        description.WriteZoomLine(geometry.CoarsestLevel);
-        size_t index = 0;
-        for (const LevelGeometry& level : geometry.Levels) {
-            progress.SetMax(progress.Max() + static_cast<int>(level.TileCount()));
-            description.WriteSizeLine(level.Zoom, level.MaxX, level.MaxY);
-            for (int x = 0; x <= level.MaxX; ++x) {
-                for (int y = 0; y <= level.MaxY; ++y, ++index) {
-                    progress.ProcessMessages();
-                    progress.SetPosition(progress.Position() + 1);
-                    std::vector<uint8_t> tile = pipeline.Take(index);
-                    WriteWholeFile(JoinPath(folder, TileFileName(level.Zoom, x, y)), tile);
-                }
+    // 10-11: zoom line, then every level's size line and tiles in file order.
+    description.WriteZoomLine(geometry.CoarsestLevel);
+    size_t index = 0;
+    for (const LevelGeometry& level : geometry.Levels) {
+        progress.SetMax(progress.Max() + static_cast<int>(level.TileCount()));
+        description.WriteSizeLine(level.Zoom, level.MaxX, level.MaxY);
+        for (int x = 0; x <= level.MaxX; ++x) {
+            for (int y = 0; y <= level.MaxY; ++y, ++index) {
+                progress.ProcessMessages();
+                progress.SetPosition(progress.Position() + 1);
+                std::vector<uint8_t> tile = pipeline->Take(index);
+                WriteWholeFile(JoinPath(folder, TileFileName(level.Zoom, x, y)), tile);
             }
         }
     }
+    pipeline.reset();
 
     // 12-15: close, copy the background picture, beep, reset the position.
     canvas.Release();

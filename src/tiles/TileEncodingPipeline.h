@@ -1,4 +1,5 @@
-// Encodes the pyramid's tiles on worker threads while the run takes them strictly in file order.
+// Encodes the pyramid's tiles on worker threads — already while the map is being decoded — while the
+// run takes them strictly in file order.
 #pragma once
 
 #include <condition_variable>
@@ -23,52 +24,73 @@ struct TileJob {
 /// column top to bottom.
 std::vector<TileJob> TilesInFileOrder(const PyramidGeometry& geometry);
 
+/// Map rows (from the top) that tile `job` samples: it can be encoded once they are decoded.
+int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job);
+
 class JpegEncoder;
 class TileSampler;
 
 class TileEncodingPipeline {
 public:
-    /// jobs <= 1 encodes on the calling thread inside Take; more starts that many workers, each with
-    /// its own encoder, running at most a small window of tiles ahead of the consumer.
+    /// jobs <= 1 encodes on the calling thread inside Take, after decoding. More starts that many
+    /// workers with an encoder each; while the map is still being decoded (mapDecoded false) one of
+    /// them stays idle so that the decoding thread keeps a core, and the others encode the tiles whose
+    /// rows are complete. Finished tiles wait in memory up to a budget.
     TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry, TColor tileBackgroundRgb,
-                         int jobs);
+                         int jobs, bool mapDecoded);
     ~TileEncodingPipeline();
     TileEncodingPipeline(const TileEncodingPipeline&) = delete;
     TileEncodingPipeline& operator=(const TileEncodingPipeline&) = delete;
 
     const std::vector<TileJob>& Jobs() const { return Jobs_; }
 
-    /// The JPEG bytes of tile `index`; tiles must be taken in order 0, 1, 2, ... Rethrows the error
-    /// that encoding this tile raised.
+    /// The decoder has completed map rows [0, rows).
+    void RowsDecoded(int rows);
+    /// Every map row is in the canvas.
+    void DecodeFinished();
+
+    /// The JPEG bytes of tile `index`; tiles must be taken in order 0, 1, 2, ... after decoding has
+    /// finished. Rethrows the error that encoding this tile raised.
     std::vector<uint8_t> Take(size_t index);
 
-private:
-    struct Slot {
-        std::vector<uint8_t> Bytes;
-        std::exception_ptr Error;
-        bool Ready = false;
-    };
+    /// Bytes of finished tiles may wait in memory up to this much.
+    static uint64_t HeldBytesBudget(uint64_t canvasBytes);
 
-    void Worker();
+private:
+    enum class TileState : uint8_t { Waiting, Encoding, Done };
+
+    void Worker(int workerIndex);
+    bool PickTile(int workerIndex, size_t& index);  // with Mutex_ held
+    bool Ready(size_t index) const { return RowsNeeded_[index] <= RowsDecoded_; }
     void Stop();
     std::vector<uint8_t> EncodeTile(JpegEncoder& encoder, TileSampler& sampler, size_t index) const;
 
     const Raster24& Canvas_;
     const PyramidGeometry& Geometry_;
     TColor Background_;
+    int JobCount_;
     std::vector<TileJob> Jobs_;
+    std::vector<int> RowsNeeded_;
+    std::vector<size_t> DecodeOrder_;  // tile indexes by the rows they need
 
     // Inline mode.
     std::unique_ptr<JpegEncoder> Encoder_;
     std::unique_ptr<TileSampler> Sampler_;
 
-    // Threaded mode: slot k % window holds tile k while it is in flight.
+    // Threaded mode.
     std::mutex Mutex_;
-    std::condition_variable SlotReady_;
-    std::condition_variable SpaceFree_;
-    std::vector<Slot> Slots_;
-    size_t NextToStart_ = 0;
+    std::condition_variable WorkAvailable_;
+    std::condition_variable TileFinished_;
+    std::vector<TileState> State_;
+    std::vector<std::vector<uint8_t>> Results_;
+    std::vector<std::exception_ptr> Errors_;
+    int RowsDecoded_ = 0;
+    bool Decoded_ = false;
+    size_t DecodeCursor_ = 0;  // into DecodeOrder_
+    size_t FileCursor_ = 0;    // first tile in file order that may still be waiting
     size_t NextToTake_ = 0;
+    uint64_t HeldBytes_ = 0;
+    uint64_t Budget_ = 0;
     bool Stopping_ = false;
     std::vector<std::thread> Workers_;
 };
