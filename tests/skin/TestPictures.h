@@ -1,0 +1,35 @@
+// Builders of small skin test inputs: BMP files, packages and pictures.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Bitmap32.h"
+
+namespace testpic {
+
+/// A BMP file of the bitmap: 24 bits (alpha dropped), 32 bits or 8 bits (the palette holds the
+/// distinct colours in order of appearance); rows bottom-up unless topDown.
+std::vector<uint8_t> MakeBmp(const Bitmap32& bitmap, int bitsPerPixel, bool topDown = false);
+
+/// One package entry: the name, the declared unpacked size and the zlib stream.
+struct Entry {
+    std::string Name;
+    std::vector<uint8_t> Data;
+};
+
+/// A package of the entries, each deflated; the magic can be changed for failure tests.
+std::vector<uint8_t> MakePackage(const std::vector<Entry>& entries, const std::string& magic = "QRvp");
+
+std::vector<uint8_t> Bytes(const std::string& text);
+
+/// A unique empty folder under the test's temporary directory.
+std::string MakeTempFolder(const std::string& name);
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+/// A picture of the given size filled with one pixel value.
+Bitmap32 Filled(int width, int height, uint32_t pixel);
+
+}  // namespace testpic
