@@ -18,7 +18,7 @@ const QStringList& PlaceNames();
 /// Names of buildings and rooms, Latin and Cyrillic mixed.
 const QStringList& BuildingNames();
 
-/// A sans-serif font of the given pixel size, the same family wherever the generator runs.
+/// DejaVu Sans (or the system sans-serif where it is missing) at the given pixel size.
 QFont MapFont(int pixelSize, bool bold = false, bool italic = false);
 
 /// Draws text centred on centre and turned by angle degrees, with a halo of haloWidth pixels
