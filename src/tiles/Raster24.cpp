@@ -5,8 +5,6 @@
 #include <cstring>
 #include <new>
 
-#include <sys/mman.h>
-
 #include "core/Exception.h"
 
 uint64_t RasterBytes(int width, int height) {
@@ -17,25 +15,17 @@ void Raster24::Allocate(int width, int height) {
     Release();
     uint64_t bytes = RasterBytes(width, height);
     if (bytes > static_cast<uint64_t>(PTRDIFF_MAX)) throw EOutOfResources("Out of system resources");
-    // Mapped directly and left uninitialised: every raster is filled before it is read. Large pages
-    // spare the decoder hundreds of thousands of page faults on a big canvas.
-    const size_t length = static_cast<size_t>(std::max<uint64_t>(bytes, 1));
-    void* memory = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) throw EOutOfResources("Out of system resources");
-#ifdef MADV_HUGEPAGE
-    if (length >= (8u << 20)) ::madvise(memory, length, MADV_HUGEPAGE);
-#endif
-    Pixels_ = static_cast<uint8_t*>(memory);
-    MappedBytes_ = length;
+    // Left uninitialised on purpose: every raster is filled before it is read, and untouched
+    // pages of a large canvas cost nothing until then.
+    Pixels_.reset(new (std::nothrow) uint8_t[std::max<uint64_t>(bytes, 1)]);
+    if (!Pixels_) throw EOutOfResources("Out of system resources");
     Width_ = width;
     Height_ = height;
     Stride_ = static_cast<size_t>(width) * 3;
 }
 
 void Raster24::Release() {
-    if (Pixels_ != nullptr) ::munmap(Pixels_, MappedBytes_);
-    Pixels_ = nullptr;
-    MappedBytes_ = 0;
+    Pixels_.reset();
     Width_ = Height_ = 0;
     Stride_ = 0;
 }

@@ -3,11 +3,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "core/Color.h"
 
 class Raster24 {
 public:
+    Raster24() = default;
+    Raster24(const Raster24&) = delete;
+    Raster24& operator=(const Raster24&) = delete;
+
     /// Allocates width x height pixels without initialising them. Throws EOutOfResources.
     void Allocate(int width, int height);
     void Release();
@@ -15,17 +20,11 @@ public:
     int Width() const { return Width_; }
     int Height() const { return Height_; }
     size_t Stride() const { return Stride_; }
-    uint8_t* Row(int y) { return Pixels_ + static_cast<size_t>(y) * Stride_; }
-    const uint8_t* Row(int y) const { return Pixels_ + static_cast<size_t>(y) * Stride_; }
-
-    Raster24() = default;
-    ~Raster24() { Release(); }
-    Raster24(const Raster24&) = delete;
-    Raster24& operator=(const Raster24&) = delete;
+    uint8_t* Row(int y) { return Pixels_.get() + static_cast<size_t>(y) * Stride_; }
+    const uint8_t* Row(int y) const { return Pixels_.get() + static_cast<size_t>(y) * Stride_; }
 
 private:
-    uint8_t* Pixels_ = nullptr;
-    size_t MappedBytes_ = 0;
+    std::unique_ptr<uint8_t[]> Pixels_;
     int Width_ = 0;
     int Height_ = 0;
     size_t Stride_ = 0;
