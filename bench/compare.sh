@@ -4,7 +4,8 @@
 #
 #   bench/compare.sh [--runs N] [--sizes "5000x3000 12000x9000 20000x15000"]
 #
-# Maps and outputs go to $QUADRIMO_BENCH_DIR (default /tmp/quadrimo-bench), outside the repository.
+# Maps go to $QUADRIMO_BENCH_DIR (default /tmp/quadrimo-bench), outside the repository; outputs to
+# $QUADRIMO_BENCH_OUT (default the same folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -20,7 +21,8 @@ while [ $# -gt 0 ]; do
 done
 
 scratch=${QUADRIMO_BENCH_DIR:-/tmp/quadrimo-bench}
-mkdir -p "$scratch"
+outputs=${QUADRIMO_BENCH_OUT:-$scratch}
+mkdir -p "$scratch" "$outputs"
 
 need=()
 command -v vips >/dev/null || need+=(libvips-tools)
@@ -64,9 +66,10 @@ for size in $sizes; do
     # Warm-up, then the tools alternately so that drifts of the machine hit all of them alike.
     for ((i = 0; i <= runs; i++)); do
         for tool in quadrimo vips limit; do
-            out=$scratch/out-$tool
+            out=$outputs/out-$tool
             rm -rf "$out"
             mkdir -p "$out"
+            sync  # the removal's deferred disk work must not land in the next timed run
             case $tool in
                 quadrimo) r=$(measure "$cli" --quiet "$map" "$out") ;;
                 vips) r=$(measure vips dzsave "$map" "$out/pyramid" --layout google --tile-size 256 --overlap 0 \
