@@ -92,6 +92,35 @@ TEST_F(FailingRun, TruncatedJpegCompletesWithoutError) {
     }
 }
 
+TEST_F(FailingRun, FatalErrorAfterThePixelsLeavesNoTiles) {
+    // A second frame header after the image data: the decoder fails only when it reaches it, after
+    // every row has been decoded (and tiles may already be encoding).
+    std::vector<uint8_t> bytes = ReadBytes(WriteBlockMap(Work, "good.jpg", 2000, 1500));
+    std::vector<uint8_t> sof;
+    for (const JpegSegment& s : ReadJpegSegments(bytes)) {
+        if (s.Marker == 0xC0) {
+            sof = {0xFF, 0xC0, static_cast<uint8_t>((s.Payload.size() + 2) >> 8), static_cast<uint8_t>(s.Payload.size() + 2)};
+            sof.insert(sof.end(), s.Payload.begin(), s.Payload.end());
+        }
+    }
+    ASSERT_FALSE(sof.empty());
+    bytes.resize(bytes.size() - 2);  // before the end-of-image marker
+    bytes.insert(bytes.end(), sof.begin(), sof.end());
+    bytes.push_back(0xFF);
+    bytes.push_back(0xD9);
+    Inputs.Map = Work / "plan.jpg";
+    WriteBytes(Inputs.Map, bytes);
+    for (int jobs : {1, 2, 3}) {
+        SCOPED_TRACE("jobs " + std::to_string(jobs));
+        Options.Jobs = jobs;
+        Progress = {};
+        EXPECT_TRUE(RunExpecting<EJpegError>().starts_with("JPEG error #"));
+        EXPECT_EQ(FolderEntries(Out), (std::vector<std::string>{"info.js"}));
+        EXPECT_EQ(ReadText(Out + "/info.js"), "var map_title = 'Plan';\r\n");
+        EXPECT_EQ(Progress.Events, (std::vector<std::string>{"pos 0", "max 0"}));
+    }
+}
+
 TEST_F(FailingRun, NotEnoughMemoryIsReportedBeforeAnyTile) {
     Inputs.Map = WriteUniformMap(Work, "plan.jpg", 1000, 700, {1, 2, 3});
     Options.MemoryLimitBytes = 5u * 1024 * 1024;

@@ -241,7 +241,8 @@ TEST_F(MapRun, CoarserZoomsKeepTheTopLeftPixelOfEachBlock) {
 }
 
 TEST_F(MapRun, SameTileBytesWhateverTheNumberOfThreads) {
-    Inputs.Map = WriteBlockMap(Work, "plan.jpg", 1000, 700, {.Quality = 80, .Progressive = false, .FullChroma = false});
+    // Big enough for tiles to be encoded while later rows are still being decoded.
+    Inputs.Map = WriteBlockMap(Work, "plan.jpg", 2000, 1500, {.Quality = 80, .Progressive = false, .FullChroma = false});
     std::vector<std::vector<uint8_t>> first;
     for (int jobs : {1, 2, 3}) {
         TempFolder out;
@@ -250,12 +251,21 @@ TEST_F(MapRun, SameTileBytesWhateverTheNumberOfThreads) {
         RunMap(Inputs, progress, jobs);
         std::vector<std::vector<uint8_t>> files;
         for (const auto& name : TileNames(Inputs.Folder)) files.push_back(ReadBytes(out / name));
-        ASSERT_EQ(files.size(), 17u);
+        ASSERT_EQ(files.size(), 48u + 12u + 4u + 1u);
         if (first.empty()) {
             first = files;
         } else {
             EXPECT_TRUE(files == first) << "jobs " << jobs;
         }
+    }
+}
+
+TEST_F(MapRun, MoreThreadsThanTiles) {
+    Inputs.Map = WriteUniformMap(Work, "plan.jpg", 200, 100, {1, 2, 3});
+    for (int jobs : {0, 8}) {
+        RecordingProgress progress;
+        EXPECT_EQ(RunMap(Inputs, progress, jobs).Tiles, 1) << "jobs " << jobs;
+        EXPECT_EQ(FolderEntries(Out), (std::vector<std::string>{"18_0_0.jpg", "info.js"}));
     }
 }
 
@@ -266,6 +276,8 @@ TEST_F(MapRun, TilesAreBaselineJfifWhateverTheSource) {
         auto segments = ReadJpegSegments(ReadBytes(OutFile(name)));
         ASSERT_GE(segments.size(), 2u);
         EXPECT_EQ(segments[1].Marker, 0xE0) << name;
+        const std::vector<uint8_t> jfif = {'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
+        EXPECT_EQ(segments[1].Payload, jfif) << name;
         bool baseline = false, progressive = false, adobe = false;
         for (const auto& s : segments) {
             baseline |= s.Marker == 0xC0;
