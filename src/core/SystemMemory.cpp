@@ -33,7 +33,7 @@ std::string FormatByteSize(uint64_t bytes) {
     if (bytes >= static_cast<uint64_t>(kGiB)) {
         std::snprintf(text, sizeof text, "%.1f GiB", static_cast<double>(bytes) / kGiB);
     } else {
-        std::snprintf(text, sizeof text, "%.0f MiB", static_cast<double>(bytes) / kMiB + 0.5);
+        std::snprintf(text, sizeof text, "%.0f MiB", static_cast<double>(bytes) / kMiB);
     }
     return text;
 }

@@ -80,3 +80,25 @@ int SkinOptions::ReadInteger(const std::string& section, const std::string& key,
     auto it = s->Index.find(key);
     return it == s->Index.end() ? defaultValue : StrToIntDef(s->Keys[it->second].second, defaultValue);
 }
+
+void SkinOptions::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    auto it = SectionIndex_.find(section);
+    if (it == SectionIndex_.end()) {
+        it = SectionIndex_.emplace(section, Sections_.size()).first;
+        Sections_.push_back(Section{section, {}, {}});
+    }
+    Section& s = Sections_[it->second];
+    auto k = s.Index.find(key);
+    if (k != s.Index.end()) {
+        s.Keys[k->second].second = value;
+    } else {
+        s.Index.emplace(key, s.Keys.size());
+        s.Keys.emplace_back(key, value);
+    }
+}
+
+void SkinOptions::Overlay(const SkinOptions& other) {
+    for (const auto& section : other.Sections_) {
+        for (const auto& [key, value] : section.Keys) WriteString(section.Name, key, value);
+    }
+}

@@ -41,6 +41,12 @@ public:
     /// The value as an integer, or the default when missing or not an integer.
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
 
+    /// Sets the key (replacing the first of that name, else appending it), adding the section
+    /// at the end when it is new.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    /// Lays every key of the other object over this one.
+    void Overlay(const SkinOptions& other);
+
 private:
     std::vector<Section> Sections_;
     std::unordered_map<std::string, size_t> SectionIndex_;

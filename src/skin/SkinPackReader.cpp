@@ -138,6 +138,7 @@ void TsSkinPackReader::ParseEntries() {
         std::string rawName(reinterpret_cast<const char*>(in.Data.data() + in.Pos), static_cast<size_t>(nameLength));
         in.Pos += static_cast<size_t>(nameLength);
         std::string name = FromCodePage(rawName, ansi);
+        EntryNames.push_back(name);
         entry += " \"" + name + "\"";
         int32_t size = 0;
         if (!in.ReadInt(size)) Broken(entry + " is cut off before its unpacked size");
@@ -167,6 +168,7 @@ void TsSkinPackReader::BorrowPackage(std::span<const uint8_t> bytes) {
 
 void TsSkinPackReader::Clear() {
     while (!Pictures.empty()) Pictures.pop_back();
+    EntryNames.clear();
     OptionsText.reset();
     OwnedPackage_ = {};
     PackageStream = {};

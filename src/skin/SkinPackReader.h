@@ -28,6 +28,8 @@ public:
     bool HasPackageStream = false;
     /// Where the parse stopped; the end of the last entry after a successful Unpack.
     size_t PackagePosition = 0;
+    /// The name of every entry read, the options entry included, in package order.
+    std::vector<std::string> EntryNames;
 
     TsSkinPackReader() = default;
     ~TsSkinPackReader() { Clear(); }

@@ -11,6 +11,8 @@
 
 #include <unistd.h>
 
+#include "codec/JpegEncoder.h"
+
 namespace testpic {
 
 namespace {
@@ -103,6 +105,27 @@ std::string MakeTempFolder(const std::string& name) {
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<uint8_t> MakeJpeg(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
+    std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
+    for (int x = 0; x < width; ++x) {
+        row[3 * x] = r;
+        row[3 * x + 1] = g;
+        row[3 * x + 2] = b;
+    }
+    std::vector<const uint8_t*> rows(static_cast<size_t>(height), row.data());
+    JpegEncoder encoder;
+    auto bytes = encoder.Encode(width, height, rows.data());
+    return {bytes.begin(), bytes.end()};
+}
+
+std::string MakeSkinFolder(const std::string& name, const std::string& options,
+                           const std::vector<std::pair<std::string, std::vector<uint8_t>>>& pictures) {
+    std::string folder = MakeTempFolder(name);
+    WriteFile(folder + "/Options.dat", Bytes(options));
+    for (const auto& [file, bytes] : pictures) WriteFile(folder + "/" + file, bytes);
+    return folder;
 }
 
 Bitmap32 Filled(int width, int height, uint32_t pixel) { return Bitmap32(width, height, pixel); }

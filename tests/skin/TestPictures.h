@@ -29,6 +29,13 @@ std::vector<uint8_t> Bytes(const std::string& text);
 std::string MakeTempFolder(const std::string& name);
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
+/// A JPEG of the given size in one colour (red, green, blue).
+std::vector<uint8_t> MakeJpeg(int width, int height, uint8_t r, uint8_t g, uint8_t b);
+
+/// A skin folder holding the options text and the pictures (name, bytes).
+std::string MakeSkinFolder(const std::string& name, const std::string& options,
+                           const std::vector<std::pair<std::string, std::vector<uint8_t>>>& pictures);
+
 /// A picture of the given size filled with one pixel value.
 Bitmap32 Filled(int width, int height, uint32_t pixel);
 

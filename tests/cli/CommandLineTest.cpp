@@ -1,0 +1,120 @@
+// Parsing of quadrimo-cli's arguments and colours.
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include "core/CodePage.h"
+
+namespace {
+
+CommandLine Parsed(const std::vector<std::string>& args) {
+    ParseResult result = ParseCommandLine(args);
+    EXPECT_TRUE(result.Options.has_value()) << result.Error;
+    return result.Options.value_or(CommandLine{});
+}
+
+std::string ErrorOf(const std::vector<std::string>& args) {
+    ParseResult result = ParseCommandLine(args);
+    EXPECT_FALSE(result.Options.has_value());
+    EXPECT_FALSE(result.Error.empty());
+    return result.Error;
+}
+
+TEST(ParseCommandLine, TwoPositionalArgumentsWithDefaults) {
+    CommandLine cl = Parsed({"map.jpg", "out"});
+    EXPECT_EQ(cl.MapPath, "map.jpg");
+    EXPECT_EQ(cl.OutputDir, "out");
+    EXPECT_EQ(cl.Title, "");
+    EXPECT_EQ(cl.Background, clWhite);
+    EXPECT_EQ(cl.BlankImage, "");
+    EXPECT_EQ(cl.CodePage, 0);
+    EXPECT_EQ(cl.Jobs, 0);
+    EXPECT_FALSE(cl.Quiet);
+    EXPECT_FALSE(cl.Help);
+    EXPECT_FALSE(cl.Version);
+}
+
+TEST(ParseCommandLine, OptionsWithSeparateOrAttachedValues) {
+    CommandLine cl = Parsed({"--title", "Floor 2", "map.jpg", "--background=#102030", "--blank-image", "bg.gif",
+                             "--codepage=1251", "--jobs", "3", "-q", "out/"});
+    EXPECT_EQ(cl.Title, "Floor 2");
+    EXPECT_EQ(cl.Background, RGB(0x10, 0x20, 0x30));
+    EXPECT_EQ(cl.BlankImage, "bg.gif");
+    EXPECT_EQ(cl.CodePage, 1251);
+    EXPECT_EQ(cl.Jobs, 3);
+    EXPECT_TRUE(cl.Quiet);
+    EXPECT_EQ(cl.MapPath, "map.jpg");
+    EXPECT_EQ(cl.OutputDir, "out/");
+
+    EXPECT_EQ(Parsed({"--title=a=b", "m", "o"}).Title, "a=b");
+    EXPECT_EQ(Parsed({"--title=", "m", "o"}).Title, "");
+    EXPECT_EQ(Parsed({"--title", "--quiet", "m", "o"}).Title, "--quiet");  // a value may look like an option
+    EXPECT_TRUE(Parsed({"--quiet", "m", "o"}).Quiet);
+}
+
+TEST(ParseCommandLine, DoubleDashEndsTheOptions) {
+    CommandLine cl = Parsed({"--", "-map.jpg", "--out"});
+    EXPECT_EQ(cl.MapPath, "-map.jpg");
+    EXPECT_EQ(cl.OutputDir, "--out");
+    EXPECT_EQ(Parsed({"-", "out"}).MapPath, "-");
+}
+
+TEST(ParseCommandLine, HelpAndVersionNeedNoFiles) {
+    EXPECT_TRUE(Parsed({"--help"}).Help);
+    EXPECT_TRUE(Parsed({"-h"}).Help);
+    EXPECT_TRUE(Parsed({"--version"}).Version);
+    EXPECT_TRUE(Parsed({"map.jpg", "--help"}).Help);
+}
+
+TEST(ParseCommandLine, UsageErrors) {
+    EXPECT_EQ(ErrorOf({}), "expected MAP.jpg and OUTPUT_DIR");
+    EXPECT_EQ(ErrorOf({"map.jpg"}), "expected MAP.jpg and OUTPUT_DIR");
+    EXPECT_EQ(ErrorOf({"a", "b", "c"}), "expected MAP.jpg and OUTPUT_DIR");
+    EXPECT_EQ(ErrorOf({"--bogus", "m", "o"}), "unknown option --bogus");
+    EXPECT_EQ(ErrorOf({"-x", "m", "o"}), "unknown option -x");
+    EXPECT_EQ(ErrorOf({"m", "o", "--title"}), "option --title needs a value");
+    EXPECT_NE(ErrorOf({"--background", "chartreuse", "m", "o"}).find("chartreuse"), std::string::npos);
+    EXPECT_NE(ErrorOf({"--codepage", "437", "m", "o"}).find("437"), std::string::npos);
+    EXPECT_NE(ErrorOf({"--codepage", "abc", "m", "o"}).find("abc"), std::string::npos);
+    ErrorOf({"--jobs", "0", "m", "o"});
+    ErrorOf({"--jobs", "257", "m", "o"});
+    ErrorOf({"--jobs", "2x", "m", "o"});
+}
+
+TEST(ParseCommandLine, CodePages) {
+    EXPECT_EQ(Parsed({"--codepage", "1250", "m", "o"}).CodePage, 1250);
+    EXPECT_EQ(Parsed({"--codepage", "1258", "m", "o"}).CodePage, 1258);
+    EXPECT_EQ(Parsed({"--codepage", "utf-8", "m", "o"}).CodePage, kCodePageUtf8);
+    EXPECT_EQ(Parsed({"--codepage", "UTF-8", "m", "o"}).CodePage, kCodePageUtf8);
+    EXPECT_EQ(Parsed({"--codepage", "65001", "m", "o"}).CodePage, kCodePageUtf8);
+    ErrorOf({"--codepage", "1249", "m", "o"});
+    ErrorOf({"--codepage", "1259", "m", "o"});
+    ErrorOf({"--codepage", "", "m", "o"});
+}
+
+TEST(ParseColor, HexInRedGreenBlueOrder) {
+    EXPECT_EQ(ParseColor("#FF0000"), clRed);
+    EXPECT_EQ(ParseColor("#0000ff"), clBlue);
+    EXPECT_EQ(ParseColor("#a0B1c2"), RGB(0xA0, 0xB1, 0xC2));
+    EXPECT_EQ(ParseColor("#000000"), clBlack);
+    for (const char* bad : {"#12345", "#1234567", "#GGGGGG", "123456", "#", "", "#-12345", "# 12345"}) {
+        EXPECT_FALSE(ParseColor(bad).has_value()) << bad;
+    }
+}
+
+TEST(ParseColor, NamesOfTheColourBoxInAnyCase) {
+    EXPECT_EQ(ParseColor("White"), clWhite);
+    EXPECT_EQ(ParseColor("white"), clWhite);
+    EXPECT_EQ(ParseColor("Sky Blue"), clSkyBlue);
+    EXPECT_EQ(ParseColor("sky blue"), clSkyBlue);
+    EXPECT_EQ(ParseColor("clCream"), clCream);
+    EXPECT_EQ(ParseColor("CLCREAM"), clCream);
+    EXPECT_EQ(ParseColor("Money Green"), clMoneyGreen);
+    EXPECT_EQ(ParseColor("clMedGray"), clMedGray);
+    EXPECT_EQ(ParseColor("Navy"), clNavy);
+    EXPECT_FALSE(ParseColor("chartreuse").has_value());
+    EXPECT_FALSE(ParseColor("Sky  Blue").has_value());
+    EXPECT_FALSE(ParseColor("cl").has_value());
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+// quadrimo-skin: packs, unpacks, dumps and exports skins for skin authors and the build.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "SkinDump.h"
+#include "SkinPacker.h"
+#include "codec/PngEncoder.h"
+#include "core/FileStreams.h"
+#include "core/IntegerText.h"
+#include "skin/SkinModel.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: quadrimo-skin pack FOLDER OUT.qrv\n"
+    "       quadrimo-skin unpack PACKAGE FOLDER\n"
+    "       quadrimo-skin dump SOURCE [--hue N] [--saturation N]\n"
+    "       quadrimo-skin export SOURCE OUTDIR [--hue N] [--saturation N]\n";
+
+struct Arguments {
+    std::vector<std::string> Positional;
+    SkinLoadSettings Settings;
+};
+
+std::optional<Arguments> Parse(int argc, char** argv) {
+    Arguments a;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        if ((arg == "--hue" || arg == "--saturation") && i + 1 < argc) {
+            int value = StrToInt(argv[++i]);
+            (arg == "--hue" ? a.Settings.HueOffset : a.Settings.Saturation) = value;
+        } else if (arg.rfind("--", 0) == 0) {
+            return std::nullopt;
+        } else {
+            a.Positional.push_back(arg);
+        }
+    }
+    return a;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Loads a folder or a package file as the program would; the reader is kept for a package.
+SkinModel LoadSource(const std::string& source, const SkinLoadSettings& settings,
+                     std::unique_ptr<TsSkinPackReader>* packageInfo) {
+    SkinModel model;
+    if (IsFolder(source)) {
+        model.LoadFromFolder(source, settings);
+        return model;
+    }
+    std::vector<uint8_t> bytes = ReadWholeFile(source);
+    if (packageInfo != nullptr) {
+        *packageInfo = std::make_unique<TsSkinPackReader>();
+        (*packageInfo)->BorrowPackage(bytes);
+        TsSkinPackReader::Unpack(*packageInfo);
+    }
+    std::string folder = std::filesystem::absolute(source).parent_path().string() + "/";
+    model.LoadFromPackage(bytes, folder, settings);
+    return model;
+}
+
+std::string FileNamePart(std::string s) {
+    for (char& c : s) {
+        if (c == '/' || c == '\\' || c == ':') c = '_';
+    }
+    return s;
+}
+
+int Export(const SkinModel& model, const std::string& outDir) {
+    std::filesystem::create_directories(outDir);
+    int written = 0;
+    auto write = [&](const std::string& name, const Bitmap32& bitmap) {
+        WriteWholeFile(JoinPath(outDir, name), EncodePng(bitmap));
+        ++written;
+    };
+    if (!model.MasterBitmap.Empty()) write("master.png", model.MasterBitmap);
+    for (const auto& m : model.ma) {
+        if (m.Picture && !m.Picture->Empty()) write(FileNamePart(m.SectionName + "_" + m.KeyName) + ".png", *m.Picture);
+    }
+    return written;
+}
+
+int Run(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    std::string command = argv[1];
+    auto args = Parse(argc, argv);
+    if (!args) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const auto& p = args->Positional;
+    if (command == "pack" && p.size() == 2) {
+        WriteWholeFile(p[1], PackSkinFolder(p[0]));
+    } else if (command == "unpack" && p.size() == 2) {
+        UnpackSkinPackage(p[0], p[1]);
+    } else if (command == "dump" && p.size() == 1) {
+        std::unique_ptr<TsSkinPackReader> package;
+        SkinModel model = LoadSource(p[0], args->Settings, &package);
+        std::cout << SkinModelToJson(model, package.get()).Write();
+    } else if (command == "export" && p.size() == 2) {
+        SkinModel model = LoadSource(p[0], args->Settings, nullptr);
+        Export(model, p[1]);
+    } else {
+        std::cerr << kUsage;
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+}
