@@ -31,8 +31,14 @@ protected:
 
     Outcome Run(const std::vector<std::string>& args) {
         std::string command = Quoted(std::string(QUADRIMO_BIN_DIR) + "/quadrimo-cli");
-        for (const auto& a : args) command += " " + Quoted(a);
-        command += " </dev/null >" + Quoted(Work / "stdout.txt") + " 2>" + Quoted(Work / "stderr.txt");
+        for (const auto& a : args) {
+            command += ' ';
+            command += Quoted(a);
+        }
+        command += " </dev/null >";
+        command += Quoted(Work / "stdout.txt");
+        command += " 2>";
+        command += Quoted(Work / "stderr.txt");
         int raw = std::system(command.c_str());
         Outcome o;
         o.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
