@@ -81,7 +81,7 @@ void SkipInputData(j_decompress_ptr cinfo, long count) {
 void TermSource(j_decompress_ptr) {}
 
 // Where the compressed bytes come from, as plain data for the fenced functions.
-struct SourceSpec {
+struct SourceOrigin {
     const uint8_t* Data;
     size_t Size;
     int Fd;
@@ -89,7 +89,7 @@ struct SourceSpec {
     size_t FileBufferSize;
 };
 
-void AttachSource(j_decompress_ptr cinfo, ByteSource* src, const SourceSpec& spec) {
+void AttachSource(j_decompress_ptr cinfo, ByteSource* src, const SourceOrigin& origin) {
     src->Public.init_source = InitSource;
     src->Public.fill_input_buffer = FillInputBuffer;
     src->Public.skip_input_data = SkipInputData;
@@ -97,12 +97,12 @@ void AttachSource(j_decompress_ptr cinfo, ByteSource* src, const SourceSpec& spe
     src->Public.term_source = TermSource;
     src->Public.bytes_in_buffer = 0;
     src->Public.next_input_byte = nullptr;
-    src->Chunk = spec.Data;
-    src->ChunkLength = spec.Fd >= 0 ? 0 : spec.Size;
+    src->Chunk = origin.Data;
+    src->ChunkLength = origin.Fd >= 0 ? 0 : origin.Size;
     src->Position = 0;
-    src->Fd = spec.Fd;
-    src->FileBuffer = spec.FileBuffer;
-    src->FileBufferSize = spec.FileBufferSize;
+    src->Fd = origin.Fd;
+    src->FileBuffer = origin.FileBuffer;
+    src->FileBufferSize = origin.FileBufferSize;
     src->FileOffset = 0;
     src->Served = 0;
     cinfo->src = &src->Public;
@@ -117,7 +117,7 @@ struct HeaderInfo {
 };
 
 // Returns 0, or the library's error code.
-int ReadHeaderFenced(const SourceSpec* spec, HeaderInfo* info) {
+int ReadHeaderFenced(const SourceOrigin* origin, HeaderInfo* info) {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
     ByteSource src;
@@ -127,7 +127,7 @@ int ReadHeaderFenced(const SourceSpec* spec, HeaderInfo* info) {
         return err.Code;
     }
     jpeg_create_decompress(&cinfo);
-    AttachSource(&cinfo, &src, *spec);
+    AttachSource(&cinfo, &src, *origin);
     jpeg_read_header(&cinfo, TRUE);
     info->Width = static_cast<int>(cinfo.image_width);
     info->Height = static_cast<int>(cinfo.image_height);
@@ -139,7 +139,7 @@ int ReadHeaderFenced(const SourceSpec* spec, HeaderInfo* info) {
 }
 
 struct PixelPass {
-    SourceSpec Source;
+    SourceOrigin Source;
     JpegRowSink* Sink;
     uint8_t* Scratch;  // one row of up to four components
     size_t ScratchSize;
@@ -237,9 +237,9 @@ int DecodePixelsFenced(PixelPass* pass) {
 namespace {
 
 // Reads the header from the image's bytes or file; fills the image's fields.
-void ReadHeader(JpegImage& image, const SourceSpec& spec) {
+void ReadHeader(JpegImage& image, const SourceOrigin& origin) {
     HeaderInfo info{};
-    int code = ReadHeaderFenced(&spec, &info);
+    int code = ReadHeaderFenced(&origin, &info);
     if (code != 0) throw EJpegError(code);
     image.Width = info.Width;
     image.Height = info.Height;
