@@ -116,8 +116,9 @@ struct HeaderInfo {
     bool MultiScan;
 };
 
-// Returns 0, or the library's error code.
-int ReadHeaderFenced(const SourceOrigin* origin, HeaderInfo* info) {
+// Creates a decompressor over the source, reads the header and runs the body; the library's fatal
+// errors jump back here. Returns 0, or the library's error code.
+int RunDecompressor(const SourceOrigin* origin, void (*body)(j_decompress_ptr, void*), void* context) {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
     ByteSource src;
@@ -129,13 +130,18 @@ int ReadHeaderFenced(const SourceOrigin* origin, HeaderInfo* info) {
     jpeg_create_decompress(&cinfo);
     AttachSource(&cinfo, &src, *origin);
     jpeg_read_header(&cinfo, TRUE);
-    info->Width = static_cast<int>(cinfo.image_width);
-    info->Height = static_cast<int>(cinfo.image_height);
-    info->Components = cinfo.num_components;
-    info->Grayscale = cinfo.jpeg_color_space == JCS_GRAYSCALE;
-    info->MultiScan = jpeg_has_multiple_scans(&cinfo) != 0;
+    body(&cinfo, context);
     jpeg_destroy_decompress(&cinfo);
     return 0;
+}
+
+void KeepHeader(j_decompress_ptr cinfo, void* context) {
+    auto* info = static_cast<HeaderInfo*>(context);
+    info->Width = static_cast<int>(cinfo->image_width);
+    info->Height = static_cast<int>(cinfo->image_height);
+    info->Components = cinfo->num_components;
+    info->Grayscale = cinfo->jpeg_color_space == JCS_GRAYSCALE;
+    info->MultiScan = jpeg_has_multiple_scans(cinfo) != 0;
 }
 
 struct PixelPass {
@@ -171,75 +177,57 @@ void CmykToRgb(const uint8_t* cmyk, int width, bool inverted, uint8_t* rgb) {
     }
 }
 
-int DecodePixelsFenced(PixelPass* pass) {
-    jpeg_decompress_struct cinfo;
-    JpegErrorManager err;
-    ByteSource src;
-    cinfo.err = InitJpegErrorManager(&err);
-    if (setjmp(err.Jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        return err.Code;
-    }
-    jpeg_create_decompress(&cinfo);
-    AttachSource(&cinfo, &src, pass->Source);
-    jpeg_read_header(&cinfo, TRUE);
-
-    cinfo.scale_num = 1;
-    cinfo.scale_denom = 1;
-    cinfo.dct_method = JDCT_FLOAT;
-    cinfo.do_fancy_upsampling = TRUE;
-    cinfo.do_block_smoothing = TRUE;
-    cinfo.buffered_image = FALSE;
-    const bool grey = cinfo.out_color_space == JCS_GRAYSCALE;
-    const bool cmyk = cinfo.out_color_space == JCS_CMYK;
+void DecodeRows(j_decompress_ptr cinfo, void* context) {
+    auto* pass = static_cast<PixelPass*>(context);
+    cinfo->scale_num = 1;
+    cinfo->scale_denom = 1;
+    cinfo->dct_method = JDCT_FLOAT;
+    cinfo->do_fancy_upsampling = TRUE;
+    cinfo->do_block_smoothing = TRUE;
+    cinfo->buffered_image = FALSE;
+    const bool grey = cinfo->out_color_space == JCS_GRAYSCALE;
+    const bool cmyk = cinfo->out_color_space == JCS_CMYK;
     if (grey) {
-        cinfo.quantize_colors = TRUE;
-        cinfo.desired_number_of_colors = 236;
-        cinfo.dither_mode = JDITHER_FS;
+        cinfo->quantize_colors = TRUE;
+        cinfo->desired_number_of_colors = 236;
+        cinfo->dither_mode = JDITHER_FS;
     } else if (!cmyk) {
-        cinfo.out_color_space = JCS_RGB;
-        cinfo.quantize_colors = FALSE;
+        cinfo->out_color_space = JCS_RGB;
+        cinfo->quantize_colors = FALSE;
     }
-    jpeg_start_decompress(&cinfo);
-    const int width = static_cast<int>(cinfo.output_width);
+    jpeg_start_decompress(cinfo);
+    const int width = static_cast<int>(cinfo->output_width);
     const bool direct = !grey && !cmyk;
-    if (!direct && pass->ScratchSize < static_cast<size_t>(width) * 4) ERREXIT(&cinfo, JERR_OUT_OF_MEMORY);
-    const bool adobeInverted = cinfo.saw_Adobe_marker != 0;
+    if (!direct && pass->ScratchSize < static_cast<size_t>(width) * 4) ERREXIT(cinfo, JERR_OUT_OF_MEMORY);
+    const bool adobeInverted = cinfo->saw_Adobe_marker != 0;
 
     // Direct RGB output goes straight into the sink's rows, several rows per call.
     JSAMPROW rows[16];
-    while (cinfo.output_scanline < cinfo.output_height) {
-        const int first = static_cast<int>(cinfo.output_scanline);
+    while (cinfo->output_scanline < cinfo->output_height) {
+        const int first = static_cast<int>(cinfo->output_scanline);
         if (direct) {
-            int want = std::min<int>(16, static_cast<int>(cinfo.output_height) - first);
+            int want = std::min<int>(16, static_cast<int>(cinfo->output_height) - first);
             for (int i = 0; i < want; ++i) rows[i] = pass->Sink->RowBuffer(first + i);
-            JDIMENSION got = jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(want));
-            (void)got;
+            jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(want));
         } else {
             rows[0] = pass->Scratch;
-            jpeg_read_scanlines(&cinfo, rows, 1);
+            jpeg_read_scanlines(cinfo, rows, 1);
             uint8_t* target = pass->Sink->RowBuffer(first);
             if (grey) {
-                GreyToRgb(pass->Scratch, width, cinfo.colormap, target);
+                GreyToRgb(pass->Scratch, width, cinfo->colormap, target);
             } else {
                 CmykToRgb(pass->Scratch, width, adobeInverted, target);
             }
         }
-        pass->Sink->RowsDecoded(static_cast<int>(cinfo.output_scanline));
+        pass->Sink->RowsDecoded(static_cast<int>(cinfo->output_scanline));
     }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return 0;
+    jpeg_finish_decompress(cinfo);
 }
-
-}  // namespace
-
-namespace {
 
 // Reads the header from the image's bytes or file; fills the image's fields.
 void ReadHeader(JpegImage& image, const SourceOrigin& origin) {
     HeaderInfo info{};
-    int code = ReadHeaderFenced(&origin, &info);
+    int code = RunDecompressor(&origin, KeepHeader, &info);
     if (code != 0) throw EJpegError(code);
     image.Width = info.Width;
     image.Height = info.Height;
@@ -272,7 +260,7 @@ void JpegImage::DecodePixels(JpegRowSink& sink) const {
     std::vector<uint8_t> fileBuffer(File.Get() >= 0 ? kFileChunkSize : 0);
     PixelPass pass{{Data.data(), Data.size(), File.Get(), fileBuffer.data(), fileBuffer.size()},
                    &sink, scratch.data(), scratch.size()};
-    int code = DecodePixelsFenced(&pass);
+    int code = RunDecompressor(&pass.Source, DecodeRows, &pass);
     if (code != 0) throw EJpegError(code);
 }
 
