@@ -2,6 +2,7 @@
 #include "ColorTransforms.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/Rounding.h"
 #include "core/SystemColors.h"
@@ -32,8 +33,8 @@ struct Rgb {
 
 // The channels of hue h (degrees), saturation s and value w (0..255).
 Rgb FromHsv(double h, double s, double w) {
-    double hh = h / 60;
-    int sector = static_cast<int>(hh);
+    double hh = std::isfinite(h) ? h / 60 : 0;
+    int sector = std::fabs(hh) < 7 ? static_cast<int>(hh) : 6;  // far-out hues take the last rule
     double f = hh - sector;
     double p = std::clamp((1 - s) * w, 0.0, 255.0);
     double q = std::clamp((1 - s * f) * w, 0.0, 255.0);

@@ -1,6 +1,8 @@
 // Tests of the colour and bitmap transforms with the documented numbers.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "skin/ColorTransforms.h"
 
 namespace {
@@ -79,6 +81,8 @@ TEST(ColorTransformsTest, HsvConversions) {
     EXPECT_EQ(HsvToColor(1, 1, 120), 0x00FF00u);
     EXPECT_EQ(HsvToColor(0.5, 0, 99), 0x808080u);  // 127.5 to the even 128
     EXPECT_EQ(HsvToColor(1, 1, 30), 0x0080FFu);
+    EXPECT_EQ(HsvToColor(1, 1, std::nan("")), HsvToColor(1, 1, 0));  // no hue: the first sector
+    EXPECT_EQ(HsvToColor(1, 1, 1e300), 0x0000FFu);                    // far out: the last rule, clamped
     for (TColor c : {0x123456u, 0x00FF80u, 0xC08040u}) {
         HsvValue v = ColorToHsv(c);
         TColor back = HsvToColor(v.V, v.S, v.H);
