@@ -93,12 +93,23 @@ std::vector<uint8_t> MakePackage(const std::vector<Entry>& entries, const std::s
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
+// Removes the folders the tests made when the test program ends.
+struct TempFolders {
+    std::vector<std::filesystem::path> Paths;
+    ~TempFolders() {
+        std::error_code ec;
+        for (const auto& p : Paths) std::filesystem::remove_all(p, ec);
+    }
+};
+
 std::string MakeTempFolder(const std::string& name) {
     static std::atomic<int> counter{0};
+    static TempFolders folders;
     auto path = std::filesystem::temp_directory_path() /
                 ("quadrimo-skin-" + std::to_string(::getpid()) + "-" + name + "-" + std::to_string(counter++));
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
+    folders.Paths.push_back(path);
     return path.string();
 }
 
