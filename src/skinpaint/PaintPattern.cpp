@@ -7,17 +7,6 @@ namespace {
 
 TRect Clip(const Bitmap32& b, TRect r) { return ClipRect(r, b.Width(), b.Height()); }
 
-// clamp((s * 256 + (d - s) * m) >> 8) on each byte: mask black keeps the source, white the target.
-uint32_t ThroughMask(uint32_t s, uint32_t d, uint32_t m) {
-    uint32_t out = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        int sv = (s >> shift) & 0xFF, dv = (d >> shift) & 0xFF, mv = (m >> shift) & 0xFF;
-        int v = std::clamp((sv * 256 + (dv - sv) * mv) >> 8, 0, 255);
-        out |= static_cast<uint32_t>(v) << shift;
-    }
-    return out;
-}
-
 // Blends one cell (source rows sy.., mask rows ch below) into area of target over the background.
 void BlendCell(Bitmap32& target, TRect area, const Bitmap32& picture, int sx, int sy, int ch,
                const BackgroundInfo& bg) {
@@ -28,7 +17,7 @@ void BlendCell(Bitmap32& target, TRect area, const Bitmap32& picture, int sx, in
         for (int x = c.Left; x < c.Right; ++x) {
             int px = sx + (x - area.Left);
             if (px < 0 || px >= picture.Width()) continue;
-            target.At(x, y) = ThroughMask(picture.At(px, py), ParentPixel(bg, x, y), picture.At(px, py + ch));
+            target.At(x, y) = BlendThroughMask(picture.At(px, py), ParentPixel(bg, x, y), picture.At(px, py + ch));
         }
     }
 }
@@ -38,6 +27,16 @@ void BlendCell(Bitmap32& target, TRect area, const Bitmap32& picture, int sx, in
 const Bitmap32* MaskPicture(const TsMaskData& mask, const Bitmap32& masterBitmap) {
     if (mask.Picture && !mask.Picture->Empty()) return &*mask.Picture;
     return masterBitmap.Empty() ? nullptr : &masterBitmap;
+}
+
+uint32_t BlendThroughMask(uint32_t s, uint32_t d, uint32_t m) {
+    uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        int sv = (s >> shift) & 0xFF, dv = (d >> shift) & 0xFF, mv = (m >> shift) & 0xFF;
+        int v = std::clamp((sv * 256 + (dv - sv) * mv) >> 8, 0, 255);
+        out |= static_cast<uint32_t>(v) << shift;
+    }
+    return out;
 }
 
 void CopyPixels(Bitmap32& target, int dx, int dy, const Bitmap32& picture, int sx, int sy, int w, int h) {

@@ -28,6 +28,9 @@ void PaintPattern(Bitmap32& canvas, TRect& rect, const Bitmap32* picture, int dr
 void PaintMaskedPattern(Bitmap32& target, TRect& rect, const BackgroundInfo& parentBg, int drawMode,
                         const TsMaskData& mask, const Bitmap32& masterBitmap);
 
+/// Each byte clamp((s * 256 + (d - s) * m) >> 8): a black mask keeps the source, white the target.
+uint32_t BlendThroughMask(uint32_t s, uint32_t d, uint32_t m);
+
 /// Copies source area (sx, sy, w, h) of picture to target (dx, dy), clipped to both.
 void CopyPixels(Bitmap32& target, int dx, int dy, const Bitmap32& picture, int sx, int sy, int w, int h);
 
