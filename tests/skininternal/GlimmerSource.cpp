@@ -1,19 +1,32 @@
-// Where the skin tests take the internal skin from: its source folder in the repository.
+// Where the skin tests take the internal skin from: the package embedded in the program.
 #include "GlimmerSource.h"
 
-#include "core/CodePage.h"
-#include "core/FileStreams.h"
+#include <stdexcept>
 
-std::string GlimmerFolder() { return std::string(QUADRIMO_SOURCE_DIR) + "/resources/skins/Glimmer"; }
+#include "core/CodePage.h"
+#include "skin/resources/InternalSkins.h"
+
+std::span<const uint8_t> GlimmerPackageBytes() { return InternalSkinPackage(kGlimmerSkinName); }
+
+std::unique_ptr<TsSkinPackReader> UnpackGlimmer() {
+    auto reader = std::make_unique<TsSkinPackReader>();
+    reader->BorrowPackage(GlimmerPackageBytes());
+    TsSkinPackReader::Unpack(reader);
+    return reader;
+}
 
 SkinOptions GlimmerOptions() {
-    return SkinOptions::FromBytes(ReadWholeFile(GlimmerFolder() + "/Options.dat"), DefaultAnsiCodePage());
+    auto reader = UnpackGlimmer();
+    if (!reader->OptionsText) throw std::runtime_error("the embedded package holds no options");
+    return SkinOptions::FromBytes(*reader->OptionsText, DefaultAnsiCodePage());
 }
 
 SkinModel LoadGlimmerModel(int hueOffset) {
     SkinLoadSettings settings;
     settings.HueOffset = hueOffset;
     SkinModel model;
-    model.LoadFromFolder(GlimmerFolder(), settings);
+    model.LoadFromPackage(GlimmerPackageBytes(), "", settings);
     return model;
 }
+
+std::string GlimmerFolder() { return std::string(QUADRIMO_SOURCE_DIR) + "/resources/skins/Glimmer"; }
