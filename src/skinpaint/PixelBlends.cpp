@@ -11,16 +11,25 @@ namespace {
 
 uint8_t RoundByte(double v) { return static_cast<uint8_t>(std::clamp<long long>(RoundHalfEven(v), 0, 255)); }
 
+// Weights are taken as millionths so that shares such as 0.1 mix exactly: n / 1000000 is then
+// rounded from one correctly rounded division, and its halves are true halves.
+constexpr long long kWeightScale = 1000000;
+
+long long Weight(double x) { return RoundHalfEven(x * kWeightScale); }
+
+uint8_t Mix(int a, int b, long long weightOfA) {
+    return RoundByte(static_cast<double>(a * weightOfA + b * (kWeightScale - weightOfA)) / kWeightScale);
+}
+
 }  // namespace
 
 TColor BlendTwoColors(TColor a, TColor b, double x) {
     a = ColorToRGB(a);
     b = ColorToRGB(b);
     TColor result = a & 0xFF000000u;
+    const long long w = Weight(x);
     for (int shift = 0; shift < 24; shift += 8) {
-        double va = (a >> shift) & 0xFF;
-        double vb = (b >> shift) & 0xFF;
-        result |= static_cast<TColor>(RoundByte(va * x + vb * (1 - x))) << shift;
+        result |= static_cast<TColor>(Mix((a >> shift) & 0xFF, (b >> shift) & 0xFF, w)) << shift;
     }
     return result;
 }
@@ -55,16 +64,16 @@ void BlendBitmap(Bitmap32& destination, const Bitmap32& source, int alpha, TPoin
 
 void TintRect(Bitmap32& target, TRect rect, int keepPercent, TColor color) {
     color = ColorToRGB(color);
-    const double k = keepPercent / 100.0;
-    const double qr = GetRValue(color) * (1 - k), qg = GetGValue(color) * (1 - k), qb = GetBValue(color) * (1 - k);
+    const long long k = Weight(keepPercent / 100.0);
+    const int qr = GetRValue(color), qg = GetGValue(color), qb = GetBValue(color);
     int left = std::max(rect.Left, 0), top = std::max(rect.Top, 0);
     int right = std::min(rect.Right, target.Width() - 1), bottom = std::min(rect.Bottom, target.Height() - 1);
     for (int y = top; y <= bottom; ++y) {
         uint32_t* row = target.Row(y);
         for (int x = left; x <= right; ++x) {
             uint32_t p = row[x];
-            row[x] = MakePixel(RoundByte(PixelRed(p) * k + qr), RoundByte(PixelGreen(p) * k + qg),
-                               RoundByte(PixelBlue(p) * k + qb), PixelAlpha(p));
+            row[x] = MakePixel(Mix(PixelRed(p), qr, k), Mix(PixelGreen(p), qg, k), Mix(PixelBlue(p), qb, k),
+                               PixelAlpha(p));
         }
     }
 }
@@ -93,7 +102,9 @@ void ApplyDisabledLook(Bitmap32& bitmap, TsDisabledKind kinds, TColor parentColo
     }
     const Bitmap32& parent = *parentBg.Bitmap;
     const int ox = parentBg.OffsetX + offset.X, oy = parentBg.OffsetY + offset.Y;
-    auto mix = [](uint8_t p, uint8_t x) { return RoundByte(p - (p - x) * 0.4); };
+    // x = p - (p - x) * 0.4: 40 % of the control's pixel, 60 % of the parent's.
+    const long long w = Weight(0.4);
+    auto mix = [w](uint8_t p, uint8_t x) { return Mix(x, p, w); };
     for (int y = 0; y < bitmap.Height(); ++y) {
         int py = oy + y;
         if (py < 0 || py >= parent.Height()) continue;

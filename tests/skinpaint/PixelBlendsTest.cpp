@@ -15,6 +15,9 @@ TEST(BlendTwoColors, WeightsRoundingAndFourthByte) {
     // Halves go to the even neighbour: 0.5 -> 0, 1.5 -> 2.
     EXPECT_EQ(BlendTwoColors(0x000301, 0, 0.5), 0x000200u);
     EXPECT_EQ(BlendTwoColors(0x12000000, 0x000000, 1.0), 0x12000000u);
+    // A tenth of 255 is 25.5 exactly, whatever binary fractions make of 0.1: the even 26.
+    EXPECT_EQ(BlendTwoColors(0x0000FF, 0, 0.1), 0x00001Au);
+    EXPECT_EQ(BlendTwoColors(0, 0x0000FF, 0.9), 0x00001Au);
     EXPECT_EQ(BlendTwoColors(0x00FFFFFF, 0x12000000, 0.0), 0x00000000u);
     // A system colour is resolved before the arithmetic.
     EXPECT_EQ(BlendTwoColors(SystemColor(15), 0, 1.0), SystemColorRGB(15));
