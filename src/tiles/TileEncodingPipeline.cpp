@@ -30,7 +30,8 @@ int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job) {
 uint64_t TileEncodingPipeline::HeldBytesBudget(uint64_t canvasBytes) { return (32u << 20) + canvasBytes / 16; }
 
 TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry,
-                                           TColor tileBackgroundRgb, int jobs, bool mapDecoded)
+                                           TColor tileBackgroundRgb, int jobs, bool mapDecoded,
+                                           uint64_t heldBytesBudget)
     : Canvas_(canvas), Geometry_(geometry), Background_(tileBackgroundRgb), JobCount_(jobs),
       Jobs_(TilesInFileOrder(geometry)) {
     if (jobs <= 1) {
@@ -50,7 +51,7 @@ TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const Pyramid
     Errors_.resize(count);
     Decoded_ = mapDecoded;
     RowsDecoded_ = mapDecoded ? geometry.MapHeight : 0;
-    Budget_ = HeldBytesBudget(RasterBytes(canvas.Width(), canvas.Height()));
+    Budget_ = heldBytesBudget != 0 ? heldBytesBudget : HeldBytesBudget(RasterBytes(canvas.Width(), canvas.Height()));
     try {
         for (int i = 0; i < jobs; ++i) Workers_.emplace_back([this, i] { Worker(i); });
     } catch (...) {

@@ -35,9 +35,10 @@ public:
     /// jobs <= 1 encodes on the calling thread inside Take, after decoding. More starts that many
     /// workers with an encoder each; while the map is still being decoded (mapDecoded false) one of
     /// them stays idle so that the decoding thread keeps a core, and the others encode the tiles whose
-    /// rows are complete. Finished tiles wait in memory up to a budget.
+    /// rows are complete. Finished tiles wait in memory up to a budget (0: HeldBytesBudget of the
+    /// canvas); beyond it only the tile the consumer needs next is started.
     TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry, TColor tileBackgroundRgb,
-                         int jobs, bool mapDecoded);
+                         int jobs, bool mapDecoded, uint64_t heldBytesBudget = 0);
     ~TileEncodingPipeline();
     TileEncodingPipeline(const TileEncodingPipeline&) = delete;
     TileEncodingPipeline& operator=(const TileEncodingPipeline&) = delete;
@@ -49,8 +50,8 @@ public:
     /// Every map row is in the canvas.
     void DecodeFinished();
 
-    /// The JPEG bytes of tile `index`; tiles must be taken in order 0, 1, 2, ... after decoding has
-    /// finished. Rethrows the error that encoding this tile raised.
+    /// The JPEG bytes of tile `index`, waiting until it is encoded; tiles are taken in order 0, 1, 2,
+    /// ... and only once their rows are decoded. Rethrows the error that encoding this tile raised.
     std::vector<uint8_t> Take(size_t index);
 
     /// Bytes of finished tiles may wait in memory up to this much.
