@@ -87,7 +87,7 @@ struct FramePainter {
                 if (key) {
                     if (Background != nullptr) d = ParentPixel(*Background, x, y);
                 } else if (Mask.MaskLayout == 1) {
-                    d = BlendThroughMask(s, Background != nullptr ? ParentPixel(*Background, x, y) : d, m);
+                    d = BlendThroughMask(s, d, m);
                 } else {
                     d = s;
                 }

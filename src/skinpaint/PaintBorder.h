@@ -26,7 +26,8 @@ void PaintBorderMask(Bitmap32& target, std::vector<TRect>* region, bool fillCent
                      const Bitmap32& masterBitmap);
 
 /// The same frame over rect, its key-coloured corner pixels showing the parent background
-/// (ParentPixel at the target position). Nothing in state 0 when PaintMode has bit 2, for a
+/// (ParentPixel at the target position); the other pixels of a masked frame are blended through
+/// the mask over what the target holds. Nothing in state 0 when PaintMode has bit 2, for a
 /// rectangle narrower or lower than 2 pixels, or a mask with StateCount 0.
 void PaintBorderOverBackground(Bitmap32& target, TRect rect, int state, const TsMaskData& mask,
                                const BackgroundInfo& parentBg, const Bitmap32& masterBitmap);

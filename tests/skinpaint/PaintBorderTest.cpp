@@ -154,6 +154,24 @@ TEST(PaintBorderOverBackground, KeyCornersShowTheParent) {
     EXPECT_EQ(u.At(0, 0), MakePixel(255, 0, 0));
 }
 
+TEST(PaintBorderOverBackground, MaskedCornersShowTheParentOnlyUnderKeyPixels) {
+    // 4 x 4 cell over its mask: black mask everywhere, so the source shows wherever it is not key.
+    Bitmap32 master(4, 8, MakePixel(200, 100, 0));
+    for (int y = 4; y < 8; ++y)
+        for (int x = 0; x < 4; ++x) master.At(x, y) = MakePixel(0, 0, 0, 0);
+    master.At(0, 0) = kKey;
+    master.At(3, 1) = MakePixel(10, 20, 30);
+    master.At(3, 5) = MakePixel(255, 255, 255, 255);  // white mask: the target stays
+    Bitmap32 parent(10, 10, MakePixel(0, 0, 99));
+    BackgroundInfo bg{&parent, 0, 0, clFuchsia, true};
+    Bitmap32 t(6, 6, MakePixel(1, 2, 3));
+    PaintBorderOverBackground(t, {0, 0, 6, 6}, 1, Frame({0, 0, 4, 8}, 2, 0, 1, 1), bg, master);
+    EXPECT_EQ(t.At(0, 0), MakePixel(0, 0, 99));           // key: the parent
+    EXPECT_EQ(t.At(1, 0), MakePixel(200, 100, 0, 255));   // black mask: the source
+    // White mask: (10 * 256 + (1 - 10) * 255) >> 8 = 1 and so on: the target.
+    EXPECT_EQ(t.At(5, 1), MakePixel(1, 2, 3, 255));
+}
+
 TEST(PaintBorderOverBackground, SkippedCases) {
     Bitmap32 master = Positions(6, 6), t(10, 8, kEmpty);
     PaintBorderOverBackground(t, {0, 0, 10, 8}, 0, Frame({0, 0, 6, 6}, 2, 2 | 4), BackgroundInfo{}, master);
