@@ -1,0 +1,21 @@
+// The program's entry: the application object, the main window, the about window, the message loop.
+#include <QStringList>
+
+#include "AboutUnit.h"
+#include "Unit2.h"
+#include "platform/Application.h"
+#include "skin/SkinEditorLink.h"
+#include "skin/sSkinManager.h"
+
+int main(int argc, char** argv) {
+    TApplication application(argc, argv);
+    ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
+    // The main window owns the taskbar entry; the forms belong to the application object.
+    auto* form2 = new TForm2();
+    auto* aboutForm = new TAboutForm();
+    form2->AboutForm = aboutForm;
+    form2->show();
+    auto* link = new TsEditorLink(form2->sSkinManager1);
+    link->Announce(form2);
+    return application.exec();
+}

@@ -1,0 +1,29 @@
+// TsButton.
+#include "sButton.h"
+
+#include <QKeyEvent>
+
+#include "platform/Application.h"
+
+TsButton::TsButton(QWidget* parent) : QPushButton(parent), SkinData(QStringLiteral("BUTTON")) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &TsButton::Pressed);
+}
+
+void TsButton::Pressed() {
+    if (ModalResult != mrNone) {
+        if (auto* form = qobject_cast<TForm*>(window())) form->SetModalResult(ModalResult);
+    }
+    if (OnClick) TApplication::Guarded([this] { OnClick(this); });
+}
+
+void TsButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses a focused button, as Space does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat()) click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+bool TsButton::event(QEvent* event) { return SkinData.Handle(this, event) || QPushButton::event(event); }

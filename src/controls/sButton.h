@@ -1,0 +1,30 @@
+// TsButton: the push button.
+#pragma once
+
+#include <functional>
+
+#include <QPushButton>
+
+#include "ControlSkinState.h"
+#include "platform/Forms.h"
+
+class TsButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit TsButton(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    /// A non-zero result is handed to the form on the press, which ends its modal showing.
+    TModalResult ModalResult = mrNone;
+    std::function<void(QObject*)> OnClick;
+
+    TsControlSkinState SkinData;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Pressed();
+};

@@ -1,0 +1,15 @@
+// TsProgressBar.
+#include "sProgressBar.h"
+
+TsProgressBar::TsProgressBar(QWidget* parent) : QProgressBar(parent), SkinData(QStringLiteral("GAUGE")) {
+    setRange(0, 100);
+    setValue(0);
+    setTextVisible(false);
+}
+
+void TsProgressBar::SetPosition(int value) {
+    // Positions outside the range are clamped rather than ignored.
+    setValue(qBound(minimum(), value, maximum()));
+}
+
+bool TsProgressBar::event(QEvent* event) { return SkinData.Handle(this, event) || QProgressBar::event(event); }

@@ -1,0 +1,131 @@
+// Edits with a browse button.
+#include "sTooledit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include "platform/Application.h"
+
+namespace {
+constexpr int kButtonWidth = 21;
+
+int ShortcutOf(const QKeyEvent* event) {
+    int key = 0;
+    switch (event->key()) {
+        case Qt::Key_Down: key = 0x28; break;
+        case Qt::Key_Up: key = 0x26; break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: key = 0x0D; break;
+        case Qt::Key_F4: key = 0x73; break;
+        default: return -1;
+    }
+    if (event->modifiers() & Qt::ShiftModifier) key |= 0x2000;
+    if (event->modifiers() & Qt::ControlModifier) key |= 0x4000;
+    if (event->modifiers() & Qt::AltModifier) key |= 0x8000;
+    return key;
+}
+}  // namespace
+
+TsCustomComboEdit::TsCustomComboEdit(QWidget* parent) : TsEdit(parent), Button_(new QToolButton(this)) {
+    Button_->setObjectName(QStringLiteral("Button"));
+    Button_->setText(QStringLiteral("..."));
+    Button_->setCursor(Qt::ArrowCursor);
+    Button_->setFocusPolicy(Qt::NoFocus);
+    connect(Button_, &QToolButton::clicked, this, [this] {
+        if (ReadOnly()) return;
+        TApplication::Guarded([this] { BrowseButtonPressed(); });
+    });
+    resize(width(), 21);
+    UpdateTextRect();
+}
+
+void TsCustomComboEdit::SetShowButton(bool value) {
+    ShowButton_ = value;
+    Button_->setVisible(value);
+    UpdateTextRect();
+}
+
+void TsCustomComboEdit::SetDirectInput(bool value) {
+    DirectInput_ = value;
+    // Without direct input the text is changed only through the button.
+    setReadOnly(!value);
+}
+
+int TsCustomComboEdit::ButtonWidth() const { return ShowButton_ ? kButtonWidth : 0; }
+
+void TsCustomComboEdit::UpdateTextRect() {
+    setTextMargins(0, 0, ButtonWidth(), 0);
+    Button_->setGeometry(width() - kButtonWidth - 1, 1, kButtonWidth, height() - 2);
+}
+
+void TsCustomComboEdit::resizeEvent(QResizeEvent* event) {
+    TsEdit::resizeEvent(event);
+    UpdateTextRect();
+}
+
+void TsCustomComboEdit::keyPressEvent(QKeyEvent* event) {
+    if (ShowButton_ && ShortcutOf(event) == ClickKey) {
+        Button_->click();
+        return;
+    }
+    TsEdit::keyPressEvent(event);
+}
+
+void TsCustomComboEdit::focusInEvent(QFocusEvent* event) {
+    TsEdit::focusInEvent(event);
+    if (AutoSelect) QTimer::singleShot(0, this, [this] { selectAll(); });
+}
+
+void TsCustomComboEdit::BrowseButtonPressed() {
+    if (OnButtonClick) OnButtonClick(this);
+}
+
+TsFileDirEdit::TsFileDirEdit(QWidget* parent) : TsCustomComboEdit(parent) { SetMaxLength(255); }
+
+TsFilenameEdit::TsFilenameEdit(QWidget* parent) : TsFileDirEdit(parent) {
+    Dialog_.Filter = QStringLiteral("All files (*.*)|*.*");
+}
+
+TOpenDialogSettings TsFilenameEdit::DialogSettings() const {
+    TOpenDialogSettings settings = Dialog_;
+    settings.FileName = Text();
+    return settings;
+}
+
+void TsFilenameEdit::BrowseButtonPressed() {
+    TsCustomComboEdit::BrowseButtonPressed();
+    QString name = Text();
+    bool action = true;
+    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
+    if (!action) return;
+    TOpenDialogSettings settings = Dialog_;
+    settings.FileName = name;
+    action = RunOpenDialog(window(), settings, name);
+    if (OnAfterDialog) OnAfterDialog(this, name, action);
+    if (!action) return;
+    SetText(name);
+    Dialog_.InitialDir = QFileInfo(name).path();
+}
+
+TsDirectoryEdit::TsDirectoryEdit(QWidget* parent) : TsFileDirEdit(parent) {}
+
+void TsDirectoryEdit::BrowseButtonPressed() {
+    TsCustomComboEdit::BrowseButtonPressed();
+    QString name = Text();
+    bool action = true;
+    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
+    if (!action) return;
+    const QString start = !InitialDir.isEmpty() ? InitialDir : name;
+    QString chosen;
+    if (RunFolderDialog(window(), DialogText, start, chosen)) {
+        name = chosen;
+        if (!name.isEmpty() && QFileInfo(name).isDir()) {
+            InitialDir = name;
+            SetText(name);
+        }
+    }
+    if (OnAfterDialog) OnAfterDialog(this, name, action);
+}

@@ -1,0 +1,104 @@
+// Edits with a browse button: the base, the file-name edit and the folder-name edit.
+#pragma once
+
+#include <functional>
+
+#include <QKeySequence>
+
+#include "platform/Dialogs.h"
+#include "sEdit.h"
+
+class QToolButton;
+
+/// An edit with a small button at its right end; the button's press runs BrowseButtonPressed.
+class TsCustomComboEdit : public TsEdit {
+    Q_OBJECT
+public:
+    explicit TsCustomComboEdit(QWidget* parent = nullptr);
+
+    bool ShowButton() const { return ShowButton_; }
+    void SetShowButton(bool value);
+    /// Shortcut: virtual key in the low byte, Shift 0x2000, Ctrl 0x4000, Alt 0x8000.
+    int ClickKey = 0x8000 + 0x28;
+    bool DirectInput() const { return DirectInput_; }
+    void SetDirectInput(bool value);
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool value) { setReadOnly(value); }
+    bool AutoSelect = true;
+    std::function<void(QObject*)> OnButtonClick;
+
+    QToolButton* Button() const { return Button_; }
+    int ButtonWidth() const;
+    /// The text's right edge stops at the button.
+    void UpdateTextRect();
+
+    /// The button's press: fires OnButtonClick; the edits with dialogs add their dialog.
+    virtual void BrowseButtonPressed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    QToolButton* Button_;
+    bool ShowButton_ = true;
+    bool DirectInput_ = true;
+};
+
+/// Fired before and after a dialog: the name (in-out) and whether to go on (in-out).
+using TExecOpenDialogEvent = std::function<void(QObject* sender, QString& name, bool& action)>;
+
+class TsFileDirEdit : public TsCustomComboEdit {
+    Q_OBJECT
+public:
+    explicit TsFileDirEdit(QWidget* parent = nullptr);
+
+    bool AcceptFiles = false;
+    TExecOpenDialogEvent OnBeforeDialog;
+    TExecOpenDialogEvent OnAfterDialog;
+};
+
+class TsFilenameEdit : public TsFileDirEdit {
+    Q_OBJECT
+public:
+    explicit TsFilenameEdit(QWidget* parent = nullptr);
+
+    QString Filter() const { return Dialog_.Filter; }
+    void SetFilter(const QString& value) { Dialog_.Filter = value; }
+    int FilterIndex() const { return Dialog_.FilterIndex; }
+    void SetFilterIndex(int value) { Dialog_.FilterIndex = value; }
+    QString DefaultExt() const { return Dialog_.DefaultExt; }
+    void SetDefaultExt(const QString& value) { Dialog_.DefaultExt = value; }
+    QString InitialDir() const { return Dialog_.InitialDir; }
+    void SetInitialDir(const QString& value) { Dialog_.InitialDir = value; }
+    TOpenOptions DialogOptions() const { return Dialog_.Options; }
+    void SetDialogOptions(TOpenOptions value) { Dialog_.Options = value; }
+    QString FileName() const { return Text(); }
+
+    /// The dialog's settings as the next press would use them.
+    TOpenDialogSettings DialogSettings() const;
+
+    void BrowseButtonPressed() override;
+
+private:
+    TOpenDialogSettings Dialog_;
+};
+
+enum TSelectDirOpt : unsigned { sdAllowCreate = 1, sdPerformCreate = 2, sdPrompt = 4 };
+
+class TsDirectoryEdit : public TsFileDirEdit {
+    Q_OBJECT
+public:
+    explicit TsDirectoryEdit(QWidget* parent = nullptr);
+
+    QString InitialDir;
+    unsigned DialogOptions = sdAllowCreate | sdPerformCreate | sdPrompt;
+    QString DialogText;
+    bool MultipleDirs = false;
+    bool NoChangeDir = false;
+    QString Root = QStringLiteral("rfDesktop");
+    bool ShowRootBtns = false;
+
+    void BrowseButtonPressed() override;
+};

@@ -1,0 +1,163 @@
+// The form base: frame style, client size, colour, position rule and modal showing.
+#include "Forms.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QPointer>
+#include <QScreen>
+
+#include "Application.h"
+#include "SystemMetrics.h"
+
+namespace {
+constexpr TColor clBtnFace = 0xFF00000F;
+}
+
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), Client_(new QWidget(this)), Color_(clBtnFace) {
+    Client_->setObjectName(QStringLiteral("Client"));
+    // A form without a parent belongs to the application object, which frees it at exit.
+    if (parent == nullptr && TApplication::Instance() != nullptr) TApplication::Instance()->AddForm(this);
+    SetColor(Color_);
+    UpdateWindowFlags();
+}
+
+TForm::~TForm() = default;
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    BorderStyle_ = style;
+    UpdateWindowFlags();
+    ApplyFixedSize();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+    BorderIcons_ = icons;
+    UpdateWindowFlags();
+}
+
+void TForm::UpdateWindowFlags() {
+    const bool visible = isVisible();
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint;
+    const bool dialog = BorderStyle_ == TFormBorderStyle::bsDialog;
+    flags |= dialog ? Qt::Dialog : Qt::Window;
+    if (BorderStyle_ == TFormBorderStyle::bsNone) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::WindowTitleHint;
+        if (BorderIcons_ & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        // A dialog frame has no minimize or maximize buttons, whatever the icons say.
+        if (!dialog && (BorderIcons_ & biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
+        if (!dialog && (BorderIcons_ & biMaximize) && BorderStyle_ == TFormBorderStyle::bsSizeable)
+            flags |= Qt::WindowMaximizeButtonHint;
+        if (BorderIcons_ & biHelp) flags |= Qt::WindowContextHelpButtonHint;
+    }
+    setWindowFlags(flags);
+    if (visible) show();
+}
+
+void TForm::SetClientSize(int width, int height) {
+    ClientWidth_ = width;
+    ClientHeight_ = height;
+    resize(width, height);
+    ApplyFixedSize();
+}
+
+void TForm::ApplyFixedSize() {
+    const bool sizeable =
+        BorderStyle_ == TFormBorderStyle::bsSizeable || BorderStyle_ == TFormBorderStyle::bsSizeToolWin;
+    if (sizeable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else if (ClientWidth_ > 0 && ClientHeight_ > 0) {
+        setFixedSize(ClientWidth_, ClientHeight_);
+    }
+}
+
+void TForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Client_->setGeometry(rect());
+    if (BorderStyle_ == TFormBorderStyle::bsSizeable) {
+        ClientWidth_ = width();
+        ClientHeight_ = height();
+    }
+}
+
+void TForm::SetColor(TColor color) {
+    Color_ = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void TForm::SetPosition(TPosition position) {
+    Position_ = position;
+    Placed_ = false;
+}
+
+QPoint TForm::CenteredPosition(const QRect& desktop, const QSize& frameSize) {
+    int x = desktop.left() + (desktop.width() - frameSize.width()) / 2;
+    int y = desktop.top() + (desktop.height() - frameSize.height()) / 2;
+    if (x < desktop.left()) x = desktop.left();
+    if (y < desktop.top()) y = desktop.top();
+    return {x, y};
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    // The position rule acts on the first showing only; later showings keep the last place.
+    if (!Placed_) {
+        Placed_ = true;
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen != nullptr &&
+            (Position_ == TPosition::poDesktopCenter || Position_ == TPosition::poScreenCenter)) {
+            const QRect area = Position_ == TPosition::poDesktopCenter ? screen->virtualGeometry()
+                                                                         : screen->geometry();
+            QSize frame = frameGeometry().size();
+            if (frame.width() < width() || frame.height() < height()) frame = size();
+            move(CenteredPosition(area, frame));
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+TModalResult TForm::ShowModal() {
+    ModalResult_ = mrNone;
+    Modal_ = true;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    activateWindow();
+    QEventLoop loop;
+    ModalLoop_ = &loop;
+    QPointer<TForm> self(this);
+    if (ModalResult_ == mrNone && isVisible()) loop.exec();
+    if (!self) return mrCancel;
+    ModalLoop_ = nullptr;
+    Modal_ = false;
+    if (isVisible()) hide();
+    setWindowModality(Qt::NonModal);
+    if (ModalResult_ == mrNone) ModalResult_ = mrCancel;
+    return ModalResult_;
+}
+
+void TForm::SetModalResult(TModalResult result) {
+    ModalResult_ = result;
+    if (ModalLoop_ != nullptr && result != mrNone) ModalLoop_->quit();
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (ModalLoop_ != nullptr) ModalLoop_->quit();
+}
+
+void TForm::Close() { close(); }
+
+void TForm::closeEvent(QCloseEvent* event) {
+    if (!CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    if (Modal_ && ModalResult_ == mrNone) ModalResult_ = mrCancel;
+    QWidget::closeEvent(event);
+    if (ModalLoop_ != nullptr) ModalLoop_->quit();
+}

@@ -1,0 +1,92 @@
+// The form base: a top-level host window holding the client widget in which the controls live.
+#pragma once
+
+#include <cstdint>
+
+#include <QWidget>
+
+#include "core/Color.h"
+
+class QEventLoop;
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = unsigned;
+
+enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+
+/// A program window. Components (controls and non-visual components) are owned through Qt's parent
+/// links: the controls are children of Client(), the others children of the form, and all are freed
+/// with it. The application object owns the forms (TApplication::AddForm).
+class TForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm(QWidget* parent = nullptr);
+    ~TForm() override;
+
+    /// The widget the controls live in, at client coordinates.
+    QWidget* Client() const { return Client_; }
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+    TFormBorderStyle BorderStyle() const { return BorderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return BorderIcons_; }
+    void SetBorderIcons(TBorderIcons icons);
+
+    int ClientWidth() const { return ClientWidth_; }
+    int ClientHeight() const { return ClientHeight_; }
+    void SetClientSize(int width, int height);
+
+    TColor Color() const { return Color_; }
+    void SetColor(TColor color);
+
+    TPosition Position() const { return Position_; }
+    void SetPosition(TPosition position);
+
+    intptr_t Tag = 0;
+
+    /// Shows the form modally and returns its modal result once it closes.
+    TModalResult ShowModal();
+    bool Modal() const { return Modal_; }
+    TModalResult ModalResult() const { return ModalResult_; }
+    /// A non-zero result ends a modal showing.
+    void SetModalResult(TModalResult result);
+
+    /// Closes the form: a modal form ends its showing with mrCancel unless it has a result.
+    void Close();
+    /// Asked before the form closes; false keeps it open.
+    virtual bool CloseQuery() { return true; }
+
+    /// Where a first showing with poDesktopCenter or poScreenCenter puts the frame's top-left corner.
+    static QPoint CenteredPosition(const QRect& desktop, const QSize& frameSize);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void UpdateWindowFlags();
+    void ApplyFixedSize();
+
+    QWidget* Client_;
+    TFormBorderStyle BorderStyle_ = TFormBorderStyle::bsSizeable;
+    TBorderIcons BorderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    int ClientWidth_ = 0;
+    int ClientHeight_ = 0;
+    TColor Color_;
+    TPosition Position_ = TPosition::poDesigned;
+    bool Placed_ = false;
+    bool Modal_ = false;
+    TModalResult ModalResult_ = mrNone;
+    QEventLoop* ModalLoop_ = nullptr;
+};

@@ -1,0 +1,50 @@
+// The skin command message: an event carrying a command number, a small argument and a pointer.
+#pragma once
+
+#include <cstdint>
+
+#include <QEvent>
+
+class QObject;
+
+constexpr int SM_NIMBRELCMD = 0xA100;
+
+// Commands of the message that the manager and the controls exchange.
+constexpr int AC_SETNEWSKIN = 1;
+constexpr int AC_REMOVESKIN = 2;
+constexpr int AC_REFRESH = 3;
+constexpr int AC_GETPROVIDER = 4;
+constexpr int AC_CTRLHANDLED = 7;
+constexpr int AC_STOPFADING = 16;
+constexpr int AC_REPAINT = 18;
+constexpr int AC_MOUSEENTER_ACTIVE = 29;  // became the manager's active control
+constexpr int AC_MOUSELEAVE_ACTIVE = 30;  // stopped being the manager's active control
+
+/// The first parameter: command in the high 16 bits, argument in the low 16 bits.
+constexpr uint32_t MakeNimbrelParam(int command, int argument = 0) {
+    return (static_cast<uint32_t>(command) << 16) | (static_cast<uint32_t>(argument) & 0xFFFFu);
+}
+
+class TNimbrelCommandEvent : public QEvent {
+public:
+    static constexpr QEvent::Type EventType = static_cast<QEvent::Type>(SM_NIMBRELCMD);
+
+    TNimbrelCommandEvent(uint32_t wParam, intptr_t lParam)
+        : QEvent(EventType), WParam(wParam), LParam(lParam) {}
+
+    int Command() const { return static_cast<int>(WParam >> 16); }
+    int Argument() const { return static_cast<int>(WParam & 0xFFFFu); }
+
+    uint32_t WParam;
+    intptr_t LParam;
+    intptr_t Result = 0;
+};
+
+/// The event as a command message, or null for any other event.
+TNimbrelCommandEvent* AsNimbrelCommand(QEvent* event);
+
+/// Sends the message synchronously and returns the receiver's answer (0 when it has none).
+intptr_t SendNimbrelCommand(QObject* receiver, uint32_t wParam, intptr_t lParam = 0);
+
+/// Whether the receiver handles the skin commands itself (answers 1 to command 7).
+bool AnswersSkinCommands(QObject* receiver);

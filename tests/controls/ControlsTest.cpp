@@ -1,0 +1,125 @@
+// The plain controls: skin commands, web label links and hover, button results, progress range.
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/sBevel.h"
+#include "controls/sButton.h"
+#include "controls/sComboBoxes.h"
+#include "controls/sEdit.h"
+#include "controls/sLabel.h"
+#include "controls/sProgressBar.h"
+#include "controls/sTooledit.h"
+#include "platform/NimbrelCommand.h"
+#include "platform/Shell.h"
+#include "platform/SystemMetrics.h"
+
+namespace {
+QStringList Opened;
+bool RecordOpen(const QString& address) {
+    Opened << address;
+    return true;
+}
+}  // namespace
+
+TEST(Controls, EveryControlAnswersIsSkinnedAndFollowsTheSkinCommands) {
+    TsEdit edit;
+    TsFilenameEdit fileEdit;
+    TsDirectoryEdit dirEdit;
+    TsColorBox colorBox;
+    TsButton button;
+    TsProgressBar progress;
+    TsLabel label;
+    TsWebLabel webLabel;
+    TsBevel bevel;
+    const std::vector<std::pair<QWidget*, TsControlSkinState*>> controls = {
+        {&edit, &edit.SkinData},         {&fileEdit, &fileEdit.SkinData}, {&dirEdit, &dirEdit.SkinData},
+        {&colorBox, &colorBox.SkinData}, {&button, &button.SkinData},     {&progress, &progress.SkinData},
+        {&label, &label.SkinData},       {&webLabel, &webLabel.SkinData}, {&bevel, &bevel.SkinData}};
+    int manager = 0;
+    for (auto [widget, state] : controls) {
+        SCOPED_TRACE(widget->metaObject()->className());
+        EXPECT_TRUE(AnswersSkinCommands(widget));
+        SendNimbrelCommand(widget, MakeNimbrelParam(AC_SETNEWSKIN), reinterpret_cast<intptr_t>(&manager));
+        EXPECT_TRUE(state->Skinned);
+        EXPECT_EQ(state->SkinManager, &manager);
+        SendNimbrelCommand(widget, MakeNimbrelParam(AC_REMOVESKIN), reinterpret_cast<intptr_t>(&manager));
+        EXPECT_FALSE(state->Skinned);
+        EXPECT_EQ(state->SkinManager, nullptr);
+    }
+    EXPECT_EQ(edit.SkinData.SkinSection, QStringLiteral("EDIT"));
+    EXPECT_EQ(colorBox.SkinData.SkinSection, QStringLiteral("COMBOBOX"));
+    EXPECT_EQ(button.SkinData.SkinSection, QStringLiteral("BUTTON"));
+    EXPECT_EQ(progress.SkinData.SkinSection, QStringLiteral("GAUGE"));
+    EXPECT_STREQ(webLabel.metaObject()->className(), "TsWebLabel");
+}
+
+TEST(Controls, WebLabelOpensOnThePressAndChangesColourWhileHovered) {
+    Opened.clear();
+    SetShellOpenHandler(RecordOpen);
+    TsWebLabel label;
+    label.setGeometry(0, 0, 60, 13);
+    label.SetCaption(QStringLiteral("Veltrana"));
+    label.URL = QStringLiteral("https://veltrana.example/");
+    label.HoverFontColor = 0xFF000008;
+    label.SetNormalFont(label.font(), 0xFF0080);
+    label.show();
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Opened, QStringList{QStringLiteral("https://veltrana.example/")});
+    // Released elsewhere: still one opening, made on the press.
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(500, 500));
+    QTest::mousePress(&label, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Opened.size(), 1);
+    SetShellOpenHandler(nullptr);
+
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), ToQColor(0xFF0080));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&label, &enter);
+    EXPECT_TRUE(label.Hot());
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), ToQColor(0xFF000008));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&label, &leave);
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), ToQColor(0xFF0080));
+}
+
+TEST(Controls, ButtonHandsItsResultToTheFormAndEnterPressesIt) {
+    TForm form;
+    auto* button = new TsButton(form.Client());
+    button->ModalResult = mrOk;
+    int clicks = 0;
+    button->OnClick = [&](QObject* sender) {
+        EXPECT_EQ(sender, button);
+        ++clicks;
+    };
+    QTimer::singleShot(10, button, [&] {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+    });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Controls, ProgressBarRangeAndEditLength) {
+    TsProgressBar progress;
+    EXPECT_EQ(progress.Min(), 0);
+    EXPECT_EQ(progress.Max(), 100);
+    EXPECT_EQ(progress.Position(), 0);
+    progress.SetMax(250);
+    progress.SetPosition(240);
+    EXPECT_EQ(progress.Position(), 240);
+    progress.SetPosition(400);
+    EXPECT_EQ(progress.Position(), 250);
+
+    TsEdit edit;
+    edit.SetMaxLength(0);
+    edit.SetText(QString(1000, QLatin1Char('a')));
+    EXPECT_EQ(edit.Text().size(), 1000);  // no limit
+    TsFilenameEdit fileEdit;
+    EXPECT_EQ(fileEdit.MaxLength(), 255);
+    fileEdit.show();
+    fileEdit.setFocus();
+    QTest::keyClicks(&fileEdit, QString(300, QLatin1Char('b')));
+    EXPECT_EQ(fileEdit.Text().size(), 255);
+}

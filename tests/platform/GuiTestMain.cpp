@@ -1,0 +1,11 @@
+// The GUI suites' main: the application object on the offscreen platform, then every test.
+#include <gtest/gtest.h>
+
+#include "platform/Application.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    TApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
