@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "PaintCommand.h"
 #include "SkinDump.h"
 #include "SkinPacker.h"
 #include "codec/PngEncoder.h"
@@ -91,10 +92,11 @@ int Export(const SkinModel& model, const std::string& outDir) {
 
 int Run(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << kUsage;
+        std::cerr << kUsage << kPaintUsage;
         return 2;
     }
     std::string command = argv[1];
+    if (command == "paint") return RunPaintCommand(std::vector<std::string>(argv + 2, argv + argc));
     auto args = Parse(argc, argv);
     if (!args) {
         std::cerr << kUsage;
