@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "InternalSource.h"
+#include "SheetCommand.h"
 #include "PaintCommand.h"
 #include "SkinDump.h"
 #include "SkinPacker.h"
@@ -22,18 +24,23 @@ const char* kUsage =
     "usage: quadrimo-skin pack FOLDER OUT.qrv\n"
     "       quadrimo-skin unpack PACKAGE FOLDER\n"
     "       quadrimo-skin dump SOURCE [--hue N] [--saturation N]\n"
-    "       quadrimo-skin export SOURCE OUTDIR [--hue N] [--saturation N]\n";
+    "       quadrimo-skin export SOURCE OUTDIR [--hue N] [--saturation N]\n"
+    "       quadrimo-skin sheet SOURCE OUT.png [--hue N] [--saturation N]\n"
+    "SOURCE is a skin folder, a package file, or --internal for the skin the program carries.\n";
 
 struct Arguments {
     std::vector<std::string> Positional;
     SkinLoadSettings Settings;
+    bool Internal = false;  // the source is the program's internal skin
 };
 
 std::optional<Arguments> Parse(int argc, char** argv) {
     Arguments a;
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
-        if ((arg == "--hue" || arg == "--saturation") && i + 1 < argc) {
+        if (arg == "--internal") {
+            a.Internal = true;
+        } else if ((arg == "--hue" || arg == "--saturation") && i + 1 < argc) {
             int value = StrToInt(argv[++i]);
             (arg == "--hue" ? a.Settings.HueOffset : a.Settings.Saturation) = value;
         } else if (arg.rfind("--", 0) == 0) {
@@ -102,18 +109,29 @@ int Run(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    const auto& p = args->Positional;
+    // With --internal the source's place among the positional arguments is left empty.
+    std::vector<std::string> p = args->Positional;
+    if (args->Internal) p.insert(p.begin(), std::string());
+    auto load = [&](std::unique_ptr<TsSkinPackReader>* package) {
+        return args->Internal ? LoadInternalSkin(args->Settings, package) : LoadSource(p[0], args->Settings, package);
+    };
+    if ((command == "pack" || command == "unpack") && args->Internal) {
+        std::cerr << kUsage;
+        return 2;
+    }
     if (command == "pack" && p.size() == 2) {
         WriteWholeFile(p[1], PackSkinFolder(p[0]));
     } else if (command == "unpack" && p.size() == 2) {
         UnpackSkinPackage(p[0], p[1]);
     } else if (command == "dump" && p.size() == 1) {
         std::unique_ptr<TsSkinPackReader> package;
-        SkinModel model = LoadSource(p[0], args->Settings, &package);
+        SkinModel model = load(&package);
         std::cout << SkinModelToJson(model, package.get()).Write();
     } else if (command == "export" && p.size() == 2) {
-        SkinModel model = LoadSource(p[0], args->Settings, nullptr);
+        SkinModel model = load(nullptr);
         Export(model, p[1]);
+    } else if (command == "sheet" && p.size() == 2) {
+        WriteContactSheet(load(nullptr), p[1]);
     } else {
         std::cerr << kUsage;
         return 2;

@@ -24,7 +24,7 @@ Body CloseBody(int state) {
 Body BlueBody(int state) {
     if (state == 1) return {QColor(255, 255, 255), QColor(164, 222, 246), kOutlineHot, kGlyphHot};
     if (state == 2) return {QColor(160, 208, 230), QColor(206, 236, 246), kOutlineDown, QColor(14, 52, 82)};
-    return {QColor(252, 255, 255), QColor(196, 234, 246), QColor(104, 152, 178), kGlyph};
+    return {QColor(252, 255, 255), QColor(196, 234, 246), QColor(100, 158, 178), kGlyph};
 }
 
 // A crisp body: square outline with the four corner pixels cut (key colour), a gradient inside and

@@ -43,7 +43,7 @@ Bitmap32 DrawButtonHuge() {
         p.drawRoundedRect(QRectF(2, 2, kCell - 4, 18), kRadius - 2, kRadius - 2);
         p.setBrush(Qt::NoBrush);
         if (state == 1) {
-            p.setPen(QPen(QColor(120, 214, 255, 150), 2));
+            p.setPen(QPen(QColor(116, 220, 252, 150), 2));
             p.drawPath(OutlinePath(1.5, 1.5, kCell - 3, kCell - 3, kRadius - 1.5));
         }
         p.setPen(QPen(QColor(255, 255, 255, state == 2 ? 80 : 200), 1));

@@ -46,7 +46,7 @@ void GlassCell(QPainter& p, double size, double radius, int state) {
         p.setPen(SidePen(size, 235, 150, 90, Qt::white));
         p.drawPath(OutlinePath(1, 1, size - 2, size - 2, radius - 1));
         if (state == 1) {
-            p.setPen(SidePen(size, 150, 110, 150, QColor(120, 214, 255)));
+            p.setPen(SidePen(size, 150, 110, 150, QColor(116, 220, 252)));
             p.drawPath(OutlinePath(2, 2, size - 4, size - 4, radius - 1.5));
         }
     }
@@ -190,7 +190,7 @@ void TabCell(QPainter& p, int state, const QTransform& turn) {
     p.setPen(QPen(Alpha(Qt::white, state == 2 ? 230 : 160), 1));
     p.drawPath(OutlinePath(1, 1, 14, 22, 3));
     if (state == 1) {
-        p.setPen(QPen(Alpha(QColor(120, 214, 255), 130), 1));
+        p.setPen(QPen(Alpha(QColor(116, 220, 252), 130), 1));
         p.drawPath(OutlinePath(2, 2, 12, 22, 2.5));
     }
     p.setPen(QPen(outline, 1));
@@ -239,7 +239,7 @@ void DrawMasterFrames(Bitmap32& master) {
     Bevel(master, 108, 72, 9, kOutline, QColor(252, 255, 255), QColor(226, 246, 252), kWindow);
     // Hint, menu selection, scroll track.
     RoundedFrame(master, 72, 72, 12, 4, kOutline, QColor(252, 255, 255), QColor(234, 251, 255));
-    RoundedFrame(master, 84, 72, 12, 3, QColor(108, 180, 220), QColor(236, 250, 255), QColor(192, 232, 247));
+    RoundedFrame(master, 84, 72, 12, 3, QColor(100, 184, 220), QColor(236, 250, 255), QColor(192, 232, 247));
     RoundedFrame(master, 96, 72, 12, 4, QColor(176, 208, 220), QColor(214, 238, 246), QColor(232, 248, 252));
 }
 

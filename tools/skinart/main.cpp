@@ -28,14 +28,14 @@ void WriteAll(const std::string& folder) {
     bmp("ButtonHuge.bmp", DrawButtonHuge());
     png("Exbor.png", DrawExtendedBorder());
     // Button glows: the border widths of the options (18, 12) are the margins drawn here.
-    png("GlowBtn.png", DrawGlow(12, 12, 18, 5, 0x78D2FF, 150));
-    png("GlowH.png", DrawGlow(20, 20, 18, 9, 0x78D2FF, 170));
+    png("GlowBtn.png", DrawGlow(12, 12, 18, 5, 0x78D6FA, 150));
+    png("GlowH.png", DrawGlow(20, 20, 18, 9, 0x78D6FA, 170));
     png("GlowWhite.png", DrawGlow(8, 8, 12, 4, 0xFFFFFF, 170));
     // Title-button glows: the box is the glyph cell, the margin that of the options.
     png("GlowClose.png", DrawGlow(28, 15, 20, 3, 0xFF5A3C, 150));
-    png("GlowMax.png", DrawGlow(24, 15, 20, 3, 0x8CDCFF, 140));
-    png("GlowMin.png", DrawGlow(24, 15, 20, 3, 0x8CDCFF, 140));
-    png("GlowNorm.png", DrawGlow(24, 15, 20, 3, 0x8CDCFF, 140));
+    png("GlowMax.png", DrawGlow(24, 15, 20, 3, 0x8CE0FA, 140));
+    png("GlowMin.png", DrawGlow(24, 15, 20, 3, 0x8CE0FA, 140));
+    png("GlowNorm.png", DrawGlow(24, 15, 20, 3, 0x8CE0FA, 140));
 }
 
 }  // namespace
