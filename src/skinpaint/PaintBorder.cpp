@@ -126,7 +126,7 @@ BorderWidths ReducedBorderWidths(const TsMaskData& mask, int width, int height) 
 
 void PaintBorderMask(Bitmap32& target, std::vector<TRect>* region, bool fillCentre, int state, const TsMaskData& mask,
                      const Bitmap32& masterBitmap) {
-    if (target.Width() <= 1 || target.Height() <= 1 || mask.MaskLayout < 0) return;
+    if (target.Width() <= 1 || target.Height() <= 1 || mask.MaskLayout < 0 || mask.OwnerManager == nullptr) return;
     const Bitmap32* picture = MaskPicture(mask, masterBitmap);
     if (picture == nullptr) return;
     FramePainter p{target, *picture, mask, mask.SourceRect, mask.StateCount};

@@ -21,7 +21,7 @@ BorderWidths ReducedBorderWidths(const TsMaskData& mask, int width, int height);
 /// fillCentre is set and the mask's PaintMode has bit 4). Key-coloured pixels of the corners are
 /// not copied; when region is given, each maximal horizontal run of them is appended as a
 /// one-row rectangle, for the caller to cut out of the control's shape. Nothing for a target of
-/// 1 pixel or less in either direction.
+/// 1 pixel or less in either direction, or a mask without an owning manager.
 void PaintBorderMask(Bitmap32& target, std::vector<TRect>* region, bool fillCentre, int state, const TsMaskData& mask,
                      const Bitmap32& masterBitmap);
 
