@@ -117,7 +117,7 @@ void TsSkinManager::SetActive(bool value) {
     if (value == Active_) return;
     Active_ = value;
     if (value) {
-        ChangeSkin();
+        ChangeSkin(SkinName_);
     } else {
         if (!Loading_) RemoveSkin();
         Model_->UpdateWellKnownIndexes();
@@ -165,8 +165,9 @@ void TsSkinManager::SetSkinDirectory(const QString& value) {
 }
 
 void TsSkinManager::SetSkinName(const QString& value) {
+    const QString previous = SkinName_;
     SkinName_ = value;
-    if (Active_) ChangeSkin();
+    if (Active_) ChangeSkin(previous);
     UpdateDialogStyle();
 }
 
@@ -287,8 +288,7 @@ void TsSkinManager::LoadSkin() {
     }
 }
 
-void TsSkinManager::ChangeSkin() {
-    const QString oldName = SkinName_;
+void TsSkinManager::ChangeSkin(const QString& oldName) {
     if (OnBeforeChange) OnBeforeChange(this);
     {
         LoadingFlag flag;

@@ -110,7 +110,8 @@ private:
         int InternalIndex = -1;
     };
     SkinSource FindSource();
-    void ChangeSkin();
+    /// Loads and applies the skin named now; a failed load goes back to the old name.
+    void ChangeSkin(const QString& oldName);
     void LoadSkin();
     void ReloadAfterChange();
     void UpdateDialogStyle();

@@ -7,5 +7,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     TApplication application(argc, argv);
+    // Tests close windows freely; the last one closing must not end anything.
+    QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();
 }
