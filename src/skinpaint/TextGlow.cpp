@@ -59,6 +59,10 @@ void BlurGray(GrayPicture& picture, const std::vector<double>& kernel) {
 void PaintTextGlow(Bitmap32& target, TRect textRect, int glowSize, TColor glowColor, const GlowTextPainter& drawText) {
     if (glowSize <= 0 || RectEmpty(textRect) || !drawText) return;
     const int margin = glowSize + 4;
+    // A rectangle far larger than any picture would only ask for memory that cannot be had.
+    if (static_cast<long long>(textRect.Width() + 2 * margin) * (textRect.Height() + 2 * margin) > kMaxBitmapPixels) {
+        return;
+    }
     GrayPicture work(textRect.Width() + 2 * margin, textRect.Height() + 2 * margin, 255);
     const TRect centre{margin, margin, margin + textRect.Width(), margin + textRect.Height()};
     for (TPoint d : {TPoint{0, 0}, TPoint{-1, 0}, TPoint{0, -1}, TPoint{1, 0}, TPoint{0, 1}}) {

@@ -78,6 +78,8 @@ TEST(PaintTextGlow, NothingForSizeZeroAndClippedAtTheEdges) {
     auto box = [](GrayPicture& work, TRect r) { work.FillRect(r, 0); };
     PaintTextGlow(t, {2, 2, 8, 8}, 0, 0xFFFFFF, box);
     EXPECT_EQ(t, Bitmap32(10, 10, 0));
+    PaintTextGlow(t, {0, 0, 1 << 20, 1 << 20}, 3, 0xFFFFFF, box);  // no work picture of a terapixel
+    EXPECT_EQ(t, Bitmap32(10, 10, 0));
     PaintTextGlow(t, {-5, -5, 3, 3}, 4, 0xFFFFFF, box);
     uint32_t corner = t.At(0, 0);
     EXPECT_GT(PixelRed(corner), 100);
