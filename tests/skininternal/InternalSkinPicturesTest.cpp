@@ -129,6 +129,38 @@ TEST_F(InternalSkinPictures, UnmaskedFramesHaveNoKeyColourInSidesOrCentre) {
     }
 }
 
+TEST_F(InternalSkinPictures, FrameSidesAreEvenAlongTheirLength) {
+    // The program repeats the side pieces of a frame along the control's edges (unless it stretches
+    // them: unmasked frames with the stretch bit); a repeated side whose pixels vary along its length
+    // would paint dashes. Checked in image and mask rows.
+    const Bitmap32& master = Model->MasterBitmap;
+    for (const auto& m : Model->ma) {
+        if (m.ImageKind != 0 || m.Picture) continue;
+        if (m.MaskLayout == 0 && (m.PaintMode & 1) != 0) continue;
+        const TRect& r = m.SourceRect;
+        const int cw = r.Width() / m.StateCount, ch = r.Height() / (m.MaskLayout + 1);
+        for (int layer = 0; layer <= m.MaskLayout; ++layer) {
+            for (int s = 0; s < m.StateCount; ++s) {
+                const int x0 = r.Left + s * cw, y0 = r.Top + layer * ch;
+                for (int y = 0; y < ch; ++y) {
+                    if (y >= m.BorderTop && y < ch - m.BorderBottom) continue;
+                    for (int x = m.BorderLeft + 1; x < cw - m.BorderRight; ++x) {
+                        EXPECT_EQ(master.At(x0 + x, y0 + y), master.At(x0 + m.BorderLeft, y0 + y))
+                            << Name(m) << " state " << s << " row " << y << " column " << x;
+                    }
+                }
+                for (int x = 0; x < cw; ++x) {
+                    if (x >= m.BorderLeft && x < cw - m.BorderRight) continue;
+                    for (int y = m.BorderTop + 1; y < ch - m.BorderBottom; ++y) {
+                        EXPECT_EQ(master.At(x0 + x, y0 + y), master.At(x0 + x, y0 + m.BorderTop))
+                            << Name(m) << " state " << s << " column " << x << " row " << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST_F(InternalSkinPictures, TexturesAndGlowsHoldNoKeyColour) {
     for (const auto& m : Model->ma) {
         if (m.ImageKind != 1) continue;

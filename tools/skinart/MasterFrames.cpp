@@ -68,7 +68,8 @@ void GlassButtons(Bitmap32& master, int x, int y, int size, double radius) {
     PutMasked(master, x, y, art, 3, Shape(size, size, radius));
 }
 
-// An opaque rounded frame with a filled inside; transparent corners become the key colour.
+// An opaque rounded frame with a filled inside; transparent corners become the key colour. The arcs
+// must end inside the frame's corner pieces: the program repeats the side pieces along the edges.
 void RoundedFrame(Bitmap32& master, int x, int y, int size, double radius, QColor outline, QColor fillTop,
                   QColor fillBottom) {
     QImage art = NewArt(size, size);
@@ -120,12 +121,12 @@ void TitleFrame(Bitmap32& master) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(0, 0, 11, 7);
     p.setPen(QPen(Alpha(Qt::white, 200), 1));
-    p.drawPath(OutlinePath(1, 1, 9, 14, 4));
+    p.drawPath(OutlinePath(1, 1, 9, 14, 3));
     p.setPen(QPen(kFrame, 1));
-    p.drawPath(OutlinePath(0, 0, 11, 16, 5));
+    p.drawPath(OutlinePath(0, 0, 11, 16, 4));
     p.end();
     QPainterPath shape;
-    shape.addRoundedRect(QRectF(0, 0, 11, 16), 5, 5);
+    shape.addRoundedRect(QRectF(0, 0, 11, 16), 4, 4);
     PutMasked(master, 19, 0, art, 1, shape);
 }
 
@@ -174,11 +175,11 @@ void GroupBox(Bitmap32& master) {
     QPainter p(&art);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Alpha(Qt::white, 170), 1));
-    p.drawPath(OutlinePath(1, 1, 10, 10, 3));
+    p.drawPath(OutlinePath(1, 1, 10, 10, 2));
     p.setPen(QPen(kOutlineSoft, 1));
-    p.drawPath(OutlinePath(0, 0, 12, 12, 4));
+    p.drawPath(OutlinePath(0, 0, 12, 12, 3));
     p.end();
-    PutMasked(master, 60, 72, art, 1, Shape(12, 12, 4));
+    PutMasked(master, 60, 72, art, 1, Shape(12, 12, 3));
 }
 
 // One cell of a tab drawn upright (open at the bottom); the transform turns it to its side.
@@ -240,7 +241,7 @@ void DrawMasterFrames(Bitmap32& master) {
     // Hint, menu selection, scroll track.
     RoundedFrame(master, 72, 72, 12, 4, kOutline, QColor(252, 255, 255), QColor(234, 251, 255));
     RoundedFrame(master, 84, 72, 12, 3, QColor(100, 184, 220), QColor(236, 250, 255), QColor(192, 232, 247));
-    RoundedFrame(master, 96, 72, 12, 4, QColor(176, 208, 220), QColor(214, 238, 246), QColor(232, 248, 252));
+    RoundedFrame(master, 96, 72, 12, 3, QColor(176, 208, 220), QColor(214, 238, 246), QColor(232, 248, 252));
 }
 
 }  // namespace skinart
