@@ -2,6 +2,7 @@
 #include "Unit2.h"
 
 #include "AboutUnit.h"
+#include "AppIcon.h"
 #include "MapRunAdapters.h"
 #include "WebAddresses.h"
 #include "controls/sButton.h"
@@ -55,6 +56,7 @@ TForm2::TForm2(QWidget* parent) : TForm(parent) {
     SetPosition(TPosition::poDefault);
     setFont(FormFont("Tahoma", -11));
     SetColor(clBtnFace);
+    setWindowIcon(ApplicationIcon());
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, ToQColor(clWindowText));
     setPalette(pal);

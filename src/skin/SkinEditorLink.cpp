@@ -89,6 +89,9 @@ bool TsEditorLink::Announce(QWidget* mainWindow) {
             Announced = mainWindow;
             Socket_ = socket;
             connect(Socket_, &QLocalSocket::readyRead, this, &TsEditorLink::ReadBlocks);
+            // A block may have come with the answer; readyRead will not announce it again.
+            if (Socket_->bytesAvailable() > 0)
+                QMetaObject::invokeMethod(this, &TsEditorLink::ReadBlocks, Qt::QueuedConnection);
             return true;
         }
         delete socket;
