@@ -59,7 +59,9 @@ uint32_t RotateHue(int offset, uint32_t pixel) {
     int d = max - std::min({r, g, b});
     if (max == 0 || d == 0) return pixel;  // no saturation: the hue cannot change anything
     double s = static_cast<double>(d) / max;
-    long long h = RoundHalfEven(offset + HueOf(r, g, b, max, d)) % 360;
+    // Whole turns come off the offset first: adding 360 to a hue such as 197.4999... in floating
+    // point would round it up to a half, and 390 would then differ from 30.
+    long long h = RoundHalfEven(offset % 360 + HueOf(r, g, b, max, d)) % 360;
     if (h < 0) h += 360;
     Rgb c = FromHsv(static_cast<double>(h), s, max);
     return MakePixel(c.R, c.G, c.B, PixelAlpha(pixel));

@@ -21,7 +21,8 @@ TEST(ColorTransformsTest, RotateColorHueKnownValues) {
 }
 
 TEST(ColorTransformsTest, OffsetsAreTakenModulo360) {
-    for (uint32_t c : {0x123456u, 0xFF8000u, 0x00FF7Fu, 0xA0B0C0u}) {
+    // 0xD9C491 (red 145, green 196, blue 217) has a hue of 197.5 computed a hair below the half.
+    for (uint32_t c : {0x123456u, 0xFF8000u, 0x00FF7Fu, 0xA0B0C0u, 0xD9C491u}) {
         EXPECT_EQ(RotateColorHue(30, c), RotateColorHue(390, c)) << c;
         EXPECT_EQ(RotateColorHue(-330, c), RotateColorHue(30, c)) << c;
     }
