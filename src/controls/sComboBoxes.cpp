@@ -33,6 +33,7 @@ QColor ContrastFrameColor(TColor color) {
 
 TsColorBox::TsColorBox(QWidget* parent) : QComboBox(parent), SkinData(QStringLiteral("COMBOBOX")) {
     setEditable(false);
+    setMaxVisibleItems(8);
     connect(this, qOverload<int>(&QComboBox::activated), this, &TsColorBox::ItemActivated);
     RebuildColorItems();
 }

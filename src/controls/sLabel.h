@@ -36,7 +36,11 @@ class TsWebLabel : public TsLabel {
 public:
     explicit TsWebLabel(QWidget* parent = nullptr);
 
+    enum TsShowMode { soDefault, soNormal, soMinimized, soMaximized };
     QString URL;
+    TsShowMode ShowMode = soDefault;
+    /// With a skin active the link takes the skin's colours instead of its own.
+    bool UseSkinColor = true;
     QFont HoverFont;
     TColor HoverFontColor = 0xFF000008;
     /// The label's own font and colour, shown while the mouse is not over it.

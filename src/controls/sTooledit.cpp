@@ -51,7 +51,12 @@ void TsCustomComboEdit::SetShowButton(bool value) {
 void TsCustomComboEdit::SetDirectInput(bool value) {
     DirectInput_ = value;
     // Without direct input the text is changed only through the button.
-    setReadOnly(!value);
+    setReadOnly(ReadOnly_ || !DirectInput_);
+}
+
+void TsCustomComboEdit::SetReadOnly(bool value) {
+    ReadOnly_ = value;
+    setReadOnly(ReadOnly_ || !DirectInput_);
 }
 
 int TsCustomComboEdit::ButtonWidth() const { return ShowButton_ ? kButtonWidth : 0; }

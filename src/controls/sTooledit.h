@@ -10,6 +10,16 @@
 
 class QToolButton;
 
+/// Where the browse button's glyph comes from and how it is blended.
+struct TsGlyphMode {
+    int ImageIndex = -1;
+    int ImageIndexHot = -1;
+    int ImageIndexPressed = -1;
+    int Blend = 0;  // percent
+    bool Grayed = false;
+    QString Hint;
+};
+
 /// An edit with a small button at its right end; the button's press runs BrowseButtonPressed.
 class TsCustomComboEdit : public TsEdit {
     Q_OBJECT
@@ -22,9 +32,11 @@ public:
     int ClickKey = 0x8000 + 0x28;
     bool DirectInput() const { return DirectInput_; }
     void SetDirectInput(bool value);
-    bool ReadOnly() const { return isReadOnly(); }
-    void SetReadOnly(bool value) { setReadOnly(value); }
+    /// The text cannot be changed and the button does nothing.
+    bool ReadOnly() const { return ReadOnly_; }
+    void SetReadOnly(bool value);
     bool AutoSelect = true;
+    TsGlyphMode GlyphMode;
     std::function<void(QObject*)> OnButtonClick;
 
     QToolButton* Button() const { return Button_; }
@@ -44,6 +56,7 @@ private:
     QToolButton* Button_;
     bool ShowButton_ = true;
     bool DirectInput_ = true;
+    bool ReadOnly_ = false;
 };
 
 /// Fired before and after a dialog: the name (in-out) and whether to go on (in-out).

@@ -11,7 +11,11 @@ namespace {
 OpenDialogHook OpenHook;
 FolderDialogHook FolderHook;
 ColorDialogHook ColorHook;
+bool Classic = false;
 }  // namespace
+
+void SetClassicDialogs(bool classic) { Classic = classic; }
+bool ClassicDialogs() { return Classic; }
 
 void SetOpenDialogHook(OpenDialogHook hook) { OpenHook = std::move(hook); }
 void SetFolderDialogHook(FolderDialogHook hook) { FolderHook = std::move(hook); }
@@ -45,6 +49,7 @@ void ConfigureOpenDialog(QFileDialog& dialog, const TOpenDialogSettings& setting
         dialog.selectNameFilter(filters[index]);
     }
     dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, Classic);
     if (settings.Options & ofForceShowHidden) dialog.setFilter(dialog.filter() | QDir::Hidden);
     QString folder = settings.InitialDir;
     if (folder.isEmpty() && !settings.FileName.isEmpty()) folder = QFileInfo(settings.FileName).path();
@@ -63,7 +68,9 @@ bool RunOpenDialog(QWidget* owner, const TOpenDialogSettings& settings, QString&
 
 bool RunFolderDialog(QWidget* owner, const QString& caption, const QString& startFolder, QString& folder) {
     if (FolderHook) return FolderHook(startFolder, folder);
-    const QString chosen = QFileDialog::getExistingDirectory(owner, caption, startFolder);
+    const QString chosen = QFileDialog::getExistingDirectory(
+        owner, caption, startFolder,
+        Classic ? QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog : QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty()) return false;
     folder = chosen;
     return true;
@@ -71,7 +78,8 @@ bool RunFolderDialog(QWidget* owner, const QString& caption, const QString& star
 
 bool RunColorDialog(QWidget* owner, TColor& color) {
     if (ColorHook) return ColorHook(color);
-    const QColor chosen = QColorDialog::getColor(ToQColor(color), owner);
+    const QColor chosen = QColorDialog::getColor(
+        ToQColor(color), owner, QString(), Classic ? QColorDialog::DontUseNativeDialog : QColorDialog::ColorDialogOptions());
     if (!chosen.isValid()) return false;
     color = FromQColor(chosen);
     return true;

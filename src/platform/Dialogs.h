@@ -61,6 +61,11 @@ bool RunFolderDialog(QWidget* owner, const QString& caption, const QString& star
 /// Runs the colour dialog starting at the colour; true and the chosen RGB colour when confirmed.
 bool RunColorDialog(QWidget* owner, TColor& color);
 
+/// Classic dialogs are built from the program's own widgets (so that the window hook can reach
+/// them) rather than the desktop's native ones.
+void SetClassicDialogs(bool classic);
+bool ClassicDialogs();
+
 /// Test hooks: when set, the dialogs call these instead of showing anything.
 using OpenDialogHook = std::function<bool(const TOpenDialogSettings&, QString&)>;
 using FolderDialogHook = std::function<bool(const QString& startFolder, QString&)>;

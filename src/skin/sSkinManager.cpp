@@ -3,12 +3,14 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include "core/Exception.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NimbrelCommand.h"
@@ -51,6 +53,19 @@ struct LoadingFlag {
 TsSkinManager::TsSkinManager(QObject* owner) : QObject(owner), Model_(std::make_unique<SkinModel>()) {
     setObjectName(QStringLiteral("sSkinManager1"));
     if (Default == nullptr) Default = this;
+    // The first manager watches the application object for the repaint request.
+    if (Default == this && QCoreApplication::instance() != nullptr)
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool TsSkinManager::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == kRepaintRequest) {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<TForm*>(window) != nullptr)
+                SendNimbrelCommand(window, MakeNimbrelParam(AC_REPAINT), reinterpret_cast<intptr_t>(this));
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 TsSkinManager::~TsSkinManager() {
@@ -184,6 +199,7 @@ QString TsSkinManager::SkinInfo() const {
 void TsSkinManager::UpdateDialogStyle() {
     if (Default != this) return;
     NewStyle = !((SkinningRules_ & srStdDialogs) && Active_);
+    SetClassicDialogs(!NewStyle);
 }
 
 // --- Where a skin comes from -------------------------------------------------------------------------

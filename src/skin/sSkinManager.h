@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -61,6 +62,8 @@ public:
     void SetVersion(const QString&) {}
     std::function<void(QObject*)> OnAfterChange;
     std::function<void(QObject*)> OnBeforeChange;
+    /// Supplies the text of the extra line of skinned menus.
+    std::function<void(QObject*, QString& text)> OnGetMenuExtraLineData;
 
     // --- State -------------------------------------------------------------------------------------
     SkinModel& CommonSkinData() { return *Model_; }
@@ -88,6 +91,11 @@ public:
     /// when the block was taken.
     int ReceiveEditorBlock(std::span<const uint8_t> block);
     bool EditorLink() const { return EditorLink_; }
+
+    /// An event of this type sent to the application object makes the default manager send the
+    /// repaint command to every form.
+    static constexpr QEvent::Type kRepaintRequest = static_cast<QEvent::Type>(0xB000);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // --- Process-wide ---------------------------------------------------------------------------
     static TsSkinManager* DefaultManager();

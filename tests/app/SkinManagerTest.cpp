@@ -1,6 +1,9 @@
 // The skin manager's announcements: broadcast order, apply, remove, refresh and the active control.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
+#include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
 #include "skin/resources/InternalSkins.h"
@@ -156,4 +159,28 @@ TEST(SkinManager, VersionSwitchShowsOnceInAnyCase) {
     EXPECT_FALSE(ShowVersionIfAsked({QStringLiteral("/nbver")}));
     TsSkinManager::SetMessageHook(nullptr);
     EXPECT_EQ(shown, QStringList{QStringLiteral("Nimbrel v7.2")});
+}
+
+TEST(SkinManagerBroadcast, RepaintRequestToTheApplicationReachesEveryForm) {
+    TsSkinManager manager;
+    ASSERT_TRUE(manager.IsDefault());
+    RecordingForm form("form");
+    new RecordingControl(form.Client(), "ctl");
+    Log.clear();
+    QEvent request(TsSkinManager::kRepaintRequest);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &request);
+    EXPECT_EQ(Log, std::vector<std::string>{"form:18"});
+}
+
+TEST(SkinManager, ActiveSkinWithStandardDialogRulesAsksForClassicDialogs) {
+    TsSkinManager manager;
+    manager.BeginLoading();
+    manager.SetInternalSkins({Glimmer()});
+    manager.SetSkinName(QStringLiteral("Glimmer (internal)"));
+    manager.Loaded();
+    EXPECT_FALSE(TsSkinManager::NewStyleDialogs());
+    EXPECT_TRUE(ClassicDialogs());
+    manager.SetSkinningRules(srStdForms);
+    EXPECT_TRUE(TsSkinManager::NewStyleDialogs());
+    EXPECT_FALSE(ClassicDialogs());
 }

@@ -73,6 +73,21 @@ TEST(ToolEdit, BeforeDialogCanStopAndAltDownPresses) {
     EXPECT_EQ(dialog.Runs, 1);  // a read-only edit's button does nothing
 }
 
+TEST(ToolEdit, WithoutDirectInputOnlyTheButtonChangesTheText) {
+    TsFilenameEdit edit;
+    edit.SetDirectInput(false);
+    edit.show();
+    edit.setFocus();
+    QTest::keyClicks(&edit, QStringLiteral("typed"));
+    EXPECT_TRUE(edit.Text().isEmpty());
+    OpenAnswer dialog(QStringLiteral("/picked.jpg"));
+    edit.Button()->click();
+    EXPECT_EQ(edit.Text(), QStringLiteral("/picked.jpg"));
+    edit.SetDirectInput(true);
+    QTest::keyClicks(&edit, QStringLiteral("x"));
+    EXPECT_TRUE(edit.Text().endsWith(QLatin1Char('x')));
+}
+
 TEST(ToolEdit, FolderEditTakesOnlyExistingFolders) {
     TempFolder temp;
     TsDirectoryEdit edit;
