@@ -178,3 +178,35 @@ TEST(SkinEditorLink, BlockFieldsEndAtTheirFirstZero) {
     EXPECT_EQ(parsed->Directory, QStringLiteral("C:\\Skins"));
     EXPECT_EQ(parsed->Options, QStringLiteral("[A]\r\nB=1"));
 }
+
+TEST(SkinManagerSource, CommonSectionsAreLaidOverEveryLoadedSkin) {
+    TempFolder dir;
+    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    const SkinModel& before = manager->CommonSkinData();
+    const int button = before.SectionIndexOf("BUTTON");
+    ASSERT_GE(button, 0);
+    ASSERT_NE(before.gd[static_cast<size_t>(button)].Color, 255u);
+    manager->SetCommonSections({QStringLiteral("[BUTTON]"), QStringLiteral("COLOR = 255"),
+                                QStringLiteral("; a comment keeps its spaces")});
+    EXPECT_EQ(manager->CommonSections()[1], QStringLiteral("COLOR=255"));
+    EXPECT_EQ(manager->CommonSections()[2], QStringLiteral("; a comment keeps its spaces"));
+    // Reloaded with the extra lines over the skin's own.
+    const SkinModel& after = manager->CommonSkinData();
+    EXPECT_EQ(after.gd[static_cast<size_t>(after.SectionIndexOf("BUTTON"))].Color, 255u);
+}
+
+TEST(SkinManagerSource, ChangeEventsSurroundTheLoadingFlag) {
+    TempFolder dir;
+    MakeSkinFolder(dir / "Other", "6.0");
+    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    std::vector<std::string> events;
+    manager->OnBeforeChange = [&](QObject*) {
+        events.push_back(std::string("before ") + (TsSkinManager::SkinLoading() ? "loading" : "idle"));
+    };
+    manager->OnAfterChange = [&](QObject*) {
+        events.push_back(std::string("after ") + (TsSkinManager::SkinLoading() ? "loading" : "idle") + " " +
+                         manager->SkinName().toStdString());
+    };
+    manager->SetSkinName(QStringLiteral("Other"));
+    EXPECT_EQ(events, (std::vector<std::string>{"before idle", "after idle Other"}));
+}
