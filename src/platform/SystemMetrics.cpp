@@ -1,7 +1,7 @@
 // The fixed metric table and colour conversions.
 #include "SystemMetrics.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -55,8 +55,8 @@ QFont FormFont(const char* family, int height) {
     if (height < 0) {
         font.setPixelSize(-height);
     } else if (height > 0) {
-        // A positive height counts the internal leading too; close enough to take it as the cell.
-        font.setPixelSize(height * 4 / 5 > 0 ? height * 4 / 5 : height);
+        // A positive height is the whole cell, internal leading included: about a fifth more.
+        font.setPixelSize(std::max(1, height * 4 / 5));
     }
     return font;
 }

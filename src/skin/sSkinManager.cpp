@@ -212,7 +212,8 @@ TsSkinManager::SkinSource TsSkinManager::FindSource() {
     SkinSource source;
     const std::string name = SkinName_.toStdString();
     const std::string package = FindFileIgnoringCase(PackageFileFor(SkinDirectory_.toStdString(), name));
-    const bool folderInDirectory = FolderHasOptions(SkinDirectory_.toStdString() + "\\" + name);
+    const bool folderInDirectory =
+        QFileInfo(QString::fromStdString(NativeSkinPath(SkinDirectory_.toStdString() + "\\" + name))).isDir();
     if (!package.empty() && (!EditorLink_ || !folderInDirectory)) {
         source.Kind = Source::Package;
         source.Path = package;
