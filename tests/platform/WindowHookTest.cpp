@@ -1,9 +1,13 @@
 // The application-wide window hook: first showing, activation and destruction of top-level windows.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QWidget>
 
 #include "GuiTestSupport.h"
+#include "platform/Forms.h"
+#include "platform/WindowClass.h"
 #include "platform/WindowHook.h"
 
 TEST(WindowHook, SeesTopLevelWindowsOnlyWhileInstalled) {
@@ -37,4 +41,16 @@ TEST(WindowHook, SeesTopLevelWindowsOnlyWhileInstalled) {
     QWidget later;
     later.show();
     EXPECT_TRUE(seen.empty());
+}
+
+TEST(WindowClass, ProgramFormsByNameOtherDialogsAsSystemDialogs) {
+    TForm form;
+    QMessageBox box;
+    QFileDialog files;
+    QWidget plain;
+    EXPECT_EQ(WindowClassName(&form), QStringLiteral("TForm"));
+    EXPECT_EQ(WindowClassName(&box), QStringLiteral("#32770"));
+    EXPECT_EQ(WindowClassName(&files), QStringLiteral("#32770"));
+    EXPECT_EQ(WindowClassName(&plain), QStringLiteral("QWidget"));
+    EXPECT_TRUE(WindowClassName(nullptr).isEmpty());
 }
