@@ -1,38 +1,21 @@
 // Tests of the quadrimo-skin tool: pack, unpack, dump and export of the small test skin.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "TestPictures.h"
 #include "codec/PngDecoder.h"
 #include "core/FileStreams.h"
+#include "support/RunProgram.h"
 
 namespace {
 
 const std::string kTool = std::string(QUADRIMO_BIN_DIR) + "/quadrimo-skin";
 const std::string kSkin = std::string(QUADRIMO_SOURCE_DIR) + "/tests/data/skin/basic";
 
-struct Result {
-    int Status = -1;
-    std::string Out;
-};
+using Result = ProgramResult;
 
-// Runs the tool with stderr folded into the output.
-Result Tool(const std::string& args) {
-    Result r;
-    FILE* pipe = ::popen((kTool + " " + args + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return r;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) r.Out.append(buffer.data(), n);
-    int status = ::pclose(pipe);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+Result Tool(const std::string& args) { return RunProgram(kTool + " " + args); }
 
 // Drops what differs between a folder and its package by nature: the skin path and the package part.
 std::string ModelPart(std::string json) {

@@ -1,54 +1,21 @@
 // Tests of the skin tool on the internal skin: dump and export of --internal, and the contact sheet.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "GlimmerSource.h"
 #include "core/FileStreams.h"
+#include "support/RunProgram.h"
+#include "support/TempFolder.h"
 #include "skin/SkinFiles.h"
 
 namespace {
 
 const std::string kTool = std::string(QUADRIMO_BIN_DIR) + "/quadrimo-skin";
 
-struct Result {
-    int Status = -1;
-    std::string Out;
-};
+using Result = ProgramResult;
 
-// Runs the tool with stderr folded into the output.
-Result Tool(const std::string& args) {
-    Result r;
-    FILE* pipe = ::popen((kTool + " " + args + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return r;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) r.Out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-class TempDir {
-public:
-    TempDir() {
-        Path_ = std::filesystem::temp_directory_path() / ("skininternal-" + std::to_string(::getpid()) + "-" + std::to_string(Next_++));
-        std::filesystem::remove_all(Path_);
-        std::filesystem::create_directories(Path_);
-    }
-    ~TempDir() { std::filesystem::remove_all(Path_); }
-    std::string operator/(const std::string& name) const { return (Path_ / name).string(); }
-    const std::filesystem::path& Path() const { return Path_; }
-
-private:
-    std::filesystem::path Path_;
-    static inline int Next_ = 0;
-};
+Result Tool(const std::string& args) { return RunProgram(kTool + " " + args); }
 
 TEST(SkinToolInternal, DumpOfTheInternalSkinEqualsDumpOfItsFolder) {
     Result internal = Tool("dump --internal");
@@ -68,7 +35,7 @@ TEST(SkinToolInternal, DumpOfTheInternalSkinEqualsDumpOfItsFolder) {
 }
 
 TEST(SkinToolInternal, ExportWritesTheMasterAndEveryPictureOfItsOwn) {
-    TempDir out;
+    TempFolder out;
     Result r = Tool("export --internal " + out / "pics");
     ASSERT_EQ(r.Status, 0) << r.Out;
     size_t files = 0;
@@ -79,7 +46,7 @@ TEST(SkinToolInternal, ExportWritesTheMasterAndEveryPictureOfItsOwn) {
 }
 
 TEST(SkinToolInternal, SheetShowsTheSkinAndFollowsTheHue) {
-    TempDir out;
+    TempFolder out;
     ASSERT_EQ(Tool("sheet --internal " + out / "plain.png").Status, 0);
     Result turned = Tool("sheet " + GlimmerFolder() + " " + out / "turned.png --hue 390");
     ASSERT_EQ(turned.Status, 0) << turned.Out;
