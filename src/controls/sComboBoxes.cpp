@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QWheelEvent>
 
 #include "ControlColors.h"
 #include "core/ColorNames.h"
@@ -16,6 +17,17 @@
 namespace {
 constexpr int kColorRole = Qt::UserRole + 1;
 constexpr TColor kNoSelection = 0xFF000000;
+
+// Keys that would move the selection of a read-only box: space, paging, end and home, arrows, letters
+// and any typed character. Enter and Escape still reach the form's default and cancel buttons.
+bool MovesSelection(const QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_End ||
+        key == Qt::Key_Home || key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right ||
+        key == Qt::Key_Down || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return true;
+    return !event->text().isEmpty() && event->text().at(0).isPrint();
+}
 
 TColor SwatchColor(TColor color, const TsColorBox& box) {
     if (color == clDefault) return box.DefaultColorColor;
@@ -189,10 +201,24 @@ void TsColorBox::hidePopup() {
     QComboBox::hidePopup();
 }
 
+void TsColorBox::showPopup() {
+    if (ReadOnly) return;
+    QComboBox::showPopup();
+}
+
+void TsColorBox::wheelEvent(QWheelEvent* event) {
+    if (ReadOnly) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
 void TsColorBox::keyPressEvent(QKeyEvent* event) {
     ClosedUp_ = false;
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (Style_ & cbCustomColor) &&
-        currentIndex() == 0) {
+    if (ReadOnly && MovesSelection(event)) return;
+    if (!ReadOnly && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (Style_ & cbCustomColor) && currentIndex() == 0) {
         RunCustomColorDialog();
         return;
     }

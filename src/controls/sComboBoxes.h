@@ -39,6 +39,8 @@ public:
     TColor Color() const { return Color_; }
     void SetColor(TColor color);
     void SetFontColor(TColor color);
+    /// The selection cannot be changed: keys that move it, typed characters and the list are ignored.
+    bool ReadOnly = false;
 
     /// Called after a user's pick (not for a cancelled custom colour).
     std::function<void(QObject*)> OnSelect;
@@ -50,6 +52,7 @@ public:
     bool RunCustomColorDialog();
     /// The list closes: a pick that follows counts as chosen from the list.
     void hidePopup() override;
+    void showPopup() override;
 
     TsControlSkinState SkinData;
 
@@ -57,6 +60,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void InsertItem(int index, const QString& text, TColor color);

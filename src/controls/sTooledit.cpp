@@ -88,10 +88,41 @@ void TsCustomComboEdit::BrowseButtonPressed() {
     if (OnButtonClick) OnButtonClick(this);
 }
 
+bool IsUsableFileName(const QString& name) {
+    if (name.isEmpty()) return false;
+    // The slash separates folders here, so it stays allowed where it is the platform's separator.
+    const QString forbidden = QDir::separator() == QLatin1Char('/') ? QStringLiteral("<>\"|*?")
+                                                                    : QStringLiteral("<>\"|*?/");
+    for (const QChar c : name)
+        if (forbidden.contains(c)) return false;
+    return true;
+}
+
 TsFileDirEdit::TsFileDirEdit(QWidget* parent) : TsCustomComboEdit(parent) { SetMaxLength(255); }
 
 TsFilenameEdit::TsFilenameEdit(QWidget* parent) : TsFileDirEdit(parent) {
     Dialog_.Filter = QStringLiteral("All files (*.*)|*.*");
+}
+
+void TsFilenameEdit::SetDialogOptions(TOpenOptions value) {
+    if (value == Dialog_.Options) return;
+    Dialog_.Options = value;
+    if (!MultipleNames()) ClearDroppedNames();
+}
+
+void TsFilenameEdit::SetFileName(const QString& value) {
+    if (!value.isEmpty() && !IsUsableFileName(value)) throw EComboEditError("Invalid file name");
+    SetText(value);
+    ClearDroppedNames();
+}
+
+void TsFilenameEdit::AddDroppedName(const QString& name) {
+    if (!MultipleNames()) {
+        SetFileName(name);
+        return;
+    }
+    if (Files_.isEmpty()) SetFileName(name);
+    Files_ << name;
 }
 
 TOpenDialogSettings TsFilenameEdit::DialogSettings() const {

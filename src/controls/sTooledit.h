@@ -4,7 +4,9 @@
 #include <functional>
 
 #include <QKeySequence>
+#include <QStringList>
 
+#include "core/Exception.h"
 #include "platform/Dialogs.h"
 #include "sEdit.h"
 
@@ -59,6 +61,15 @@ private:
     bool ReadOnly_ = false;
 };
 
+/// A name given to a file edit that no dialog could take.
+class EComboEditError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+/// True for a non-empty name without wildcards or characters that file names cannot hold.
+bool IsUsableFileName(const QString& name);
+
 /// Fired before and after a dialog: the name (in-out) and whether to go on (in-out).
 using TExecOpenDialogEvent = std::function<void(QObject* sender, QString& name, bool& action)>;
 
@@ -70,6 +81,11 @@ public:
     bool AcceptFiles = false;
     TExecOpenDialogEvent OnBeforeDialog;
     TExecOpenDialogEvent OnAfterDialog;
+
+    /// Takes one name dropped from the desktop.
+    virtual void AddDroppedName(const QString& name) { (void)name; }
+    /// Forgets the names of an earlier drop.
+    virtual void ClearDroppedNames() {}
 };
 
 class TsFilenameEdit : public TsFileDirEdit {
@@ -86,8 +102,17 @@ public:
     QString InitialDir() const { return Dialog_.InitialDir; }
     void SetInitialDir(const QString& value) { Dialog_.InitialDir = value; }
     TOpenOptions DialogOptions() const { return Dialog_.Options; }
-    void SetDialogOptions(TOpenOptions value) { Dialog_.Options = value; }
+    void SetDialogOptions(TOpenOptions value);
     QString FileName() const { return Text(); }
+    /// Throws EComboEditError "Invalid file name" for a non-empty name IsUsableFileName refuses.
+    void SetFileName(const QString& value);
+    /// Several names may be chosen or dropped at once.
+    bool MultipleNames() const { return (Dialog_.Options & ofAllowMultiSelect) != 0; }
+    /// The names of the last multiple drop, in order.
+    const QStringList& Files() const { return Files_; }
+
+    void AddDroppedName(const QString& name) override;
+    void ClearDroppedNames() override { Files_.clear(); }
 
     /// The dialog's settings as the next press would use them.
     TOpenDialogSettings DialogSettings() const;
@@ -96,6 +121,7 @@ public:
 
 private:
     TOpenDialogSettings Dialog_;
+    QStringList Files_;
 };
 
 enum TSelectDirOpt : unsigned { sdAllowCreate = 1, sdPerformCreate = 2, sdPrompt = 4 };

@@ -1,6 +1,9 @@
 // TsColorBox: the items of each style, Selected, and the custom colour through the dialog.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QTest>
+
 #include "controls/sComboBoxes.h"
 #include "platform/Dialogs.h"
 
@@ -121,4 +124,35 @@ TEST(ColorBox, ChoosingOtherItemsOrMovingByKeyRunsNoDialog) {
     box.setCurrentIndex(0);
     emit box.activated(0);  // no close-up before: a keyboard move
     EXPECT_EQ(dialog.Runs, 0);
+}
+
+TEST(ColorBox, ReadOnlyKeepsTheSelection) {
+    TsColorBox box;
+    box.SetStyle(kMainStyle);
+    box.SetSelected(clWhite);
+    box.ReadOnly = true;
+    box.show();
+    box.setFocus();
+    ColorDialogAnswer dialog(RGB(1, 1, 1));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_B,
+                        Qt::Key_Space})
+        QTest::keyClick(&box, key);
+    QTest::keyClicks(&box, QStringLiteral("Re"));
+    QTest::keyClick(&box, Qt::Key_Down, Qt::AltModifier);
+    box.showPopup();
+    EXPECT_FALSE(box.view()->isVisible());
+    EXPECT_EQ(box.currentIndex(), 16);
+    EXPECT_EQ(box.Selected(), clWhite);
+
+    box.ReadOnly = false;
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_EQ(box.currentIndex(), 17);
+    QTest::keyClick(&box, Qt::Key_Home);
+    EXPECT_EQ(box.currentIndex(), 0);
+    box.ReadOnly = true;
+    QTest::keyClick(&box, Qt::Key_Return);  // Enter on "Custom..." opens no dialog while read-only
+    EXPECT_EQ(dialog.Runs, 0);
+    box.ReadOnly = false;
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(dialog.Runs, 1);
 }

@@ -115,3 +115,44 @@ TEST(ToolEdit, FolderEditTakesOnlyExistingFolders) {
     EXPECT_EQ(edit.Root, QStringLiteral("rfDesktop"));
     EXPECT_EQ(edit.MaxLength(), 255);
 }
+
+TEST(ToolEdit, FileNameRefusesWildcardsAndKeepsTheText) {
+    TsFilenameEdit edit;
+    edit.SetFileName(QStringLiteral("/maps/city.jpg"));
+    EXPECT_EQ(edit.FileName(), QStringLiteral("/maps/city.jpg"));
+    for (const char* bad : {"*.jpg", "a?.jpg", "a|b", "a<b", "a>b", "say\"x\""}) {
+        try {
+            edit.SetFileName(QString::fromLatin1(bad));
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const EComboEditError& error) {
+            EXPECT_STREQ(error.what(), "Invalid file name");
+        }
+        EXPECT_EQ(edit.FileName(), QStringLiteral("/maps/city.jpg")) << bad;
+    }
+    edit.SetFileName(QString());  // an empty name clears the edit
+    EXPECT_TRUE(edit.FileName().isEmpty());
+    EXPECT_FALSE(IsUsableFileName(QString()));
+    EXPECT_TRUE(IsUsableFileName(QStringLiteral("back ground.gif")));
+}
+
+TEST(ToolEdit, DroppedNamesFollowMultipleSelection) {
+    TsFilenameEdit edit;
+    edit.AddDroppedName(QStringLiteral("/a.jpg"));
+    edit.AddDroppedName(QStringLiteral("/b.jpg"));
+    EXPECT_EQ(edit.FileName(), QStringLiteral("/b.jpg"));  // one name at a time: the last one stays
+    EXPECT_TRUE(edit.Files().isEmpty());
+
+    edit.SetDialogOptions(edit.DialogOptions() | ofAllowMultiSelect);
+    EXPECT_TRUE(edit.MultipleNames());
+    edit.AddDroppedName(QStringLiteral("/c.jpg"));
+    edit.AddDroppedName(QStringLiteral("/d.jpg"));
+    EXPECT_EQ(edit.FileName(), QStringLiteral("/c.jpg"));  // the first of several shows
+    EXPECT_EQ(edit.Files(), (QStringList{"/c.jpg", "/d.jpg"}));
+    edit.SetFileName(QStringLiteral("/e.jpg"));
+    EXPECT_TRUE(edit.Files().isEmpty());
+
+    edit.AddDroppedName(QStringLiteral("/f.jpg"));
+    edit.SetDialogOptions(ofHideReadOnly);  // leaving multiple selection forgets the drop
+    EXPECT_TRUE(edit.Files().isEmpty());
+    EXPECT_EQ(edit.FileName(), QStringLiteral("/f.jpg"));
+}
