@@ -3,8 +3,10 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Network)
 
 add_library(skinmanager STATIC
     ${CMAKE_CURRENT_LIST_DIR}/SkinDirectories.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShadowTemplates.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinEditorLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sSkinManager.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sSkinManagerForms.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sStoredSkins.cpp
 )
 set_target_properties(skinmanager PROPERTIES AUTOMOC ON)

@@ -170,6 +170,7 @@ void TsSkinManager::SetHueOffset(int value) {
 void TsSkinManager::SetExtendedBorders(bool value) {
     if (value == ExtendedBorders_) return;
     ExtendedBorders_ = value;
+    if (Active_ && Model_->SkinData.Active) UpdateShadowTemplates();
     ReloadAfterChange();
 }
 
@@ -297,6 +298,7 @@ void TsSkinManager::LoadSkin() {
         }
         case Source::None: break;
     }
+    UpdateShadowTemplates();
     if (Model_->SkinData.Version > 7.99) {
         ShowMessage(QStringLiteral("This version of the skin have not complete support by used Nimbrel "
                                    "package release.\r\nComponents must be updated up to latest version "
@@ -345,16 +347,8 @@ void TsSkinManager::RemoveSkin() {
     Model_->FreeMasks();
     Model_->FreePatterns();
     Model_->gd.clear();
+    Shadows_ = ShadowTemplates();
     Removing_ = false;
-}
-
-void TsSkinManager::RefreshSkin(bool animate) {
-    (void)animate;  // the skin-changing animation comes with the window frames
-    BroadcastCommand(MakeNimbrelParam(AC_STOPFADING), reinterpret_cast<intptr_t>(this));
-    BroadcastCommand(MakeNimbrelParam(AC_REFRESH), reinterpret_cast<intptr_t>(this));
-    if (Loading_) return;
-    for (const auto& window : HookedWindows())
-        if (window && window->isVisible()) window->update();
 }
 
 void TsSkinManager::InstallHook() {

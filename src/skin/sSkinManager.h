@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "skin/ShadowTemplates.h"
 #include "skin/SkinModel.h"
 #include "skin/sStoredSkins.h"
 
@@ -69,6 +70,12 @@ public:
     SkinModel& CommonSkinData() { return *Model_; }
     const SkinModel& CommonSkinData() const { return *Model_; }
     bool FromPackage() const { return FromPackage_; }
+    /// Extended borders are asked for and the desktop can show them (layered windows).
+    bool ExtendedBordersEffective() const;
+    /// The shadow border's picture for an active or an inactive form; empty while not effective.
+    const Bitmap32& ShadowTemplate(bool active) const { return active ? Shadows_.Active : Shadows_.Inactive; }
+    /// How far the shadow border reaches beyond a form; all 0 while not effective.
+    ShadowMargins ShadowMargin() const { return Shadows_.Margins; }
     /// The case-sensitive class-name lists behind ThirdParty, filled at Loaded.
     const std::array<QStringList, ThirdPartyList::Count>& ThirdLists() const { return ThirdLists_; }
     /// Whether file dialogs and message boxes may use the platform's new style.
@@ -123,6 +130,8 @@ private:
     void LoadSkin();
     void ReloadAfterChange();
     void UpdateDialogStyle();
+    /// Prepares the shadow border pictures and margins for the loaded skin, or clears them.
+    void UpdateShadowTemplates();
     void InstallHook();
     void UninstallHook();
     void SendToControls(QWidget* container, uint32_t wParam, intptr_t lParam);
@@ -148,6 +157,7 @@ private:
     bool EditorMessage_ = false;
     bool HandlingBlock_ = false;
     std::unique_ptr<std::string> EditorOptions_;
+    ShadowTemplates Shadows_;
     QPointer<QWidget> ActiveControl_;
 };
 

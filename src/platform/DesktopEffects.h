@@ -1,0 +1,16 @@
+// What the desktop offers for window effects: layered (per-pixel translucent) windows and composition.
+#pragma once
+
+#include <optional>
+
+/// Whether translucent top-level windows are composited, so that shadows and glows show as meant.
+/// Off-screen and X11 displays answer false (X11 may run without a compositing manager, and then
+/// translucent windows show opaque); Wayland, Windows and macOS answer true.
+bool LayeredWindowsAvailable();
+/// Tests may force the answer; std::nullopt returns to the platform's.
+void SetLayeredWindowsOverride(std::optional<bool> available);
+
+/// The system's desktop composition in the sense of window frames drawn by the system: reported off.
+bool DesktopCompositionEnabled();
+/// Tests may force the answer; std::nullopt returns to the platform's.
+void SetDesktopCompositionOverride(std::optional<bool> enabled);
