@@ -331,12 +331,17 @@ void TsSkinManager::ChangeSkin(const QString& oldName) {
 
 void TsSkinManager::ApplyNewSkin(bool animate) {
     if (Loading_) return;
+    // The forms stay frozen over the new-skin announcement and the refresh after it.
+    const std::vector<FrozenForm> frozen = animate ? FreezeForms() : std::vector<FrozenForm>();
     Model_->SkinData.Active = false;
     Model_->UpdateWellKnownIndexes();
     BroadcastCommand(MakeNimbrelParam(AC_SETNEWSKIN), reinterpret_cast<intptr_t>(this));
     Model_->SkinData.Active = true;
     if (Default == this && !HookInstalled_) InstallHook();
-    if (animate) RefreshSkin(false);
+    if (animate) {
+        RefreshSkin(false);
+        ReleaseForms(frozen);
+    }
 }
 
 void TsSkinManager::RemoveSkin() {

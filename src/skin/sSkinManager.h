@@ -108,6 +108,11 @@ public:
     static TsSkinManager* DefaultManager();
     static bool SkinLoading();
     static std::vector<QPointer<QWidget>>& ProviderForms();
+    /// A provider form names its manager in this property (a QObject*); without it the form
+    /// follows the default manager.
+    static constexpr const char* kProviderManagerProperty = "SkinManager";
+    /// Set while the default manager's forms are frozen for the skin-changing animation.
+    static bool AnimatingSkinChange();
     static std::vector<QPointer<QWidget>>& HookedWindows();
     /// Declines descending into a child during a broadcast when it returns false.
     using ChildFilter = std::function<bool(QWidget*)>;
@@ -132,6 +137,20 @@ private:
     void UpdateDialogStyle();
     /// Prepares the shadow border pictures and margins for the loaded skin, or clears them.
     void UpdateShadowTemplates();
+    /// The visible, not minimised, top-level provider forms of this manager stop redrawing; returns
+    /// them. Nothing while the application is minimised.
+    struct FrozenForm {
+        QPointer<QWidget> Form;
+        bool Maximized = false;
+    };
+    std::vector<FrozenForm> FreezeForms();
+    /// Lets the frozen forms redraw: the skin-changing animation first, then their maximised state
+    /// back and a repaint with frame and children.
+    void ReleaseForms(const std::vector<FrozenForm>& forms);
+    /// Where the skin-changing animation will run over a released form (time and mode of
+    /// AnimEffects.SkinChanging, the form's alpha-blend value or 255). Window animations are not
+    /// built yet, so the form simply shows its new look at once.
+    void RunSkinChangingAnimation(QWidget* form);
     void InstallHook();
     void UninstallHook();
     void SendToControls(QWidget* container, uint32_t wParam, intptr_t lParam);

@@ -1,12 +1,17 @@
-// The skin manager and the windows: shadow border pictures of extended borders.
+// The skin manager and the windows: shadow border pictures of extended borders, and forms frozen
+// while a new look is announced.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QTest>
 
 #include "SkinTestFolders.h"
+#include "platform/Application.h"
 #include "platform/DesktopEffects.h"
+#include "platform/Forms.h"
+#include "platform/NimbrelCommand.h"
 #include "skin/resources/InternalSkins.h"
 #include "skin/sSkinManager.h"
 #include "support/TempFolder.h"
@@ -145,4 +150,116 @@ TEST(ShadowTemplates, BuiltInShadowsWithoutAMask) {
     SetDesktopCompositionOverride(true);
     manager->SetHueOffset(10);  // a reload under desktop composition
     EXPECT_EQ(manager->ShadowMargin(), (ShadowMargins{12, 8, 12, 12}));
+}
+
+namespace {
+/// A provider form that notes, as each command arrives, whether it may redraw.
+class WatchedForm : public TForm {
+public:
+    std::vector<std::pair<int, bool>> Seen;  // command, updates enabled
+    std::vector<bool> AnimatingSeen;
+    int Paints = 0;
+    bool DropMaximizedOnRefresh = false;
+
+protected:
+    bool event(QEvent* event) override {
+        if (TNimbrelCommandEvent* command = AsNimbrelCommand(event)) {
+            if (command->Command() == AC_SETNEWSKIN || command->Command() == AC_REFRESH) {
+                Seen.emplace_back(command->Command(), updatesEnabled());
+                AnimatingSeen.push_back(TsSkinManager::AnimatingSkinChange());
+                // A window that lost its maximised state while it did not redraw.
+                if (DropMaximizedOnRefresh && command->Command() == AC_REFRESH) setWindowState(Qt::WindowNoState);
+            }
+            return true;
+        }
+        return TForm::event(event);
+    }
+    void paintEvent(QPaintEvent*) override { ++Paints; }
+};
+
+bool AllFrozen(const WatchedForm& form, bool frozen) {
+    if (form.Seen.empty()) return false;
+    for (const auto& [command, enabled] : form.Seen)
+        if (enabled == frozen) return false;
+    return true;
+}
+
+struct ProviderRegistration {
+    explicit ProviderRegistration(std::initializer_list<QWidget*> forms) {
+        for (QWidget* form : forms) TsSkinManager::ProviderForms().emplace_back(form);
+    }
+    ~ProviderRegistration() { TsSkinManager::ProviderForms().clear(); }
+};
+}  // namespace
+
+TEST(SkinManagerFreeze, VisibleProviderFormsOfTheManagerStopRedrawingDuringARefresh) {
+    TForm first;  // the application's main form unless an earlier one lives on
+    first.show();
+    auto manager = MakeManager(kGlimmer, std::string(), false);
+    ASSERT_TRUE(manager->IsDefault());
+    WatchedForm shown, hidden, other;
+    QObject otherManager;
+    other.setProperty(TsSkinManager::kProviderManagerProperty, QVariant::fromValue<QObject*>(&otherManager));
+    shown.show();
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+    shown.Paints = 0;
+    ProviderRegistration providers{&shown, &hidden, &other};
+
+    manager->SetHueOffset(30);  // reload and refresh with animation
+    EXPECT_TRUE(AllFrozen(shown, true));
+    EXPECT_TRUE(AllFrozen(hidden, false));
+    EXPECT_TRUE(AllFrozen(other, false));  // another manager's form
+    EXPECT_TRUE(shown.updatesEnabled());
+    EXPECT_GT(shown.Paints, 0);  // repainted once released
+    EXPECT_EQ(shown.AnimatingSeen.back(), true);
+    EXPECT_FALSE(TsSkinManager::AnimatingSkinChange());
+
+    // A refresh without animation, or while the application is minimised, freezes nothing.
+    shown.Seen.clear();
+    manager->RefreshSkin(false);
+    EXPECT_TRUE(AllFrozen(shown, false));
+    TForm* mainForm = TApplication::Instance()->MainForm();
+    ASSERT_NE(mainForm, &shown);
+    const Qt::WindowStates mainState = mainForm->windowState();
+    mainForm->setWindowState(Qt::WindowMinimized);
+    shown.Seen.clear();
+    manager->RefreshSkin(true);
+    mainForm->setWindowState(mainState);
+    EXPECT_TRUE(AllFrozen(shown, false));
+
+    // Without the skin-changing animation the forms still freeze, but no animation is announced.
+    manager->AnimEffects.SkinChanging.Active = false;
+    shown.Seen.clear();
+    shown.AnimatingSeen.clear();
+    manager->RefreshSkin(true);
+    EXPECT_TRUE(AllFrozen(shown, true));
+    EXPECT_EQ(shown.AnimatingSeen, std::vector<bool>(shown.AnimatingSeen.size(), false));
+}
+
+TEST(SkinManagerFreeze, NewSkinAndItsRefreshHappenFrozenAndAMaximisedFormStaysMaximised) {
+    auto manager = MakeManager(kGlimmer, std::string(), false);
+    WatchedForm form;
+    form.showMaximized();
+    ASSERT_TRUE(form.isMaximized());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.DropMaximizedOnRefresh = true;
+    ProviderRegistration providers{&form};
+    const int paints = form.Paints;
+    manager->ApplyNewSkin(true);
+    std::vector<int> commands;
+    for (const auto& seen : form.Seen) commands.push_back(seen.first);
+    EXPECT_TRUE(std::find(commands.begin(), commands.end(), AC_SETNEWSKIN) != commands.end());
+    EXPECT_TRUE(std::find(commands.begin(), commands.end(), AC_REFRESH) != commands.end());
+    EXPECT_TRUE(AllFrozen(form, true));
+    EXPECT_TRUE(form.updatesEnabled());
+    EXPECT_TRUE(form.isMaximized());
+    EXPECT_GT(form.Paints, paints);
+
+    // Minimised forms are left alone.
+    form.DropMaximizedOnRefresh = false;
+    form.showMinimized();
+    form.Seen.clear();
+    manager->ApplyNewSkin(true);
+    EXPECT_TRUE(AllFrozen(form, false));
 }
