@@ -34,6 +34,8 @@ public:
     TsEffects Effects;
     bool ExtendedBorders() const { return ExtendedBorders_; }
     void SetExtendedBorders(bool value);
+    /// Popup menus are skinned. Only kept: the program's forms have no popup menus of their own,
+    /// so switching it on has nothing to prepare.
     bool SkinnedPopups = true;
     TsAnimEffects AnimEffects;
     bool IsDefault() const;

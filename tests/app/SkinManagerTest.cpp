@@ -137,6 +137,8 @@ TEST(SkinManager, DefaultsAndFixedValues) {
     manager.SetVersion(QStringLiteral("1.0"));
     EXPECT_EQ(manager.Version(), QStringLiteral("7.2"));
     EXPECT_TRUE(manager.Active());
+    EXPECT_TRUE(manager.SkinnedPopups);
+    EXPECT_FALSE(manager.ExtendedBorders());
     EXPECT_EQ(manager.SkinningRules(), srStdForms | srStdDialogs | srThirdParty);
     EXPECT_EQ(manager.AnimEffects.SkinChanging.Time, 100);
     EXPECT_EQ(manager.AnimEffects.SkinChanging.Mode, atFading);
