@@ -23,6 +23,8 @@ done
 scratch=${QUADRIMO_BENCH_DIR:-/tmp/quadrimo-bench}
 outputs=${QUADRIMO_BENCH_OUT:-$scratch}
 mkdir -p "$scratch" "$outputs"
+runs_dir=$(mktemp -d "$outputs/compare.XXXXXX")
+trap 'rm -rf "$runs_dir"' EXIT
 
 need=()
 command -v vips >/dev/null || need+=(libvips-tools)
@@ -66,17 +68,18 @@ for size in $sizes; do
     # Warm-up, then the tools alternately so that drifts of the machine hit all of them alike.
     for ((i = 0; i <= runs; i++)); do
         for tool in quadrimo vips limit; do
-            out=$outputs/out-$tool
-            rm -rf "$out"
+            # Every run writes into a folder of its own and nothing is removed until the end: deleting
+            # thousands of tiles makes the file system slow to create new files for minutes after
+            # (it passes over the recently freed entries), which would time the harness, not the tools.
+            out=$runs_dir/$size-$tool-$i
             mkdir -p "$out"
-            sync  # the removal's deferred disk work must not land in the next timed run
+            sync
             case $tool in
                 quadrimo) r=$(measure "$cli" --quiet "$map" "$out") ;;
                 vips) r=$(measure vips dzsave "$map" "$out/pyramid" --layout google --tile-size 256 --overlap 0 \
                           --suffix '.jpg[Q=75]' --region-shrink nearest) ;;
                 limit) r=$(measure "$limit" "$map") ;;
             esac
-            rm -rf "$out"
             [ "$i" -gt 0 ] && results[$tool]+="$r"$'\n'
         done
     done
