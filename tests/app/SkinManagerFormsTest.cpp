@@ -17,16 +17,6 @@
 #include "support/TempFolder.h"
 
 namespace {
-const QString kGlimmer = QStringLiteral("Glimmer (internal)");
-
-TsStoredSkin Glimmer() {
-    TsStoredSkin skin;
-    skin.Name = kGlimmer;
-    const auto package = InternalSkinPackage(kGlimmerSkinName);
-    skin.Data = QByteArray(reinterpret_cast<const char*>(package.data()), static_cast<qsizetype>(package.size()));
-    return skin;
-}
-
 std::unique_ptr<TsSkinManager> MakeManager(const QString& name, const std::string& directory = std::string(),
                                            bool extendedBorders = true) {
     auto manager = std::make_unique<TsSkinManager>();

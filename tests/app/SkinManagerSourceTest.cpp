@@ -11,16 +11,6 @@
 #include "support/TempFolder.h"
 
 namespace {
-const QString kGlimmer = QStringLiteral("Glimmer (internal)");
-
-TsStoredSkin Glimmer() {
-    TsStoredSkin skin;
-    skin.Name = kGlimmer;
-    const auto package = InternalSkinPackage(kGlimmerSkinName);
-    skin.Data = QByteArray(reinterpret_cast<const char*>(package.data()), static_cast<qsizetype>(package.size()));
-    return skin;
-}
-
 /// A manager read from form data like the main window's, over a skin directory of the test's own.
 std::unique_ptr<TsSkinManager> MakeManager(const std::string& directory, const QString& name,
                                            TsStoredSkins internal = {Glimmer()}) {

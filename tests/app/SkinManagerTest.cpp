@@ -7,6 +7,7 @@
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
 #include "skin/resources/InternalSkins.h"
+#include "SkinTestFolders.h"
 #include "skin/sSkinManager.h"
 
 namespace {
@@ -46,15 +47,6 @@ protected:
         return QWidget::event(event);
     }
 };
-
-TsStoredSkin Glimmer() {
-    TsStoredSkin skin;
-    skin.Name = QStringLiteral("Glimmer (internal)");
-    const auto package = InternalSkinPackage(kGlimmerSkinName);
-    skin.Data = QByteArray::fromRawData(reinterpret_cast<const char*>(package.data()),
-                                        static_cast<qsizetype>(package.size()));
-    return skin;
-}
 
 std::vector<std::string> Only(int command) {
     std::vector<std::string> result;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "SkinPacker.h"
+#include "skin/resources/InternalSkins.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -30,4 +31,12 @@ void MakeSkinPackage(const std::string& file, const std::string& version) {
     TempFolder work;
     MakeSkinFolder(work / "skin", version);
     WriteBytes(file, PackSkinFolder(work / "skin"));
+}
+
+TsStoredSkin Glimmer() {
+    TsStoredSkin skin;
+    skin.Name = kGlimmer;
+    const auto package = InternalSkinPackage(kGlimmerSkinName);
+    skin.Data = QByteArray(reinterpret_cast<const char*>(package.data()), static_cast<qsizetype>(package.size()));
+    return skin;
 }
