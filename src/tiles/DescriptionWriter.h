@@ -6,8 +6,7 @@
 #include <string>
 #include <string_view>
 
-/// The message of an I/O error on the description file, by its Windows-style code.
-std::string InOutErrorMessage(int code, const std::string& path);
+#include "core/OsError.h"  // InOutErrorMessage, the texts of its errors
 
 class DescriptionWriter {
 public:
