@@ -3,6 +3,7 @@
 
 #include "AboutUnit.h"
 #include "Unit2.h"
+#include "dialogs/PathDialogRunner.h"
 #include "platform/Application.h"
 #include "skin/SkinEditorLink.h"
 #include "skin/sSkinManager.h"
@@ -10,6 +11,7 @@
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
+    RegisterPathDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();
