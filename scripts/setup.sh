@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, testing and running Quadrimo need (only the missing ones).
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
-          libgtest-dev xvfb xauth fonts-dejavu-core)
+          libgtest-dev xvfb xauth fonts-dejavu-core fonts-wine)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
