@@ -1,6 +1,8 @@
 // Putting a window's controls into the states a shot asks for.
 #include "ShotStates.h"
 
+#include <iostream>
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -25,6 +27,14 @@ void CollectControls(QWidget* container, std::vector<QWidget*>& controls) {
         else
             controls.push_back(widget);
     }
+}
+
+// How long a step waits for the platform's answer.
+constexpr int kShotWaitMs = 2000;
+
+// A step whose effect did not come is reported; the picture is still taken.
+void Expect(bool reached, const std::string& failure) {
+    if (!reached) std::cerr << "shot: " << failure << "\n";
 }
 
 [[noreturn]] void Lacks(const std::string& name, const std::string& what) {
@@ -78,10 +88,13 @@ void ParkPointer() {
 
 ShotFocusSink ApplyWindowStates(const ShotWindow& window, const ShotRequest& request) {
     TForm* form = window.Form;
+    QWindow* handle = form->windowHandle();
+    // A platform with a real display answers asynchronously: each step waits for its effect.
+    Expect(QTest::qWaitForWindowExposed(handle, kShotWaitMs), "the platform did not show the window");
     ShotFocusSink sink;
     if (!request.Inactive) {
         form->activateWindow();
-        SettleWindow();
+        Expect(QTest::qWaitForWindowActive(handle, kShotWaitMs), "the window did not become active");
     } else if (form->isActiveWindow()) {
         // Platforms that activate every shown window: a window of no consequence takes the activation.
         sink = std::make_unique<QWindow>();
@@ -89,7 +102,7 @@ ShotFocusSink ApplyWindowStates(const ShotWindow& window, const ShotRequest& req
         sink->setGeometry(-10, -10, 1, 1);
         sink->show();
         sink->requestActivate();
-        SettleWindow();
+        Expect(QTest::qWaitFor([form] { return !form->isActiveWindow(); }, kShotWaitMs), "the window stayed active");
     }
     if (!request.Focus.empty()) {
         QWidget* control = FindShotControl(window, request.Focus);
@@ -102,11 +115,11 @@ ShotFocusSink ApplyWindowStates(const ShotWindow& window, const ShotRequest& req
     const std::string& mouseOver = request.Press.empty() ? request.Hover : request.Press;
     if (!mouseOver.empty()) {
         QWidget* control = FindShotControl(window, mouseOver);
-        QWindow* handle = form->windowHandle();
         const QPoint centre = control->mapTo(form, control->rect().center());
         // Moving the pointer lets the platform send the enter and move events itself.
         QCursor::setPos(handle->mapToGlobal(centre));
-        SettleWindow();
+        Expect(QTest::qWaitFor([control] { return control->underMouse(); }, kShotWaitMs),
+               "the pointer did not reach " + mouseOver);
         if (!request.Press.empty()) QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, centre);
         SettleWindow();
     }
