@@ -8,7 +8,9 @@ namespace {
 const QString kFamily = QStringLiteral("Tahoma");
 }
 
-QStringList FormFontFolders() { return {QStringLiteral("/usr/share/wine/fonts")}; }
+QStringList FormFontFolders() {
+    return {QStringLiteral("/usr/share/wine/fonts")};
+}
 
 bool EnsureFormFonts() {
     if (QFontDatabase::hasFamily(kFamily)) return true;

@@ -33,8 +33,8 @@ Shot TakeShot(const TempFolder& folder, const std::string& args) {
     if (shot.Run.Status == 0) {
         shot.Picture = DecodePng(ReadWholeFile(png));
         const std::vector<uint8_t> text = ReadWholeFile(json);
-        shot.Geometry = QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(text.data()),
-                                                           static_cast<qsizetype>(text.size())))
+        shot.Geometry = QJsonDocument::fromJson(
+                            QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size())))
                             .object();
     }
     return shot;
@@ -60,7 +60,8 @@ Changes Compare(const Bitmap32& a, const Bitmap32& b, const QJsonObject& rect) {
     Changes changes;
     for (int y = 0; y < a.Height(); ++y)
         for (int x = 0; x < a.Width(); ++x)
-            if (a.At(x, y) != b.At(x, y)) ++(x >= left && x < right && y >= top && y < bottom ? changes.Inside : changes.Outside);
+            if (a.At(x, y) != b.At(x, y))
+                ++(x >= left && x < right && y >= top && y < bottom ? changes.Inside : changes.Outside);
     return changes;
 }
 
@@ -129,7 +130,8 @@ TEST(ShotCommand, StatesChangeOnlyTheirControl) {
     for (const auto& c : cases) {
         const Shot shot = TakeShot(folder, std::string("--form ") + c.Form + " " + c.Args);
         ASSERT_EQ(shot.Run.Status, 0) << c.Args << ": " << shot.Run.Out;
-        const Changes changes = Compare(plain[c.Form], shot.Picture, Control(shot.Geometry, QString::fromLatin1(c.Control)));
+        const Changes changes =
+            Compare(plain[c.Form], shot.Picture, Control(shot.Geometry, QString::fromLatin1(c.Control)));
         EXPECT_GT(changes.Inside, 0) << c.Args;
         EXPECT_EQ(changes.Outside, 0) << c.Args;
     }

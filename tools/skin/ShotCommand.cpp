@@ -34,7 +34,9 @@ void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& messa
 }
 
 // A picture never opens anything, even when a pressed web label asks to.
-bool IgnoreShellOpen(const QString&) { return true; }
+bool IgnoreShellOpen(const QString&) {
+    return true;
+}
 
 // The picture widget's pixels as the program paints them; outside the window's region transparent.
 Bitmap32 TakePicture(const ShotWindow& window, QWidget& picture) {

@@ -9,9 +9,9 @@ class TForm;
 class TsSkinManager;
 
 struct ShotWindow {
-    TForm* Form = nullptr;               // the window to show and take
-    TsSkinManager* Manager = nullptr;    // the skin manager of the program's form data
-    std::string Title;                   // "the main window", for messages
+    TForm* Form = nullptr;             // the window to show and take
+    TsSkinManager* Manager = nullptr;  // the skin manager of the program's form data
+    std::string Title;                 // "the main window", for messages
 };
 
 /// Creates what the program creates at start-up for the asked window: always the main window (its

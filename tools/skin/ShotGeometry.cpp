@@ -34,7 +34,8 @@ Json ShotGeometryJson(const ShotWindow& window, const std::string& formName, con
     QWidget* focus = form->focusWidget();
     std::string focusName;
     for (QWidget* control : ShotControls(window))
-        if (focus != nullptr && (control == focus || control->isAncestorOf(focus))) focusName = control->objectName().toStdString();
+        if (focus != nullptr && (control == focus || control->isAncestorOf(focus)))
+            focusName = control->objectName().toStdString();
     json.Set("focus", focusName);
     if (!form->mask().isEmpty()) json.Set("region", Rectangles(form->mask(), -picture.mapTo(form, QPoint(0, 0))));
     Json controls = Json::Array();

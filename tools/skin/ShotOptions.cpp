@@ -5,7 +5,9 @@
 
 namespace {
 
-[[noreturn]] void Usage(const std::string& message) { throw ShotError(kShotExitUsage, "shot: " + message); }
+[[noreturn]] void Usage(const std::string& message) {
+    throw ShotError(kShotExitUsage, "shot: " + message);
+}
 
 // A whole non-negative decimal number, nothing around it.
 std::optional<int> Count(const std::string& text) {
@@ -20,8 +22,7 @@ ShotProgress ParseProgress(const std::string& text) {
     const size_t slash = text.find('/');
     const std::optional<int> position = slash == std::string::npos ? std::nullopt : Count(text.substr(0, slash));
     const std::optional<int> max = slash == std::string::npos ? std::nullopt : Count(text.substr(slash + 1));
-    if (!position || !max)
-        Usage("--progress wants POS/MAX, two whole numbers such as 50/100, not \"" + text + "\"");
+    if (!position || !max) Usage("--progress wants POS/MAX, two whole numbers such as 50/100, not \"" + text + "\"");
     if (*max < 1 || *position > *max)
         Usage("--progress " + text + ": MAX must be at least 1 and POS between 0 and MAX");
     return {*position, *max};
@@ -77,8 +78,7 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
         } else if (arg == "--text") {
             const std::string& pair = value();
             const size_t equals = pair.find('=');
-            if (equals == std::string::npos || equals == 0)
-                Usage("--text wants NAME=TEXT, not \"" + pair + "\"");
+            if (equals == std::string::npos || equals == 0) Usage("--text wants NAME=TEXT, not \"" + pair + "\"");
             r.Texts.emplace_back(pair.substr(0, equals), pair.substr(equals + 1));
         } else if (arg == "--geometry") {
             SetOnce(r.Geometry, arg, value());

@@ -37,8 +37,8 @@ struct ShotRequest {
     std::vector<std::string> Disable;
     std::optional<ShotProgress> Progress;
     std::vector<std::pair<std::string, std::string>> Texts;  // control name, text (UTF-8)
-    std::string Geometry;  // JSON file to write; empty for none
-    std::string Out;       // PNG file to write
+    std::string Geometry;                                    // JSON file to write; empty for none
+    std::string Out;                                         // PNG file to write
 };
 
 /// The forms the command can show, by the names --form takes.

@@ -41,7 +41,9 @@ void Expect(bool reached, const std::string& failure) {
     throw ShotError(kShotExitNoControl, "shot: " + name + " " + what);
 }
 
-std::string ClassName(const QWidget* control) { return control->metaObject()->className(); }
+std::string ClassName(const QWidget* control) {
+    return control->metaObject()->className();
+}
 
 }  // namespace
 
@@ -63,7 +65,8 @@ QWidget* FindShotControl(const ShotWindow& window, const std::string& name) {
 void ApplyControlStates(const ShotWindow& window, const ShotRequest& request) {
     for (const auto& [name, text] : request.Texts) {
         auto* edit = qobject_cast<QLineEdit*>(FindShotControl(window, name));
-        if (edit == nullptr) Lacks(name, "is no edit (" + ClassName(FindShotControl(window, name)) + "): --text needs one");
+        if (edit == nullptr)
+            Lacks(name, "is no edit (" + ClassName(FindShotControl(window, name)) + "): --text needs one");
         edit->setText(QString::fromStdString(text));
     }
     if (request.Progress) {
