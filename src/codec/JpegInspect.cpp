@@ -45,9 +45,10 @@ bool DecodeAll(std::span<const uint8_t> bytes, JpegInspection& result, uint8_t* 
     cinfo.err = InitJpegErrorManager(&err.Base);
     cinfo.err->emit_message = KeepFirstWarning;
     if (setjmp(err.Base.Jump)) {
+        // A warning before the error (a file cut short) says more than the error it led to.
         char text[JMSG_LENGTH_MAX];
         cinfo.err->format_message(reinterpret_cast<j_common_ptr>(&cinfo), text);
-        result.Problem = text;
+        result.Problem = cinfo.err->num_warnings > 0 ? err.FirstWarning : text;
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

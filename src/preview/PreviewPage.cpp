@@ -76,12 +76,12 @@ bool ContainsNoCase(std::string_view text, std::string_view lowerNeedle) {
     return it != text.end();
 }
 
-// The package's script without its source-map comment: the map file is not in the folder.
-std::string_view LibraryScript() {
-    std::string_view script = LeafletScript();
-    const size_t mapComment = script.rfind("\n//# sourceMappingURL=");
-    if (mapComment != std::string_view::npos) script = script.substr(0, mapComment + 1);
-    return script;
+// The package's text without its closing source-map comment: the map file is not in the folder.
+std::string_view WithoutSourceMap(std::string_view text) {
+    const size_t comment = text.rfind("sourceMappingURL=");
+    if (comment == std::string_view::npos) return text;
+    const size_t lineStart = text.rfind('\n', comment);
+    return lineStart == std::string_view::npos ? text : text.substr(0, lineStart + 1);
 }
 
 std::string ColorText(TColor color) {
@@ -97,8 +97,8 @@ std::string CharsetName(int codePage) {
 }
 
 std::string PreviewPageHtml(const PreviewPageSettings& settings) {
-    const std::string_view script = LibraryScript();
-    const std::string_view style = LeafletStyle();
+    const std::string_view script = WithoutSourceMap(LeafletScript());
+    const std::string_view style = WithoutSourceMap(LeafletStyle());
     // Inline elements end at the first "</script" or "</style", whatever surrounds it.
     if (ContainsNoCase(script, "</script") || ContainsNoCase(script, "<!--") || ContainsNoCase(style, "</style")) {
         throw Exception("the embedded map library cannot be placed inline in a page");

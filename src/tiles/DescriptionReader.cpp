@@ -140,8 +140,9 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
+// A script line as messages quote it.
 std::string SizesText(int zoom, int maxX, int maxY) {
-    return "sizes[" + std::to_string(zoom) + "] = [" + std::to_string(maxX) + "," + std::to_string(maxY) + "];";
+    return "\"sizes[" + std::to_string(zoom) + "] = [" + std::to_string(maxX) + "," + std::to_string(maxY) + "];\"";
 }
 
 DescriptionReadResult Fail(std::string message) { return {std::nullopt, std::move(message)}; }
@@ -175,14 +176,14 @@ DescriptionReadResult ReadDescription(std::span<const uint8_t> bytes) {
     MapDescription description;
     if (lines.empty() || !lines[0].starts_with(kTitleStart) || lines[0].size() < kTitleStart.size() + kTitleEnd.size() ||
         !lines[0].ends_with(kTitleEnd)) {
-        return Fail(LineLabel(0) + "expected var map_title = '...';");
+        return Fail(LineLabel(0) + "expected \"var map_title = '...';\"");
     }
     description.Title =
         Unescape(lines[0].substr(kTitleStart.size(), lines[0].size() - kTitleStart.size() - kTitleEnd.size()));
 
     if (lines.size() < 2) return Fail("the file ends after line 1: the zoom line is missing");
     auto zoom = IntegerLine(lines[1], "var zoom = [", {",", ",", "];"});
-    if (!zoom) return Fail(LineLabel(1) + "expected var zoom = [MID,MIN,18];");
+    if (!zoom) return Fail(LineLabel(1) + "expected \"var zoom = [MID,MIN,18];\"");
     description.ZoomMid = (*zoom)[0];
     description.ZoomMin = (*zoom)[1];
     description.ZoomMax = (*zoom)[2];
@@ -191,7 +192,7 @@ DescriptionReadResult ReadDescription(std::span<const uint8_t> bytes) {
     std::vector<std::vector<int>> sizes;
     for (size_t i = 2; i < lines.size(); ++i) {
         auto size = IntegerLine(lines[i], "sizes[", {"] = [", ",", "];"});
-        if (!size) return Fail(LineLabel(i) + "expected sizes[ZOOM] = [MAXX,MAXY];");
+        if (!size) return Fail(LineLabel(i) + "expected \"sizes[ZOOM] = [MAXX,MAXY];\"");
         sizes.push_back(*size);
     }
 
@@ -205,8 +206,8 @@ DescriptionReadResult ReadDescription(std::span<const uint8_t> bytes) {
     const int coarsest = CoarsestLevelFor(std::max(columnsG, rowsR));
     const std::vector<int> expectedZoom = {(36 - coarsest) / 2, kTopZoom - coarsest, kTopZoom};
     if (*zoom != expectedZoom) {
-        return Fail(LineLabel(1) + "the pyramid of " + SizesText(kTopZoom, maxX, maxY) + " needs var zoom = [" +
-                    std::to_string(expectedZoom[0]) + "," + std::to_string(expectedZoom[1]) + ",18];");
+        return Fail(LineLabel(1) + "the pyramid of " + SizesText(kTopZoom, maxX, maxY) + " needs \"var zoom = [" +
+                    std::to_string(expectedZoom[0]) + "," + std::to_string(expectedZoom[1]) + ",18];\"");
     }
     for (int level = 0; level <= coarsest; ++level) {
         const LevelGeometry expected = LevelFor(level, columnsG, rowsR);
