@@ -13,13 +13,6 @@ size_t Count(const std::string& text, const std::string& part) {
     return n;
 }
 
-TEST(PreviewPage, CharsetNamesOfTheCodePages) {
-    EXPECT_EQ(CharsetName(1250), "windows-1250");
-    EXPECT_EQ(CharsetName(1251), "windows-1251");
-    EXPECT_EQ(CharsetName(1258), "windows-1258");
-    EXPECT_EQ(CharsetName(65001), "utf-8");
-}
-
 TEST(PreviewPage, CarriesTheLibraryAndTheRunsSettings) {
     const std::string page = PreviewPageHtml({.MapWidth = 5000, .MapHeight = 3000, .Background = RGB(0x12, 0xAB, 0xEF),
                                               .CodePage = 1251});

@@ -6,7 +6,6 @@
 
 #include "support/ScriptEngine.h"
 #include "support/TempFolder.h"
-#include "tiles/DescriptionReader.h"
 #include "tiles/DescriptionWriter.h"
 
 namespace {
@@ -64,19 +63,6 @@ TEST(DescriptionScript, EveryTitleEvaluatesToItselfAndNothingElse) {
         EXPECT_EQ(result.Sizes, "18:3,2 17:1,1 16:0,0");
         EXPECT_EQ(result.Globals, "map_title,sizes,zoom") << c.Title;
     }
-}
-
-TEST(DescriptionScript, TheEngineAndTheReaderAgreeOnTheTitle) {
-    REQUIRE_NODE();
-    const std::string title = "a\\'b\\\\c\" \n \xE2\x80\xA8 \xD0\x96";
-    TempFolder folder;
-    WriteDescription(folder / "info.js", title, 65001);
-    EvaluatedDescription engine = EvaluateDescription(folder / "info.js", "utf-8");
-    DescriptionReadResult reader = ReadDescription(ReadBytes(folder / "info.js"));
-    ASSERT_TRUE(engine.Ran) << engine.Output;
-    ASSERT_TRUE(reader.Description) << reader.Error;
-    EXPECT_EQ(engine.Title, title);
-    EXPECT_EQ(reader.Description->Title, title);
 }
 
 }  // namespace
