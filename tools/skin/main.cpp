@@ -17,6 +17,7 @@
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "core/IntegerText.h"
+#include "core/Version.h"
 #include "skin/SkinModel.h"
 
 namespace {
@@ -104,6 +105,10 @@ int Run(int argc, char** argv) {
         return 2;
     }
     std::string command = argv[1];
+    if (command == "--version") {
+        std::cout << "quadrimo-skin " << kQuadrimoVersion << "\n";
+        return 0;
+    }
     if (command == "paint") return RunPaintCommand(std::vector<std::string>(argv + 2, argv + argc));
     if (command == "shot") return RunShotCommand(std::vector<std::string>(argv + 2, argv + argc));
     auto args = Parse(argc, argv);
