@@ -11,6 +11,7 @@
 
 #include "codec/JpegDecoder.h"
 #include "codec/JpegEncoder.h"
+#include "core/Version.h"
 #include "tiles/MapPreparation.h"
 #include "tiles/PyramidGeometry.h"
 #include "tiles/Raster24.h"
@@ -33,6 +34,10 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("quadrimo-limit %s\n", kQuadrimoVersion);
+        return 0;
+    }
     if (argc < 2) {
         std::fprintf(stderr, "usage: quadrimo-limit MAP.jpg [JOBS]\n");
         return 2;

@@ -3,6 +3,7 @@
 
 #include "AboutUnit.h"
 #include "Unit2.h"
+#include "core/Version.h"
 #include "dialogs/PathDialogRunner.h"
 #include "platform/Application.h"
 #include "skin/SkinEditorLink.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuadrimoVersion));
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
     RegisterPathDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.

@@ -16,6 +16,8 @@ struct CommandLine {
     int CodePage = 0;  // 0: the system's
     int Jobs = 0;      // 0: one per core
     bool Quiet = false;
+    bool Preview = false;  // also write preview.html
+    bool Verify = false;   // check the finished folder OutputDir instead of preparing a map
     bool Help = false;
     bool Version = false;
 };

@@ -13,6 +13,7 @@
 #include "MasterArt.h"
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
+#include "core/Version.h"
 
 namespace {
 
@@ -50,6 +51,10 @@ void WriteEditGlyphs(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("quadrimo-skinart %s\n", kQuadrimoVersion);
+        return 0;
+    }
     const bool glyphs = argc == 3 && std::string(argv[1]) == "--edit-glyphs";
     if (argc != 2 && !glyphs) {
         std::fprintf(stderr, "usage: quadrimo-skinart FOLDER\n       quadrimo-skinart --edit-glyphs FOLDER\n");
