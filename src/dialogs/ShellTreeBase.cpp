@@ -76,7 +76,10 @@ TShellTreeBase::TShellTreeBase(QWidget* parent) : QTreeWidget(parent) {
 }
 
 TShellTreeBase::~TShellTreeBase() {
-    // The nodes own entries that point at the root's; they go first.
+    // Clearing moves the selection: nobody is told any more, the form holding the handlers may be
+    // going already. The nodes own entries that point at the root's; they go first.
+    OnChange = nullptr;
+    blockSignals(true);
     clear();
 }
 
