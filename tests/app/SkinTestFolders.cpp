@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "SkinPacker.h"
+#include "skin/SkinPackWriter.h"
 #include "skin/resources/InternalSkins.h"
 #include "support/TempFolder.h"
 

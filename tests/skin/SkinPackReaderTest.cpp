@@ -1,8 +1,6 @@
 // Tests of the skin package reader: layout, case rules, and damaged packages of every kind.
 #include <gtest/gtest.h>
 
-#include <zlib.h>
-
 #include "TestPictures.h"
 #include "skin/SkinErrors.h"
 #include "skin/SkinPackReader.h"

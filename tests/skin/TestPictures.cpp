@@ -1,17 +1,15 @@
 // Builders of small skin test inputs.
 #include "TestPictures.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 
 #include <unistd.h>
 
 #include "codec/JpegEncoder.h"
+#include "skin/SkinPackWriter.h"
 
 namespace testpic {
 
@@ -75,19 +73,10 @@ std::vector<uint8_t> MakeBmp(const Bitmap32& bitmap, int bitsPerPixel, bool topD
 }
 
 std::vector<uint8_t> MakePackage(const std::vector<Entry>& entries, const std::string& magic) {
-    std::vector<uint8_t> out(magic.begin(), magic.end());
-    Put32(out, static_cast<uint32_t>(entries.size()));
-    for (const auto& e : entries) {
-        Put32(out, static_cast<uint32_t>(e.Name.size()));
-        out.insert(out.end(), e.Name.begin(), e.Name.end());
-        Put32(out, static_cast<uint32_t>(e.Data.size()));
-        uLongf size = compressBound(static_cast<uLong>(e.Data.size()));
-        std::vector<uint8_t> packed(size);
-        if (compress2(packed.data(), &size, e.Data.data(), static_cast<uLong>(e.Data.size()), 9) != Z_OK) {
-            throw std::runtime_error("compress2 failed");
-        }
-        out.insert(out.end(), packed.begin(), packed.begin() + static_cast<long>(size));
-    }
+    SkinPackWriter writer;
+    for (const auto& e : entries) writer.Add(e.Name, e.Data);
+    std::vector<uint8_t> out = writer.Bytes();
+    std::copy_n(magic.begin(), std::min<size_t>(magic.size(), 4), out.begin());
     return out;
 }
 

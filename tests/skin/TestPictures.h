@@ -20,7 +20,7 @@ struct Entry {
     std::vector<uint8_t> Data;
 };
 
-/// A package of the entries, each deflated; the magic can be changed for failure tests.
+/// A package of the entries (the program's package writer); the magic can be changed for failure tests.
 std::vector<uint8_t> MakePackage(const std::vector<Entry>& entries, const std::string& magic = "QRvp");
 
 std::vector<uint8_t> Bytes(const std::string& text);

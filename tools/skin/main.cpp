@@ -12,11 +12,12 @@
 #include "SheetCommand.h"
 #include "PaintCommand.h"
 #include "SkinDump.h"
-#include "SkinPacker.h"
+#include "SkinUnpack.h"
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "core/IntegerText.h"
 #include "skin/SkinModel.h"
+#include "skin/SkinPackWriter.h"
 
 namespace {
 

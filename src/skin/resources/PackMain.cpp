@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <exception>
 
-#include "SkinPacker.h"
 #include "core/FileStreams.h"
+#include "skin/SkinPackWriter.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
