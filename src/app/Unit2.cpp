@@ -13,7 +13,7 @@
 #include "controls/sTooledit.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemMetrics.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 #include "skin/sSkinManager.h"
 
 namespace {

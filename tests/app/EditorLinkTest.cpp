@@ -12,7 +12,7 @@
 #include "SkinTestFolders.h"
 #include "platform/GuiTestSupport.h"
 #include "skin/SkinEditorLink.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 #include "skin/sSkinManager.h"
 #include "support/TempFolder.h"
 

@@ -15,7 +15,7 @@
 #include "controls/sProgressBar.h"
 #include "controls/sTooledit.h"
 #include "platform/MessageBoxes.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 #include "skin/sSkinManager.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"

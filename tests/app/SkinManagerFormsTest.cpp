@@ -12,7 +12,7 @@
 #include "platform/DesktopEffects.h"
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 #include "skin/sSkinManager.h"
 #include "support/TempFolder.h"
 

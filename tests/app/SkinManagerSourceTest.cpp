@@ -6,7 +6,7 @@
 #include "SkinTestFolders.h"
 #include "skin/SkinDirectories.h"
 #include "skin/SkinEditorLink.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 #include "skin/sSkinManager.h"
 #include "support/TempFolder.h"
 

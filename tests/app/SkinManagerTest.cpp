@@ -6,7 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 #include "SkinTestFolders.h"
 #include "skin/sSkinManager.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "skin/SkinPackWriter.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 #include "support/TempFolder.h"
 
 namespace {

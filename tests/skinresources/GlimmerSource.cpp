@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "core/CodePage.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 
 std::span<const uint8_t> GlimmerPackageBytes() { return InternalSkinPackage(kGlimmerSkinName); }
 

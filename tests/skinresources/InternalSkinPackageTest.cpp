@@ -6,7 +6,7 @@
 
 #include "GlimmerSource.h"
 #include "core/FileStreams.h"
-#include "skin/resources/InternalSkins.h"
+#include "skinresources/InternalSkins.h"
 
 namespace {
 
