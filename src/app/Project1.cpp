@@ -4,8 +4,8 @@
 #include "AboutUnit.h"
 #include "Unit2.h"
 #include "platform/Application.h"
-#include "skin/SkinEditorLink.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/SkinEditorLink.h"
+#include "skinmanager/sSkinManager.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);

@@ -14,7 +14,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/SystemMetrics.h"
 #include "skinresources/InternalSkins.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 constexpr TColor kInputColor = 0xFFF8F0;

@@ -16,7 +16,7 @@
 #include "controls/sTooledit.h"
 #include "platform/MessageBoxes.h"
 #include "skinresources/InternalSkins.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 

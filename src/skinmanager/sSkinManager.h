@@ -13,9 +13,9 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "skin/ShadowTemplates.h"
 #include "skin/SkinModel.h"
-#include "skin/sStoredSkins.h"
+#include "skinmanager/sStoredSkins.h"
+#include "skinpaint/ShadowTemplates.h"
 
 class TsSkinManager : public QObject {
     Q_OBJECT

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "skin/sStoredSkins.h"
+#include "skinmanager/sStoredSkins.h"
 
 /// Copies the test skin into the folder (created) with its VERSION line set to the value.
 void MakeSkinFolder(const std::string& folder, const std::string& version);

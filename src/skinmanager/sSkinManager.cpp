@@ -15,9 +15,9 @@
 #include "platform/MessageBoxes.h"
 #include "platform/NimbrelCommand.h"
 #include "platform/WindowHook.h"
-#include "skin/SkinDirectories.h"
-#include "skin/SkinEditorLink.h"
 #include "skin/SkinFiles.h"
+#include "skinmanager/SkinDirectories.h"
+#include "skinmanager/SkinEditorLink.h"
 
 namespace {
 TsSkinManager* Default = nullptr;

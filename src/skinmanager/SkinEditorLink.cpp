@@ -6,7 +6,7 @@
 #include <QLocalSocket>
 #include <QWidget>
 
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 constexpr size_t kNameChars = 128;

@@ -11,9 +11,9 @@
 
 #include "SkinTestFolders.h"
 #include "platform/GuiTestSupport.h"
-#include "skin/SkinEditorLink.h"
+#include "skinmanager/SkinEditorLink.h"
 #include "skinresources/InternalSkins.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "SkinTestFolders.h"
-#include "skin/SkinDirectories.h"
-#include "skin/SkinEditorLink.h"
+#include "skinmanager/SkinDirectories.h"
+#include "skinmanager/SkinEditorLink.h"
 #include "skinresources/InternalSkins.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
 #include "skinresources/InternalSkins.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 #include "support/TempFolder.h"
 
 namespace {

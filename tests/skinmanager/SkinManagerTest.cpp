@@ -8,7 +8,7 @@
 #include "platform/NimbrelCommand.h"
 #include "skinresources/InternalSkins.h"
 #include "SkinTestFolders.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 std::vector<std::string> Log;
