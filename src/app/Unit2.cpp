@@ -19,8 +19,6 @@
 namespace {
 constexpr TColor kInputColor = 0xFFF8F0;
 constexpr TColor kLabelColor = 0x212121;
-constexpr TColor clWindowText = 0xFF000008;
-constexpr TColor clBtnFace = 0xFF00000F;
 
 template <class T>
 T* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "SkinRect.h"
 #include "codec/JpegDecoder.h"
 #include "core/Bitmap32.h"
 #include "core/Color.h"
+#include "core/Rect.h"
 
 /// One gradient step; Reserved is left 0 by loading.
 struct TsGradientStep {

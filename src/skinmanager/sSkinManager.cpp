@@ -5,10 +5,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include "core/Exception.h"
+#include "core/FileStreams.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
@@ -30,13 +29,6 @@ std::vector<std::string> ToStdLines(const QStringList& lines) {
     std::vector<std::string> result;
     for (const QString& line : lines) result.push_back(line.toStdString());
     return result;
-}
-
-std::vector<uint8_t> ReadFileBytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) throw EFOpenError("Cannot open file \"" + path + "\"");
-    const QByteArray bytes = file.readAll();
-    return {bytes.begin(), bytes.end()};
 }
 
 bool FolderHasOptions(const std::string& folder) {
@@ -269,7 +261,7 @@ void TsSkinManager::LoadSkin() {
     switch (source.Kind) {
         case Source::Package: {
             FromPackage_ = true;
-            const std::vector<uint8_t> bytes = ReadFileBytes(source.Path);
+            const std::vector<uint8_t> bytes = ReadWholeFile(source.Path);
             Model_->LoadFromPackage(bytes, resolved + "\\", settings);
             break;
         }

@@ -68,7 +68,7 @@ struct TsMenuSupport {
     bool UseExtraLine = false;
     int ExtraLineWidth = 32;
     QFont ExtraLineFont;
-    TColor ExtraLineFontColor = 0xFF000008;
+    TColor ExtraLineFontColor = clWindowText;
 };
 
 struct TsEffects {

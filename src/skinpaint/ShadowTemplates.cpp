@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "skin/ColorTransforms.h"
+#include "skin/MaskCells.h"
 
 namespace {
 constexpr ShadowMargins kBuiltInMargins{11, 7, 11, 11};
@@ -26,11 +27,9 @@ double DistanceOutside(int x, int y, int left, int top, int right, int bottom) {
 
 Bitmap32 MaskStateImage(const TsMaskData& mask, const Bitmap32& masterBitmap, int state) {
     const Bitmap32& source = mask.Picture && !mask.Picture->Empty() ? *mask.Picture : masterBitmap;
-    const int count = std::max<int>(1, mask.StateCount);
-    const int width = mask.SourceRect.Width() / count;
-    const int height = mask.SourceRect.Height() / (mask.MaskLayout + 1);
-    const int left = mask.SourceRect.Left + state * width;
-    return source.Copy(left, mask.SourceRect.Top, left + width, mask.SourceRect.Top + height);
+    const TRect cell = MaskStateCell(mask, state);
+    if (RectEmpty(cell)) return Bitmap32();
+    return source.Copy(cell.Left, cell.Top, cell.Right, cell.Bottom);
 }
 
 Bitmap32 BuiltInShadowTemplate(bool active) {

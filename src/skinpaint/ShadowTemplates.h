@@ -29,5 +29,5 @@ ShadowTemplates MakeShadowTemplates(const SkinModel& model, bool compositionOn);
 /// The form's place and the far corners are white with alpha 0, as in a painted picture.
 Bitmap32 BuiltInShadowTemplate(bool active);
 
-/// One state image of a mask: width(SourceRect) / StateCount wide, height / (MaskLayout + 1) high.
+/// One state image of a mask (its state cell); empty when the cell is.
 Bitmap32 MaskStateImage(const TsMaskData& mask, const Bitmap32& masterBitmap, int state);
