@@ -18,7 +18,7 @@ struct SkinLoadSettings {
     /// Extra INI lines laid over the skin (spaces are removed from every non-comment line).
     std::vector<std::string> CommonSections;
     /// Stored in every mask's OwnerManager.
-    const void* OwnerManager = nullptr;
+    SkinManagerHandle OwnerManager;
 };
 
 class SkinModel {
@@ -76,7 +76,7 @@ private:
     const SkinOptions* Options_ = nullptr;
     const TsSkinPackReader* Reader_ = nullptr;
     std::unique_ptr<SkinOptions> Common_;
-    const void* Owner_ = nullptr;
+    SkinManagerHandle Owner_;
     int HueOffset_ = 0;
     int Saturation_ = 0;
 

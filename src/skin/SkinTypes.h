@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "SkinManagerHandle.h"
 #include "codec/JpegDecoder.h"
 #include "core/Bitmap32.h"
 #include "core/Color.h"
@@ -93,7 +94,7 @@ struct TsMaskData {
     int16_t CommonBorderWidth = 0;
     int16_t PaintMode = 0;
     uint8_t ImageKind = 0;
-    const void* OwnerManager = nullptr;
+    SkinManagerHandle OwnerManager;
     int16_t BorderLeft = 0;
     int16_t BorderTop = 0;
     int16_t BorderRight = 0;

@@ -54,7 +54,7 @@ bool TsSkinManager::eventFilter(QObject* watched, QEvent* event) {
     if (watched == QCoreApplication::instance() && event->type() == kRepaintRequest) {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (qobject_cast<TForm*>(window) != nullptr)
-                SendNimbrelCommand(window, MakeNimbrelParam(AC_REPAINT), reinterpret_cast<intptr_t>(this));
+                SendSkinCommand(window, MakeNimbrelParam(AC_REPAINT), this);
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -327,7 +327,7 @@ void TsSkinManager::ApplyNewSkin(bool animate) {
     const std::vector<FrozenForm> frozen = animate ? FreezeForms() : std::vector<FrozenForm>();
     Model_->SkinData.Active = false;
     Model_->UpdateWellKnownIndexes();
-    BroadcastCommand(MakeNimbrelParam(AC_SETNEWSKIN), reinterpret_cast<intptr_t>(this));
+    BroadcastCommand(MakeNimbrelParam(AC_SETNEWSKIN));
     Model_->SkinData.Active = true;
     if (Default == this && !HookInstalled_) InstallHook();
     if (animate) {
@@ -340,7 +340,7 @@ void TsSkinManager::RemoveSkin() {
     Removing_ = true;
     UninstallHook();
     Model_->SkinData.Active = false;
-    BroadcastCommand(MakeNimbrelParam(AC_REMOVESKIN), reinterpret_cast<intptr_t>(this));
+    BroadcastCommand(MakeNimbrelParam(AC_REMOVESKIN));
     Model_->FreeMasks();
     Model_->FreePatterns();
     Model_->gd.clear();
@@ -363,39 +363,39 @@ void TsSkinManager::UninstallHook() {
 
 // --- Broadcast -------------------------------------------------------------------------------------
 
-void TsSkinManager::SendToControls(QWidget* container, uint32_t wParam, intptr_t lParam) {
+void TsSkinManager::SendToControls(QWidget* container, uint32_t wParam) {
     const QObjectList children = container->children();
     for (QObject* object : children) {
         if (!object->isWidgetType()) continue;
         auto* child = static_cast<QWidget*>(object);
         if (child->isWindow()) continue;  // pop-ups and owned windows are not controls of the form
         if (AnswersSkinCommands(child)) {
-            SendNimbrelCommand(child, wParam, lParam);
+            SendSkinCommand(child, wParam, this);
         } else if (!Filter || Filter(child)) {
-            SendToControls(child, wParam, lParam);
+            SendToControls(child, wParam);
         }
     }
 }
 
-void TsSkinManager::BroadcastCommand(uint32_t wParam, intptr_t lParam) {
+void TsSkinManager::BroadcastCommand(uint32_t wParam) {
     if (TApplication* app = TApplication::Instance()) {
         const std::vector<TForm*> forms = app->Forms();
         for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
             QPointer<TForm> form(*it);
             if (!form || AnswersSkinCommands(form)) continue;
-            SendNimbrelCommand(form, wParam, lParam);
-            if (form) SendToControls(form, wParam, lParam);
+            SendSkinCommand(form, wParam, this);
+            if (form) SendToControls(form, wParam);
         }
     }
     const std::vector<QPointer<QWidget>> providers = ProviderForms();
     for (const auto& form : providers) {
         if (!form) continue;
-        SendNimbrelCommand(form, wParam, lParam);
-        if (form) SendToControls(form, wParam, lParam);
+        SendSkinCommand(form, wParam, this);
+        if (form) SendToControls(form, wParam);
     }
     const std::vector<QPointer<QWidget>> hooked = HookedWindows();
     for (const auto& window : hooked)
-        if (window && window->isVisible()) SendNimbrelCommand(window, wParam, lParam);
+        if (window && window->isVisible()) SendSkinCommand(window, wParam, this);
 }
 
 // --- Lists and the active control -------------------------------------------------------------------
@@ -428,8 +428,8 @@ void TsSkinManager::SetActiveControl(QWidget* control) {
     if (control == ActiveControl_) return;
     QPointer<QWidget> old = ActiveControl_;
     ActiveControl_ = control;
-    if (old) SendNimbrelCommand(old, MakeNimbrelParam(AC_MOUSELEAVE_ACTIVE), reinterpret_cast<intptr_t>(this));
-    if (control) SendNimbrelCommand(control, MakeNimbrelParam(AC_MOUSEENTER_ACTIVE), reinterpret_cast<intptr_t>(this));
+    if (old) SendSkinCommand(old, MakeNimbrelParam(AC_MOUSELEAVE_ACTIVE), this);
+    if (control) SendSkinCommand(control, MakeNimbrelParam(AC_MOUSEENTER_ACTIVE), this);
 }
 
 // --- The skin editor's block -------------------------------------------------------------------------

@@ -89,9 +89,9 @@ public:
     void ApplyNewSkin(bool animate = true);
     void RemoveSkin();
     void RefreshSkin(bool animate = true);
-    /// Sends the message to every form (the application's, last first, then the provider forms),
-    /// their controls, and the visible hooked windows.
-    void BroadcastCommand(uint32_t wParam, intptr_t lParam);
+    /// Sends the command, with this manager, to every form (the application's, last first, then the
+    /// provider forms), their controls, and the visible hooked windows.
+    void BroadcastCommand(uint32_t wParam);
     std::string ResolveSkinDirectory() const;
     QWidget* ActiveControl() const { return ActiveControl_; }
     void SetActiveControl(QWidget* control);
@@ -155,7 +155,7 @@ private:
     void RunSkinChangingAnimation(QWidget* form);
     void InstallHook();
     void UninstallHook();
-    void SendToControls(QWidget* container, uint32_t wParam, intptr_t lParam);
+    void SendToControls(QWidget* container, uint32_t wParam);
     void ShowMessage(const QString& text, bool error);
     SkinLoadSettings LoadSettings() const;
 

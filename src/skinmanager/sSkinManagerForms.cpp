@@ -24,13 +24,13 @@ bool TsSkinManager::AnimatingSkinChange() { return Animating; }
 // --- Refresh -----------------------------------------------------------------------------------------
 
 void TsSkinManager::RefreshSkin(bool animate) {
-    BroadcastCommand(MakeNimbrelParam(AC_STOPFADING), reinterpret_cast<intptr_t>(this));
+    BroadcastCommand(MakeNimbrelParam(AC_STOPFADING));
     if (Loading_) {
-        BroadcastCommand(MakeNimbrelParam(AC_REFRESH), reinterpret_cast<intptr_t>(this));
+        BroadcastCommand(MakeNimbrelParam(AC_REFRESH));
         return;
     }
     const std::vector<FrozenForm> frozen = animate ? FreezeForms() : std::vector<FrozenForm>();
-    BroadcastCommand(MakeNimbrelParam(AC_REFRESH), reinterpret_cast<intptr_t>(this));
+    BroadcastCommand(MakeNimbrelParam(AC_REFRESH));
     ReleaseForms(frozen);
     for (const auto& window : HookedWindows())
         if (window && window->isVisible()) window->update();

@@ -127,7 +127,7 @@ BorderWidths ReducedBorderWidths(const TsMaskData& mask, int width, int height) 
 
 void PaintBorderMask(Bitmap32& target, std::vector<TRect>* region, bool fillCentre, int state, const TsMaskData& mask,
                      const Bitmap32& masterBitmap) {
-    if (target.Width() <= 1 || target.Height() <= 1 || mask.OwnerManager == nullptr) return;
+    if (target.Width() <= 1 || target.Height() <= 1 || !mask.OwnerManager) return;
     const Bitmap32* picture = MaskPicture(mask, masterBitmap);
     if (picture == nullptr) return;
     FramePainter p{target, *picture, mask, mask.SourceRect, mask.StateCount};

@@ -12,9 +12,11 @@
 
 namespace {
 std::vector<std::string> Log;
+std::vector<const TsSkinManager*> Senders;  // the manager each logged command came with
 
 void Record(const QObject* who, const TNimbrelCommandEvent& command) {
     Log.push_back(who->objectName().toStdString() + ":" + std::to_string(command.Command()));
+    Senders.push_back(command.Manager());
 }
 
 class RecordingForm : public TForm {
@@ -67,14 +69,16 @@ TEST(SkinManagerBroadcast, FormsLastFirstEachBeforeItsControlsInChildOrder) {
 
     TsSkinManager manager;
     Log.clear();
-    manager.BroadcastCommand(MakeNimbrelParam(AC_REFRESH), 0);
+    Senders.clear();
+    manager.BroadcastCommand(MakeNimbrelParam(AC_REFRESH));
     EXPECT_EQ(Log, (std::vector<std::string>{"second:3", "second.a:3", "first:3", "first.a:3", "first.panel.b:3",
                                              "first.c:3"}));
+    EXPECT_EQ(Senders, std::vector<const TsSkinManager*>(Log.size(), &manager));
 
     // The child filter may decline a container; controls answering "is skinned" are always reached.
     TsSkinManager::SetChildFilter([panel](QWidget* child) { return child != panel; });
     Log.clear();
-    manager.BroadcastCommand(MakeNimbrelParam(AC_REFRESH), 0);
+    manager.BroadcastCommand(MakeNimbrelParam(AC_REFRESH));
     TsSkinManager::SetChildFilter(nullptr);
     EXPECT_EQ(Log, (std::vector<std::string>{"second:3", "second.a:3", "first:3", "first.a:3", "first.c:3"}));
 }
@@ -93,6 +97,7 @@ TEST(SkinManagerBroadcast, ApplyRefreshRemoveAndHueChanges) {
     EXPECT_EQ(Log, (std::vector<std::string>{"form:1", "ctl:1"}));
     EXPECT_TRUE(manager.CommonSkinData().SkinData.Active);
     EXPECT_TRUE(manager.IsDefault());
+    for (const TsMaskData& mask : manager.CommonSkinData().ma) ASSERT_EQ(mask.OwnerManager.Manager(), &manager);
 
     Log.clear();
     manager.SetHueOffset(390);
@@ -116,10 +121,12 @@ TEST(SkinManagerBroadcast, ActiveControlHearsLeaveThenEnter) {
     auto* b = new RecordingControl(&parent, "b");
     TsSkinManager manager;
     Log.clear();
+    Senders.clear();
     manager.SetActiveControl(a);
     manager.SetActiveControl(a);
     manager.SetActiveControl(b);
     EXPECT_EQ(Log, (std::vector<std::string>{"a:29", "a:30", "b:29"}));
+    EXPECT_EQ(Senders, std::vector<const TsSkinManager*>(3, &manager));
     EXPECT_EQ(manager.ActiveControl(), b);
 }
 
