@@ -193,6 +193,20 @@ int SkinModel::PatternIndexOf(int skinIndex, const std::string& sectionName, con
     return InheritedLookup(skinIndex, sectionName, keyName, -1, true, 0);
 }
 
+const Bitmap32* SkinModel::PatternPixels(int index) const {
+    if (index < 0 || index >= static_cast<int>(pa.size())) return nullptr;
+    const TsPatternData& pattern = pa[static_cast<size_t>(index)];
+    // Decoding a picture of a million pixels at every paint would make fades crawl.
+    if (!pattern.Pixels) {
+        try {
+            pattern.Pixels = DecodeSkinJpegPixels(pattern.Image);
+        } catch (const std::exception&) {
+            pattern.Pixels = Bitmap32();  // an undecodable picture paints as no pattern, without retrying
+        }
+    }
+    return pattern.Pixels->Empty() ? nullptr : &*pattern.Pixels;
+}
+
 // --- Colours ------------------------------------------------------------------------------------
 
 TColor SkinModel::GlobalBackColor() const {

@@ -63,6 +63,10 @@ public:
     int TextureIndexOf(int skinIndex, const std::string& sectionName, const std::string& keyName) const;
     int PatternIndexOf(int skinIndex, const std::string& sectionName, const std::string& keyName) const;
 
+    /// The pixels of large pattern picture index, decoded at the first call and kept for as long as
+    /// this skin is loaded; null for an index outside the table or a picture that cannot be decoded.
+    const Bitmap32* PatternPixels(int index) const;
+
     // --- Colours ----------------------------------------------------------------------------------
     TColor GlobalBackColor() const;
     TColor GlobalTextColor() const;

@@ -102,11 +102,14 @@ struct TsMaskData {
 };
 using TsMaskArray = std::vector<TsMaskData>;
 
-/// A large JPEG background; the pixels are decoded from Image when painting needs them.
+/// A large JPEG background; the pixels are decoded from Image when painting first needs them.
 struct TsPatternData {
     JpegImage Image;
     std::string SectionName;
     std::string KeyName;
+    /// The decoded pixels, kept with the loaded skin (SkinModel::PatternPixels fills it); an empty
+    /// bitmap when the picture cannot be decoded.
+    mutable std::optional<Bitmap32> Pixels;
 };
 using TsPatternArray = std::vector<TsPatternData>;
 
