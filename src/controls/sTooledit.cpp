@@ -84,9 +84,7 @@ void TsCustomComboEdit::focusInEvent(QFocusEvent* event) {
     if (AutoSelect) QTimer::singleShot(0, this, [this] { selectAll(); });
 }
 
-void TsCustomComboEdit::BrowseButtonPressed() {
-    if (OnButtonClick) OnButtonClick(this);
-}
+void TsCustomComboEdit::BrowseButtonPressed() { FireEvent(OnButtonClick, this); }
 
 bool IsUsableFileName(const QString& name) {
     if (name.isEmpty()) return false;
@@ -132,16 +130,15 @@ TOpenDialogSettings TsFilenameEdit::DialogSettings() const {
 }
 
 void TsFilenameEdit::BrowseButtonPressed() {
-    TsCustomComboEdit::BrowseButtonPressed();
+    // A failing handler ends the press there.
+    if (!FireEvent(OnButtonClick, this)) return;
     QString name = Text();
     bool action = true;
-    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnBeforeDialog, this, name, action) || !action) return;
     TOpenDialogSettings settings = Dialog_;
     settings.FileName = name;
     action = RunOpenDialog(window(), settings, name);
-    if (OnAfterDialog) OnAfterDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnAfterDialog, this, name, action) || !action) return;
     SetText(name);
     Dialog_.InitialDir = QFileInfo(name).path();
 }
@@ -149,11 +146,10 @@ void TsFilenameEdit::BrowseButtonPressed() {
 TsDirectoryEdit::TsDirectoryEdit(QWidget* parent) : TsFileDirEdit(parent) {}
 
 void TsDirectoryEdit::BrowseButtonPressed() {
-    TsCustomComboEdit::BrowseButtonPressed();
+    if (!FireEvent(OnButtonClick, this)) return;
     QString name = Text();
     bool action = true;
-    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnBeforeDialog, this, name, action) || !action) return;
     const QString start = !InitialDir.isEmpty() ? InitialDir : name;
     QString chosen;
     if (RunFolderDialog(window(), DialogText, start, chosen)) {
@@ -163,5 +159,5 @@ void TsDirectoryEdit::BrowseButtonPressed() {
             SetText(name);
         }
     }
-    if (OnAfterDialog) OnAfterDialog(this, name, action);
+    FireEvent(OnAfterDialog, this, name, action);
 }

@@ -350,7 +350,7 @@ void TsSkinManager::RemoveSkin() {
 
 void TsSkinManager::InstallHook() {
     // What the hook does with the windows it sees comes with the window frames.
-    TWindowHook::Install([](THookEvent, QWidget*) {});
+    TWindowHook::Install([](const THookMessage&) {});
     HookInstalled_ = true;
 }
 
