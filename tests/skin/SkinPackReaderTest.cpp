@@ -8,13 +8,7 @@
 namespace {
 
 using testpic::Bytes;
-
-std::unique_ptr<TsSkinPackReader> Unpacked(const std::vector<uint8_t>& package) {
-    auto reader = std::make_unique<TsSkinPackReader>();
-    reader->BorrowPackage(package);
-    TsSkinPackReader::Unpack(reader);
-    return reader;
-}
+using testpic::Unpacked;
 
 std::string MessageOf(const std::vector<uint8_t>& package) {
     try {

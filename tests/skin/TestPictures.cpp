@@ -28,6 +28,13 @@ std::vector<uint8_t> MakePackage(const std::vector<Entry>& entries, const std::s
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
+std::unique_ptr<TsSkinPackReader> Unpacked(const std::vector<uint8_t>& package) {
+    auto reader = std::make_unique<TsSkinPackReader>();
+    reader->BorrowPackage(package);
+    TsSkinPackReader::Unpack(reader);
+    return reader;
+}
+
 // Removes the folders the tests made when the test program ends.
 struct TempFolders {
     std::vector<std::filesystem::path> Paths;
