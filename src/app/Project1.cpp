@@ -6,8 +6,8 @@
 #include "core/Version.h"
 #include "dialogs/PathDialogRunner.h"
 #include "platform/Application.h"
-#include "skin/SkinEditorLink.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/SkinEditorLink.h"
+#include "skinmanager/sSkinManager.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);

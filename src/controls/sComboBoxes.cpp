@@ -11,6 +11,7 @@
 #include "ControlColors.h"
 #include "core/ColorNames.h"
 #include "core/SystemColors.h"
+#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
 
@@ -193,7 +194,7 @@ void TsColorBox::ItemActivated(int index) {
         if ((Style_ & cbCustomColor) && index == 0 && !RunCustomColorDialog()) return;
     }
     StoredSelected_ = Selected();
-    if (OnSelect) OnSelect(this);
+    FireEvent(OnSelect, this);
 }
 
 void TsColorBox::hidePopup() {
