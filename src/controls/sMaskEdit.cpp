@@ -36,6 +36,7 @@ QString TsMaskEdit::QtInputMask(const QString& editMask) {
                 }
                 break;
             case '<': result += QLatin1Char('<'); break;
+            case '!': break;  // trimming of leading blanks has no counterpart; the places stay
             case '\\':
                 if (i + 1 < mask.size()) result += QLatin1Char('\\') + mask[++i];
                 break;
