@@ -72,7 +72,10 @@ void TsColorDialogForm::SetCurrentColor(TColor color) {
         }
     }
     SetFieldsFrom(color);
-    if (!BarIsSource_) Marker_ = ColorDialogMath::FieldMarker(Hsv_.H, Hsv_.S, ColorPanel->width(), ColorPanel->height());
+    if (!BarIsSource_) {
+        Marker_ = ColorDialogMath::FieldMarker(Hsv_.H, Hsv_.S, ColorPanel->width(), ColorPanel->height());
+        ColorPanel->update();  // the marker moves with the colour, whoever set it
+    }
     RefreshValueBar();
 }
 
