@@ -4,6 +4,7 @@
 #include "AboutUnit.h"
 #include "Unit2.h"
 #include "core/Version.h"
+#include "dialogs/PathDialogRunner.h"
 #include "dialogs/sColorDialog.h"
 #include "platform/Application.h"
 #include "skin/SkinEditorLink.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     TApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuadrimoVersion));
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
+    RegisterPathDialog();
     // The colour box picks its custom colour through the program's own colour dialog.
     RegisterColorDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.

@@ -1,13 +1,17 @@
 // Edits with a browse button.
 #include "sTooledit.h"
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QToolButton>
 
+#include "core/OsError.h"
 #include "platform/Application.h"
+#include "platform/Directories.h"
 
 namespace {
 constexpr int kButtonWidth = 21;
@@ -154,11 +158,24 @@ void TsDirectoryEdit::BrowseButtonPressed() {
     bool action = true;
     if (OnBeforeDialog) OnBeforeDialog(this, name, action);
     if (!action) return;
-    const QString start = !InitialDir.isEmpty() ? InitialDir : name;
+    if (name.isEmpty()) name = InitialDir;
+    // Only an existing folder is offered to the dialog; it also becomes the current directory.
+    if (!QFileInfo(name).isDir()) {
+        name.clear();
+    } else if (!NoChangeDir && !SetCurrentDirectoryW(name)) {
+        const int code = OsErrorCode(errno);
+        throw EInOutError(code, InOutErrorMessage(code, name.toStdString()));
+    }
+    TFolderDialogRequest request;
+    request.Root = Root;
+    request.Text = DialogText;
+    request.SelectedPath = name;
+    request.AllowCreate = (DialogOptions & sdAllowCreate) != 0;
+    request.ShowRootButtons = ShowRootBtns;
     QString chosen;
-    if (RunFolderDialog(window(), DialogText, start, chosen)) {
+    if (RunFolderDialog(window(), request, chosen)) {
         name = chosen;
-        if (!name.isEmpty() && QFileInfo(name).isDir()) {
+        if (DirectoryExists(name)) {
             InitialDir = name;
             SetText(name);
         }

@@ -130,8 +130,11 @@ TModalResult TForm::ShowModal() {
     QEventLoop loop;
     ModalLoop_ = &loop;
     QPointer<TForm> self(this);
-    if (ModalResult_ == mrNone && isVisible()) loop.exec();
-    if (!self) return mrCancel;
+    // A handler may take a result back (mrNone) before the loop sees it: the showing goes on then.
+    while (ModalResult_ == mrNone && isVisible()) {
+        loop.exec();
+        if (!self) return mrCancel;
+    }
     ModalLoop_ = nullptr;
     Modal_ = false;
     if (isVisible()) hide();

@@ -11,6 +11,7 @@
 #include "InternalSource.h"
 #include "SheetCommand.h"
 #include "PaintCommand.h"
+#include "ShotCommand.h"
 #include "SkinDump.h"
 #include "SkinPacker.h"
 #include "codec/PngEncoder.h"
@@ -100,7 +101,7 @@ int Export(const SkinModel& model, const std::string& outDir) {
 
 int Run(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << kUsage << kPaintUsage;
+        std::cerr << kUsage << kPaintUsage << kShotUsage;
         return 2;
     }
     std::string command = argv[1];
@@ -109,6 +110,7 @@ int Run(int argc, char** argv) {
         return 0;
     }
     if (command == "paint") return RunPaintCommand(std::vector<std::string>(argv + 2, argv + argc));
+    if (command == "shot") return RunShotCommand(std::vector<std::string>(argv + 2, argv + argc));
     auto args = Parse(argc, argv);
     if (!args) {
         std::cerr << kUsage;
