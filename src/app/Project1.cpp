@@ -7,8 +7,8 @@
 #include "dialogs/PathDialogRunner.h"
 #include "dialogs/sColorDialog.h"
 #include "platform/Application.h"
-#include "skin/SkinEditorLink.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/SkinEditorLink.h"
+#include "skinmanager/sSkinManager.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);

@@ -9,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "core/SystemColors.h"
+#include "platform/Application.h"
 #include "platform/SystemMetrics.h"
 
 TColor ColorFromHexText(const QString& text) {
@@ -111,7 +112,7 @@ void TsColorsPanel::SetItemIndex(int value) {
     ItemIndex_ = value;
     for (TColorCell& cell : Cells_) cell.Selected = cell.Index == value;
     update();
-    if (OnChange) OnChange(this);
+    FireEvent(OnChange, this);
 }
 
 void TsColorsPanel::paintEvent(QPaintEvent*) {
@@ -143,7 +144,7 @@ void TsColorsPanel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TsColorsPanel::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
+    if (event->button() == Qt::LeftButton) FireEvent(OnDblClick, this);
     QWidget::mouseDoubleClickEvent(event);
 }
 

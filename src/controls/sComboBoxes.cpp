@@ -13,6 +13,7 @@
 #include "sColorsPanel.h"
 #include "core/ColorNames.h"
 #include "core/SystemColors.h"
+#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
 
@@ -137,7 +138,7 @@ void TsColorBox::RebuildColorItems() {
     if ((Style_ & cbCustomColors) && OnCollectColors) {
         std::vector<TsColorItem> items;
         for (int i = 0; i < count(); ++i) items.push_back({itemText(i), ItemColor(i)});
-        OnCollectColors(this, items);
+        FireEvent(OnCollectColors, this, items);
         clear();
         for (const TsColorItem& item : items) InsertItem(count(), item.Text, item.Color);
     }
@@ -212,7 +213,7 @@ void TsColorBox::ItemActivated(int index) {
         if ((Style_ & cbCustomColor) && index == 0 && !RunCustomColorDialog()) return;
     }
     StoredSelected_ = Selected();
-    if (OnSelect) OnSelect(this);
+    FireEvent(OnSelect, this);
 }
 
 void TsColorBox::hidePopup() {

@@ -78,7 +78,7 @@ private:
 
     TsColorBoxStyle Style_ = cbStandardColors | cbExtendedColors | cbSystemColors;
     TColor StoredSelected_ = clBlack;
-    TColor Color_ = 0xFF000005;
+    TColor Color_ = clWindow;
     int ItemHeight_ = 16;
     bool ClosedUp_ = false;
 };

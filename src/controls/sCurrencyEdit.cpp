@@ -6,10 +6,11 @@
 #include <QKeyEvent>
 
 #include "core/Rounding.h"
+#include "platform/Application.h"
 
 TsCurrencyEdit::TsCurrencyEdit(QWidget* parent) : TsEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (OnChange) OnChange(this);
+        FireEvent(OnChange, this);
     });
 }
 

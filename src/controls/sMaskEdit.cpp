@@ -3,9 +3,11 @@
 
 #include <QKeyEvent>
 
+#include "platform/Application.h"
+
 TsMaskEdit::TsMaskEdit(QWidget* parent) : TsEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (OnChange) OnChange(this);
+        FireEvent(OnChange, this);
     });
 }
 
@@ -78,8 +80,8 @@ void TsMaskEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QChar key = typed.at(0);
-    if (OnKeyPress) OnKeyPress(this, key);
-    if (key.isNull()) return;
+    // A failing handler discards the key.
+    if (!FireEvent(OnKeyPress, this, key) || key.isNull()) return;
     const QString cased = ApplyCase(QString(key));
     if (cased == typed) {
         TsEdit::keyPressEvent(event);

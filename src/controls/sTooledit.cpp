@@ -88,9 +88,7 @@ void TsCustomComboEdit::focusInEvent(QFocusEvent* event) {
     if (AutoSelect) QTimer::singleShot(0, this, [this] { selectAll(); });
 }
 
-void TsCustomComboEdit::BrowseButtonPressed() {
-    if (OnButtonClick) OnButtonClick(this);
-}
+void TsCustomComboEdit::BrowseButtonPressed() { FireEvent(OnButtonClick, this); }
 
 bool IsUsableFileName(const QString& name) {
     if (name.isEmpty()) return false;
@@ -136,16 +134,15 @@ TOpenDialogSettings TsFilenameEdit::DialogSettings() const {
 }
 
 void TsFilenameEdit::BrowseButtonPressed() {
-    TsCustomComboEdit::BrowseButtonPressed();
+    // A failing handler ends the press there.
+    if (!FireEvent(OnButtonClick, this)) return;
     QString name = Text();
     bool action = true;
-    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnBeforeDialog, this, name, action) || !action) return;
     TOpenDialogSettings settings = Dialog_;
     settings.FileName = name;
     action = RunOpenDialog(window(), settings, name);
-    if (OnAfterDialog) OnAfterDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnAfterDialog, this, name, action) || !action) return;
     SetText(name);
     Dialog_.InitialDir = QFileInfo(name).path();
 }
@@ -153,11 +150,10 @@ void TsFilenameEdit::BrowseButtonPressed() {
 TsDirectoryEdit::TsDirectoryEdit(QWidget* parent) : TsFileDirEdit(parent) {}
 
 void TsDirectoryEdit::BrowseButtonPressed() {
-    TsCustomComboEdit::BrowseButtonPressed();
+    if (!FireEvent(OnButtonClick, this)) return;
     QString name = Text();
     bool action = true;
-    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnBeforeDialog, this, name, action) || !action) return;
     if (name.isEmpty()) name = InitialDir;
     // Only an existing folder is offered to the dialog; it also becomes the current directory.
     if (!QFileInfo(name).isDir()) {
@@ -180,5 +176,5 @@ void TsDirectoryEdit::BrowseButtonPressed() {
             SetText(name);
         }
     }
-    if (OnAfterDialog) OnAfterDialog(this, name, action);
+    FireEvent(OnAfterDialog, this, name, action);
 }

@@ -19,6 +19,7 @@
 #include "controls/sLabel.h"
 #include "controls/sMaskEdit.h"
 #include "core/SystemColors.h"
+#include "platform/Application.h"
 #include "platform/EngineTexts.h"
 #include "platform/SystemMetrics.h"
 #include "sColorDialog.h"
@@ -259,7 +260,7 @@ void TsColorDialogForm::showEvent(QShowEvent* event) {
 
 void TsColorDialogForm::FormShow() {
     SetCurrentColor(ColorToRGB(Dialog != nullptr ? Dialog->Color : SelectedPanel->BrushColor()));
-    if (Dialog != nullptr && Dialog->OnShow) Dialog->OnShow(Dialog);
+    if (Dialog != nullptr) FireEvent(Dialog->OnShow, Dialog);
 }
 
 void TsColorDialogForm::keyPressEvent(QKeyEvent* event) {

@@ -27,7 +27,6 @@ constexpr int kClientWidth = 337;
 constexpr int kClientHeight = 381;
 constexpr int kMinClientWidth = 267;
 constexpr int kMinClientHeight = 220;
-constexpr TColor clAppWorkSpace = 0xFF00000C;
 
 template <class T>
 T* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {

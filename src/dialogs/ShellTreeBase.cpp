@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "ShellRootIds.h"
+#include "platform/Application.h"
 #include "platform/FolderWatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -238,7 +239,7 @@ bool TShellTreeBase::SetUpNode(TShellTreeNode* node, TShellTreeNode* parent, con
         node->SetHasChildren(items && !items->empty());
     }
     bool canAdd = true;
-    if (OnAddFolder) OnAddFolder(this, *node->Entry, canAdd);
+    FireEvent(OnAddFolder, this, *node->Entry, canAdd);
     if (!canAdd) delete node;
     return canAdd;
 }
@@ -292,7 +293,7 @@ void TShellTreeBase::ExpandNode(TShellTreeNode* node) {
 void TShellTreeBase::SelectionChanged() {
     if (Watch_ != nullptr && Selected() != nullptr && Selected()->Entry != nullptr)
         Watch_->SetFolder(ShellItemPath(Selected()->Entry->AbsoluteIdList));
-    if (OnChange) OnChange(this);
+    FireEvent(OnChange, this);
 }
 
 QString TShellTreeBase::NodePath(const TShellTreeNode* node) const {

@@ -57,7 +57,7 @@ void TShellTreeBase::EndEditing(bool keep) {
 
 void TShellTreeBase::LabelEdited(TShellTreeNode* node, QString text) {
     if (node == nullptr || node->Entry == nullptr || text == node->text(0)) return;
-    if (OnEdited) OnEdited(this, node, text);
+    FireEvent(OnEdited, this, node, text);
     if (text.isEmpty()) return;
     TShellEntry& entry = *node->Entry;
     const std::shared_ptr<IShellFolder> folder = entry.ParentFolder();

@@ -13,9 +13,10 @@
 #include "controls/sButton.h"
 #include "controls/sColorsPanel.h"
 #include "core/SystemColors.h"
+#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 TsColorDialog::HelpHandler Help;
@@ -64,7 +65,7 @@ bool TsColorDialog::Execute(QWidget* owner) {
         return false;
     }
     CustomColors = form->AddPal->Colors();
-    if (OnClose) OnClose(this);
+    FireEvent(OnClose, this);
     if (result == mrOk) Color = form->CurrentColor();
     Form_ = nullptr;
     delete form;
@@ -78,7 +79,7 @@ bool TsColorDialog::ExecuteStandard(QWidget* owner) {
     TColor color = ColorToRGB(Color);
     const bool ok = RunColorDialog(owner, color);
     for (int i = 0; i < count; ++i) CustomColors[i] = HexTextOfColor(FromQColor(QColorDialog::customColor(i)));
-    if (OnClose) OnClose(this);
+    FireEvent(OnClose, this);
     if (ok) Color = color;
     return ok;
 }

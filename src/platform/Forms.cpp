@@ -11,10 +11,6 @@
 #include "Application.h"
 #include "SystemMetrics.h"
 
-namespace {
-constexpr TColor clBtnFace = 0xFF00000F;
-}
-
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), Client_(new QWidget(this)), Color_(clBtnFace) {
     Client_->setObjectName(QStringLiteral("Client"));
     // A form without a parent belongs to the application object, which frees it at exit.

@@ -11,7 +11,7 @@
 #include "dialogs/ColorDialogForm.h"
 #include "dialogs/sColorDialog.h"
 #include "platform/Dialogs.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 constexpr TsColorBoxStyle kMainStyle = cbStandardColors | cbExtendedColors | cbCustomColor | cbPrettyNames;
