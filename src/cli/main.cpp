@@ -33,6 +33,9 @@ void PrintHelp() {
         "  --blank-image FILE   background picture copied to blank_img.gif\n"
         "  --codepage N         code page of info.js: 1250 to 1258, or utf-8 (default: from the locale)\n"
         "  --jobs N             encoder threads (default: one per core)\n"
+        "  --memory-limit SIZE  the most memory the run may use, as 200M, 1.5G or bytes (default: the\n"
+        "                       smaller of 1G and half of the free memory); a map whose canvas does not\n"
+        "                       fit is prepared band by band in bounded memory\n"
         "  --quiet              print nothing but errors\n"
         "  --help, --version\n\n"
         "Exit status: 0 done, 1 the preparation failed, 2 wrong usage.\n",
@@ -72,6 +75,7 @@ int main(int argc, char** argv) {
     MapPreparationOptions options;
     options.CodePage = cl.CodePage;
     options.Jobs = cl.Jobs;
+    options.MemoryLimitBytes = cl.MemoryLimit;
 
     ConsoleProgress progress(stderr, cl.Quiet);
     try {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/FileStreams.h"
+
 /// The message of an I/O error on the description file, by its Windows-style code.
 std::string InOutErrorMessage(int code, const std::string& path);
 
@@ -13,14 +15,19 @@ class DescriptionWriter {
 public:
     static constexpr size_t kBufferSize = 128;
     static constexpr const char* kFileName = "info.js";
+    /// The Windows-style code of a file that another writer holds.
+    static constexpr int kSharingViolation = 32;
 
     explicit DescriptionWriter(int codePage) : CodePage_(codePage) {}
     ~DescriptionWriter();
     DescriptionWriter(const DescriptionWriter&) = delete;
     DescriptionWriter& operator=(const DescriptionWriter&) = delete;
 
-    /// Creates (or truncates) the file. Throws EInOutError.
+    /// Creates (or truncates) the file and locks it against other writers (another run into the
+    /// same folder fails here with code 32 and leaves the file alone). Throws EInOutError.
     void Open(const std::string& path);
+    /// A second handle on the open file that keeps it locked after Close, for as long as it lives.
+    FileHandle LockHandle() const;
     /// var map_title = 'TITLE'; (title as typed, UTF-8, no escaping)
     void WriteTitleLine(std::string_view title);
     /// var zoom = [Zmid,Zmin,Zmax];

@@ -135,10 +135,10 @@ TEST_F(FailingRun, NotEnoughMemoryIsReportedBeforeAnyTile) {
 
 TEST_F(FailingRun, EnoughMemoryPassesTheCheck) {
     Inputs.Map = WriteUniformMap(Work, "plan.jpg", 1000, 700, {1, 2, 3});
-    Options.MemoryLimitBytes = EstimatedRunMemory(1000, 700, 2);
+    Options.MemoryLimitBytes = InMemoryRunBytes(PyramidFor(1000, 700), 2, 0);
     EXPECT_EQ(PrepareMap(Inputs, Progress, Options).Result, MapPreparationResult::Completed);
-    EXPECT_GT(EstimatedRunMemory(1000, 700, 2), 1024u * 768u * 3u);
-    EXPECT_GT(EstimatedRunMemory(100000, 100000, 2), 30000000000u);
+    EXPECT_GT(InMemoryRunBytes(PyramidFor(1000, 700), 2, 0), 1024u * 768u * 3u);
+    EXPECT_GT(InMemoryRunBytes(PyramidFor(100000, 100000), 2, 0), 30000000000u);
 }
 
 TEST_F(FailingRun, TileThatCannotBeCreatedStopsTheRunThere) {
