@@ -98,6 +98,10 @@ void DescriptionWriter::WriteSizeLine(int zoom, int maxX, int maxY) {
               std::to_string(maxY) + "];");
 }
 
+void DescriptionWriter::WriteOut() {
+    if (Fd_ >= 0 && Used_ > 0) Flush(Used_);
+}
+
 void DescriptionWriter::Close() {
     if (Fd_ < 0) return;
     if (Used_ > 0) Flush(Used_);

@@ -34,6 +34,8 @@ public:
     void WriteZoomLine(int coarsestLevel);
     /// sizes[ZOOM] = [MAXX,MAXY];
     void WriteSizeLine(int zoom, int maxX, int maxY);
+    /// Writes the buffered text to the disk now. Throws EInOutError.
+    void WriteOut();
     /// Writes out the buffer and closes the file. Throws EInOutError.
     void Close();
     /// Closes after a failure elsewhere: writes what it can, reports nothing.

@@ -54,6 +54,8 @@ void RunStreaming(MapRun& run) {
     // The geometry is known from the header: every line of info.js can be written now.
     run.Description.WriteZoomLine(geometry.CoarsestLevel);
     for (const LevelGeometry& level : geometry.Levels) run.Description.WriteSizeLine(level.Zoom, level.MaxX, level.MaxY);
+    // On disk before the first tile, so that a run stopped by a failure leaves it whole.
+    run.Description.WriteOut();
 
     // Files arrive band by band, all levels interleaved: the maximum is the total from the start.
     run.Progress.SetMax(run.Progress.Max() + static_cast<int>(geometry.TotalTiles()));

@@ -91,6 +91,25 @@ TEST_F(CliProgram, SuccessPrintsTheSummary) {
               "sizes[16] = [0,0];\r\n");
 }
 
+TEST_F(CliProgram, MemoryLimitStreamsOrRefusesTheMap) {
+    const std::string map = Map(3000, 2000);
+    const std::string a = Work / "a", b = Work / "b", c = Work / "c";
+    for (const auto& dir : {a, b, c}) fs::create_directory(dir);
+    ASSERT_EQ(Run({"--quiet", map, a}).Status, 0);
+    // 40 MiB holds no 18 MiB canvas with the finished tiles waiting beside it, but the bands.
+    Outcome o = Run({"--quiet", "--memory-limit", "40M", map, b});
+    ASSERT_EQ(o.Status, 0) << o.Err;
+    EXPECT_EQ(FolderEntries(b), FolderEntries(a));
+    for (const auto& name : FolderEntries(a)) EXPECT_TRUE(ReadBytes(a + "/" + name) == ReadBytes(b + "/" + name)) << name;
+
+    o = Run({"--memory-limit", "4M", map, c});
+    EXPECT_EQ(o.Status, 1);
+    EXPECT_TRUE(std::regex_match(
+        o.Err, std::regex("quadrimo-cli: Not enough memory for a map of 3000 × 2000 pixels: it needs at least [0-9]+ "
+                          "MiB, but the memory limit is 4 MiB\\.\\n")))
+        << o.Err;
+}
+
 TEST_F(CliProgram, QuietPrintsNothing) {
     const std::string out = Work / "out";
     fs::create_directory(out);
