@@ -146,7 +146,13 @@ void StreamingTilePipeline::AcquireBand(Level& level, int bandIndex) {
             level.Current = band;
             return;
         }
-        Changed_.wait(lock, [&] { return Error_ || Written_ > Reported_ || freeBuffer() != nullptr; });
+        // The decoder is ahead of the encoders: rather than wait, it encodes a tile itself.
+        if (!Queue_.empty()) {
+            if (!InlineEncoder_) InlineEncoder_ = std::make_unique<JpegEncoder>();
+            RunFirstTask(InlineEncoder_.get(), nullptr, lock);
+            continue;
+        }
+        Changed_.wait(lock, [&] { return Error_ || Written_ > Reported_ || freeBuffer() != nullptr || !Queue_.empty(); });
     }
 }
 
@@ -185,6 +191,35 @@ void StreamingTilePipeline::EncodeAndWrite(JpegEncoder& encoder, const TileTask&
     Sink_.WriteTile(level.Geometry.Zoom, task.X, task.Buffer->Index, bytes);
 }
 
+void StreamingTilePipeline::RunFirstTask(JpegEncoder* encoder, std::exception_ptr setupError,
+                                         std::unique_lock<std::mutex>& lock) {
+    const TileTask task = Queue_.front();
+    Queue_.pop_front();
+    lock.unlock();
+
+    std::exception_ptr error = setupError;
+    if (!error) {
+        try {
+            EncodeAndWrite(*encoder, task);
+        } catch (...) {
+            error = std::current_exception();
+        }
+    }
+
+    lock.lock();
+    if (error) {
+        // The run fails with the first error; tiles not yet started are dropped.
+        if (!Error_) Error_ = error;
+        Pending_ -= static_cast<int64_t>(Queue_.size());
+        Queue_.clear();
+    } else {
+        ++Written_;
+    }
+    if (--task.Buffer->TilesLeft == 0) task.Buffer->Index = -1;
+    --Pending_;
+    Changed_.notify_all();
+}
+
 void StreamingTilePipeline::Worker(int workerIndex) {
     std::unique_ptr<JpegEncoder> encoder;
     std::exception_ptr setupError;
@@ -198,31 +233,7 @@ void StreamingTilePipeline::Worker(int workerIndex) {
     for (;;) {
         WorkAvailable_.wait(lock, [&] { return Stopping_ || (!Queue_.empty() && (Decoded_ || !waitsForDecoder)); });
         if (Stopping_) return;
-        const TileTask task = Queue_.front();
-        Queue_.pop_front();
-        lock.unlock();
-
-        std::exception_ptr error = setupError;
-        if (!error) {
-            try {
-                EncodeAndWrite(*encoder, task);
-            } catch (...) {
-                error = std::current_exception();
-            }
-        }
-
-        lock.lock();
-        if (error) {
-            // The run fails with the first error; tiles not yet started are dropped.
-            if (!Error_) Error_ = error;
-            Pending_ -= static_cast<int64_t>(Queue_.size());
-            Queue_.clear();
-        } else {
-            ++Written_;
-        }
-        if (--task.Buffer->TilesLeft == 0) task.Buffer->Index = -1;
-        --Pending_;
-        Changed_.notify_all();
+        RunFirstTask(encoder.get(), setupError, lock);
     }
 }
 

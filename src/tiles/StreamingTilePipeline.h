@@ -40,8 +40,9 @@ public:
 
     /// jobs <= 1 encodes and writes on the calling thread as each band completes. More starts that
     /// many workers; while the map is still being decoded the last of them stays idle so that the
-    /// decoder keeps a core. bandBuffers (1 or 2) per level: with two, the decoder fills the next
-    /// band while the last one is encoded.
+    /// decoder keeps a core, and a decoder that waits for a band buffer encodes queued tiles itself.
+    /// bandBuffers (1 or 2) per level: with two, the decoder fills the next band while the last one
+    /// is encoded.
     StreamingTilePipeline(const PyramidGeometry& geometry, TColor canvasRgb, TColor tileRgb, int jobs,
                           int bandBuffers, TileFileSink& sink, ProgressCallback progress);
     ~StreamingTilePipeline();
@@ -87,6 +88,8 @@ private:
     void FillBackgroundRow(Level& level, int sampledRow);
     void EncodeAndWrite(JpegEncoder& encoder, const TileTask& task);
     void Worker(int workerIndex);
+    /// With the lock held: takes the first queued tile, encodes and writes it unlocked, records the outcome.
+    void RunFirstTask(JpegEncoder* encoder, std::exception_ptr setupError, std::unique_lock<std::mutex>& lock);
     void Stop();
     /// With the lock held: rethrows a worker's error, reports new tiles (unlocking around the call).
     void CheckAndReport(std::unique_lock<std::mutex>& lock);
@@ -102,7 +105,7 @@ private:
     int RowsProcessed_ = 0;
     int64_t Reported_ = 0;
 
-    std::unique_ptr<JpegEncoder> InlineEncoder_;  // jobs <= 1
+    std::unique_ptr<JpegEncoder> InlineEncoder_;  // the decoding thread's: jobs <= 1, or helping while it waits
 
     mutable std::mutex Mutex_;
     std::condition_variable WorkAvailable_;
