@@ -13,6 +13,7 @@
 
 #include "codec/JpegEncoder.h"
 #include "codec/JpegRowReader.h"
+#include "core/Version.h"
 #include "tiles/MapPreparation.h"
 #include "tiles/PyramidGeometry.h"
 
@@ -25,6 +26,10 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("quadrimo-limit %s\n", kQuadrimoVersion);
+        return 0;
+    }
     if (argc < 2) {
         std::fprintf(stderr, "usage: quadrimo-limit MAP.jpg [JOBS]\n");
         return 2;

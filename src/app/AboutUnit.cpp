@@ -5,6 +5,7 @@
 #include "controls/sBevel.h"
 #include "controls/sButton.h"
 #include "controls/sLabel.h"
+#include "core/Version.h"
 #include "platform/SystemMetrics.h"
 
 namespace {
@@ -73,7 +74,7 @@ TAboutForm::TAboutForm(QWidget* parent) : TForm(parent) {
 
     QWidget* client = Client();
     sLabel1 = PlaceLabel(client, "sLabel1", 8, 8, 130, 25, QStringLiteral("Quadrimo"), -21);
-    sLabel2 = PlaceLabel(client, "sLabel2", 8, 32, 60, 13, QStringLiteral("version 1.02"));
+    sLabel2 = PlaceLabel(client, "sLabel2", 8, 32, 60, 13, QStringLiteral("version ") + QString::fromLatin1(kQuadrimoVersion));
     sLabel2->setEnabled(false);
     sLabel4 = PlaceLabel(client, "sLabel4", 304, 9, 40, 13, QStringLiteral("Сервис:"));
     sWebLabel1 = PlaceWebLabel(client, "sWebLabel1", 373, 9, 47, 13, QStringLiteral("Veltrana"), kServiceAddress);

@@ -3,12 +3,14 @@
 
 #include "AboutUnit.h"
 #include "Unit2.h"
+#include "core/Version.h"
 #include "platform/Application.h"
 #include "skin/SkinEditorLink.h"
 #include "skin/sSkinManager.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuadrimoVersion));
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();

@@ -11,7 +11,8 @@
 
 const char* const kUsage =
     "usage: quadrimo-cli [--title TEXT] [--background COLOR] [--blank-image FILE] [--codepage N]\n"
-    "                    [--jobs N] [--memory-limit SIZE] [--quiet] MAP.jpg OUTPUT_DIR";
+    "                    [--jobs N] [--memory-limit SIZE] [--preview] [--quiet] MAP.jpg OUTPUT_DIR\n"
+    "       quadrimo-cli --verify [--quiet] OUTPUT_DIR";
 
 namespace {
 
@@ -85,6 +86,7 @@ std::optional<TColor> ParseColor(const std::string& text) {
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine cl;
     std::vector<std::string> positional;
+    std::string runOption;  // an option that only a preparation takes
     auto fail = [](std::string message) { return ParseResult{std::nullopt, std::move(message)}; };
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
@@ -115,9 +117,15 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             cl.Version = true;
         } else if (arg == "--quiet" || arg == "-q") {
             cl.Quiet = true;
+        } else if (arg == "--preview") {
+            cl.Preview = true;
+            runOption = arg;
+        } else if (arg == "--verify") {
+            cl.Verify = true;
         } else if (arg == "--title" || arg == "--background" || arg == "--blank-image" || arg == "--codepage" ||
                    arg == "--jobs" || arg == "--memory-limit") {
             if (!takeValue()) return fail("option " + arg + " needs a value");
+            runOption = arg;
             if (arg == "--title") {
                 cl.Title = value;
             } else if (arg == "--blank-image") {
@@ -147,6 +155,12 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         }
     }
     if (cl.Help || cl.Version) return {cl, {}};
+    if (cl.Verify) {
+        if (!runOption.empty()) return fail("--verify checks a folder and takes no " + runOption);
+        if (positional.size() != 1) return fail("--verify needs exactly one OUTPUT_DIR");
+        cl.OutputDir = positional[0];
+        return {cl, {}};
+    }
     if (positional.size() != 2) return fail("expected MAP.jpg and OUTPUT_DIR");
     cl.MapPath = positional[0];
     cl.OutputDir = positional[1];

@@ -18,6 +18,8 @@ struct CommandLine {
     int Jobs = 0;      // 0: one per core
     std::optional<uint64_t> MemoryLimit;  // bytes; unset: the automatic budget
     bool Quiet = false;
+    bool Preview = false;  // also write preview.html
+    bool Verify = false;   // check the finished folder OutputDir instead of preparing a map
     bool Help = false;
     bool Version = false;
 };

@@ -9,13 +9,14 @@
 
 #include "CommandLine.h"
 #include "ConsoleProgress.h"
+#include "VerifyCommand.h"
+#include "core/CodePage.h"
 #include "core/Exception.h"
+#include "core/FileStreams.h"
 #include "core/Messages.h"
+#include "core/Version.h"
+#include "preview/PreviewPage.h"
 #include "tiles/MapPreparation.h"
-
-#ifndef QUADRIMO_VERSION
-#define QUADRIMO_VERSION "0.0.0"
-#endif
 
 namespace {
 
@@ -36,9 +37,13 @@ void PrintHelp() {
         "  --memory-limit SIZE  the most memory the run may use, as 200M, 1.5G or bytes (default: the\n"
         "                       smaller of 1G and half of the free memory); a map whose canvas does not\n"
         "                       fit is prepared band by band in bounded memory\n"
+        "  --preview            also write preview.html, a page showing the tiles in a web map viewer\n"
+        "  --verify OUTPUT_DIR  check a finished folder: every tile info.js implies is there and sound,\n"
+        "                       and no other tile lies beside them (exit 0 complete, 1 not)\n"
         "  --quiet              print nothing but errors\n"
         "  --help, --version\n\n"
-        "Exit status: 0 done, 1 the preparation failed, 2 wrong usage.\n",
+        "Exit status: 0 done (--verify: complete), 1 the preparation failed (--verify: incomplete),\n"
+        "2 wrong usage.\n",
         kUsage);
 }
 
@@ -57,10 +62,17 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cl.Version) {
-        std::printf("quadrimo-cli %s\n", QUADRIMO_VERSION);
+        std::printf("quadrimo-cli %s\n", kQuadrimoVersion);
         return 0;
     }
     struct stat info {};
+    if (cl.Verify) {
+        if (::stat(cl.OutputDir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            std::fprintf(stderr, "quadrimo-cli: \"%s\" is not a folder\n%s\n", cl.OutputDir.c_str(), kUsage);
+            return 2;
+        }
+        return RunVerify(cl.OutputDir, cl.Quiet);
+    }
     if (::stat(cl.MapPath.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
         return Fail("map file \"" + cl.MapPath + "\" does not exist");
     }
@@ -85,6 +97,15 @@ int main(int argc, char** argv) {
             std::printf("%s: %lld tiles, zoom %d to %d (map %d x %d)\n", cl.OutputDir.c_str(),
                         static_cast<long long>(summary.Tiles), summary.MinZoom, summary.MaxZoom, summary.MapWidth,
                         summary.MapHeight);
+        }
+        if (cl.Preview) {
+            PreviewPageSettings page;
+            page.MapWidth = summary.MapWidth;
+            page.MapHeight = summary.MapHeight;
+            page.Background = cl.Background;
+            page.CodePage = cl.CodePage != 0 ? cl.CodePage : DefaultAnsiCodePage();
+            WritePreviewPage(cl.OutputDir, page);
+            if (!cl.Quiet) std::printf("open %s to look at the map\n", JoinPath(cl.OutputDir, kPreviewFileName).c_str());
         }
         return 0;
     } catch (const std::bad_alloc&) {

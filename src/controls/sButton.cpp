@@ -2,6 +2,7 @@
 #include "sButton.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionButton>
 
 #include "platform/Application.h"
 
@@ -24,6 +25,21 @@ void TsButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void TsButton::SetDown(bool value) {
+    if (value == Down_) return;
+    Down_ = value;
+    update();
+}
+
+void TsButton::initStyleOption(QStyleOptionButton* option) const {
+    QPushButton::initStyleOption(option);
+    // The platform's own down state ends with any release; this one only when cleared.
+    if (Down_) {
+        option->state |= QStyle::State_Sunken;
+        option->state &= ~QStyle::State_Raised;
+    }
 }
 
 bool TsButton::event(QEvent* event) { return SkinData.Handle(this, event) || QPushButton::event(event); }

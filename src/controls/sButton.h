@@ -18,13 +18,18 @@ public:
     /// A non-zero result is handed to the form on the press, which ends its modal showing.
     TModalResult ModalResult = mrNone;
     std::function<void(QObject*)> OnClick;
+    /// Keeps the pressed look whatever the mouse and the keyboard do.
+    bool Down() const { return Down_; }
+    void SetDown(bool value);
 
     TsControlSkinState SkinData;
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void initStyleOption(QStyleOptionButton* option) const override;
 
 private:
     void Pressed();
+    bool Down_ = false;
 };

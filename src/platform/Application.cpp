@@ -3,6 +3,7 @@
 
 #include <QFont>
 
+#include "FormFonts.h"
 #include "Forms.h"
 #include "MessageBoxes.h"
 
@@ -11,7 +12,9 @@ TApplication::ExceptionHandler TestHandler;
 }
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // The forms ask for Tahoma; where it is missing a sans face of similar metrics stands in.
+    // The forms ask for Tahoma: the system's, or the metric-compatible files where it has none;
+    // failing both, a sans face of similar metrics stands in.
+    EnsureFormFonts();
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("Arial")});

@@ -29,6 +29,37 @@ std::string InOutErrorMessage(int code, const std::string& path) {
     }
 }
 
+std::string EscapeScriptString(std::string_view text, int codePage) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    auto unicodeEscape = [](std::string& out, unsigned code) {
+        out += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(code >> shift) & 0xF];
+    };
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\'' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c == 0x7F) {
+            unicodeEscape(out, c);
+        } else if (codePage == kCodePageUtf8 && c == 0xC2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            // C1 control characters
+            unicodeEscape(out, static_cast<unsigned char>(text[++i]));
+        } else if (codePage == kCodePageUtf8 && text.substr(i, 2) == "\xE2\x80" && i + 2 < text.size() &&
+                   (text[i + 2] == '\xA8' || text[i + 2] == '\xA9')) {
+            // U+2028 and U+2029 end a line inside a script string in older engines
+            unicodeEscape(out, text[i + 2] == '\xA8' ? 0x2028 : 0x2029);
+            i += 2;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 DescriptionWriter::~DescriptionWriter() { CloseQuietly(); }
 
 void DescriptionWriter::Fail(int err) {
@@ -72,20 +103,25 @@ void DescriptionWriter::Flush(size_t count) {
     Used_ -= count;
 }
 
-void DescriptionWriter::WriteLine(std::string_view utf8) {
-    std::string bytes = ToCodePage(utf8, CodePage_);
-    bytes += "\r\n";
+void DescriptionWriter::WriteLine(std::string_view utf8) { WriteRawLine(ToCodePage(utf8, CodePage_)); }
+
+void DescriptionWriter::WriteRawLine(std::string_view bytes) {
     for (char c : bytes) {
+        Buffer_[Used_++] = c;
+        if (Used_ == kBufferSize) Flush(kBufferSize);
+    }
+    for (char c : {'\r', '\n'}) {
         Buffer_[Used_++] = c;
         if (Used_ == kBufferSize) Flush(kBufferSize);
     }
 }
 
 void DescriptionWriter::WriteTitleLine(std::string_view title) {
+    // Escaped after the conversion, so that characters the code page lacks stay plain "?".
     std::string line = "var map_title = '";
-    line += title;
+    line += EscapeScriptString(ToCodePage(title, CodePage_), CodePage_);
     line += "';";
-    WriteLine(line);
+    WriteRawLine(line);
 }
 
 void DescriptionWriter::WriteZoomLine(int coarsestLevel) {

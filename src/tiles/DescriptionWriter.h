@@ -11,6 +11,11 @@
 /// The message of an I/O error on the description file, by its Windows-style code.
 std::string InOutErrorMessage(int code, const std::string& path);
 
+/// Makes text already in the file's code page safe between the apostrophes of a script string:
+/// "'" and "\\" get a backslash; control characters (and, in UTF-8, U+0080 to U+009F, U+2028 and
+/// U+2029) become \uXXXX. Every other byte stays as it is.
+std::string EscapeScriptString(std::string_view text, int codePage);
+
 class DescriptionWriter {
 public:
     static constexpr size_t kBufferSize = 128;
@@ -28,7 +33,7 @@ public:
     void Open(const std::string& path);
     /// A second handle on the open file that keeps it locked after Close, for as long as it lives.
     FileHandle LockHandle() const;
-    /// var map_title = 'TITLE'; (title as typed, UTF-8, no escaping)
+    /// var map_title = 'TITLE'; (title UTF-8; converted to the code page, then escaped)
     void WriteTitleLine(std::string_view title);
     /// var zoom = [Zmid,Zmin,Zmax];
     void WriteZoomLine(int coarsestLevel);
@@ -45,6 +50,7 @@ public:
 
 private:
     void WriteLine(std::string_view utf8);
+    void WriteRawLine(std::string_view bytes);
     void Flush(size_t count);
     [[noreturn]] void Fail(int err);
 

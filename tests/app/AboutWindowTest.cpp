@@ -24,6 +24,7 @@ TEST(AboutWindow, TextsFrameAndSettings) {
     EXPECT_FALSE(about.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(about.sLabel1->font().pixelSize(), 21);
     EXPECT_FALSE(about.sLabel2->isEnabled());
+    EXPECT_EQ(about.sLabel2->Caption(), QStringLiteral("version 1.02"));  // the project's version, as the CLI's
     EXPECT_EQ(about.sWebLabel1->URL, QString::fromLatin1(kServiceAddress));
     EXPECT_EQ(about.sWebLabel2->URL, QString::fromLatin1(kDeveloperAddress));
     EXPECT_EQ(about.sButton1->Caption(), QStringLiteral("Закрыть"));

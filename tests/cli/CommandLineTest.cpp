@@ -97,6 +97,20 @@ TEST(ParseCommandLine, UsageErrors) {
     ErrorOf({"--jobs", "2x", "m", "o"});
 }
 
+TEST(ParseCommandLine, PreviewAndVerify) {
+    EXPECT_FALSE(Parsed({"m", "o"}).Preview);
+    EXPECT_TRUE(Parsed({"--preview", "m", "o"}).Preview);
+    CommandLine verify = Parsed({"--verify", "out"});
+    EXPECT_TRUE(verify.Verify);
+    EXPECT_EQ(verify.OutputDir, "out");
+    EXPECT_EQ(verify.MapPath, "");
+    EXPECT_TRUE(Parsed({"-q", "out", "--verify"}).Quiet);
+    EXPECT_EQ(ErrorOf({"--verify"}), "--verify needs exactly one OUTPUT_DIR");
+    EXPECT_EQ(ErrorOf({"--verify", "m.jpg", "out"}), "--verify needs exactly one OUTPUT_DIR");
+    EXPECT_EQ(ErrorOf({"--verify", "--title", "T", "out"}), "--verify checks a folder and takes no --title");
+    EXPECT_EQ(ErrorOf({"--verify", "--preview", "out"}), "--verify checks a folder and takes no --preview");
+}
+
 TEST(ParseCommandLine, CodePages) {
     EXPECT_EQ(Parsed({"--codepage", "1250", "m", "o"}).CodePage, 1250);
     EXPECT_EQ(Parsed({"--codepage", "1258", "m", "o"}).CodePage, 1258);

@@ -60,17 +60,39 @@ std::string TitleLineBytes(const std::string& title, int codePage) {
     return FileOnDisk(folder / "info.js");
 }
 
-TEST(DescriptionWriter, TitleIsWrittenAsTypedInTheCodePage) {
-    EXPECT_EQ(TitleLineBytes("Bob's map", 1252), "var map_title = 'Bob's map';\r\n");
-    EXPECT_EQ(TitleLineBytes("", 1252), "var map_title = '';\r\n");
-    EXPECT_EQ(TitleLineBytes("a\\b \"c\" <d>", 1252), "var map_title = 'a\\b \"c\" <d>';\r\n");
-    // "План этажа" in Windows-1251: one byte per letter.
-    EXPECT_EQ(TitleLineBytes("\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD \xD1\x8D\xD1\x82\xD0\xB0\xD0\xB6\xD0\xB0", 1251),
-              "var map_title = '\xCF\xEB\xE0\xED \xFD\xF2\xE0\xE6\xE0';\r\n");
-    // A character outside the code page is replaced, the rest kept.
-    EXPECT_EQ(TitleLineBytes("Plan \xE2\x98\x83 \xD0\x9F", 1251), "var map_title = 'Plan ? \xCF';\r\n");
-    EXPECT_EQ(TitleLineBytes("Caf\xC3\xA9 \xD0\x9F", 1252), "var map_title = 'Caf\xE9 ?';\r\n");
-    EXPECT_EQ(TitleLineBytes("Caf\xC3\xA9", 65001), "var map_title = 'Caf\xC3\xA9';\r\n");
+TEST(DescriptionWriter, TitleIsConvertedThenEscapedForAScriptString) {
+    const struct {
+        const char* Title;
+        int CodePage;
+        const char* Written;  // between the apostrophes
+    } cases[] = {
+        {"Plan", 1252, "Plan"},
+        {"", 1252, ""},
+        {"Bob's map", 1252, "Bob\\'s map"},
+        {"a\\b \"c\" <d></script>", 1252, "a\\\\b \"c\" <d></script>"},
+        {"ends in \\", 1252, "ends in \\\\"},
+        {"x'; pwned=42; var y='", 1252, "x\\'; pwned=42; var y=\\'"},
+        // "План этажа" in Windows-1251: one byte per letter.
+        {"\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD \xD1\x8D\xD1\x82\xD0\xB0\xD0\xB6\xD0\xB0", 1251,
+         "\xCF\xEB\xE0\xED \xFD\xF2\xE0\xE6\xE0"},
+        // Characters outside the code page become "?", which stays as it is.
+        {"Plan \xE2\x98\x83 \xD0\x9F", 1251, "Plan ? \xCF"},
+        {"Caf\xC3\xA9 \xD0\x9F", 1252, "Caf\xE9 ?"},
+        {"Caf\xC3\xA9", 65001, "Caf\xC3\xA9"},
+        // Line breaks and every other control character.
+        {"a\nb\r\tc\x7F\x01", 1252, "a\\u000Ab\\u000D\\u0009c\\u007F\\u0001"},
+        {"x\xC2\x85y\xC2\x9F", 65001, "x\\u0085y\\u009F"},
+        {"x\xC2\x85y", 1251, "x?y"},
+        {"\xE2\x80\xA8|\xE2\x80\xA9", 65001, "\\u2028|\\u2029"},
+        {"\xE2\x80\xA8|\xE2\x80\xA9", 1252, "?|?"},
+        // Near misses keep their bytes: U+2026 in UTF-8, and in 1251 its byte 0x85 (no control there).
+        {"\xE2\x80\xA6 \xC2\xA0", 65001, "\xE2\x80\xA6 \xC2\xA0"},
+        {"\xE2\x80\xA6", 1251, "\x85"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TitleLineBytes(c.Title, c.CodePage), std::string("var map_title = '") + c.Written + "';\r\n")
+            << c.Title << " in " << c.CodePage;
+    }
 }
 
 TEST(DescriptionWriter, TextReachesTheDiskIn128BytePieces) {

@@ -129,7 +129,7 @@ TEST_F(MapRun, InfoJsOfTheWorkedExamples) {
          {{4, 3}, {2, 2}, {1, 1}}},
         {200, 100, "", "var map_title = '';\r\nvar zoom = [18,18,18];\r\nsizes[18] = [0,0];\r\n", {{1, 1}}},
         {256, 255, "Bob's map",
-         "var map_title = 'Bob's map';\r\nvar zoom = [17,17,18];\r\nsizes[18] = [1,0];\r\nsizes[17] = [0,0];\r\n",
+         "var map_title = 'Bob\\'s map';\r\nvar zoom = [17,17,18];\r\nsizes[18] = [1,0];\r\nsizes[17] = [0,0];\r\n",
          {{2, 1}, {1, 1}}},
         {5000, 3000, "Big",
          "var map_title = 'Big';\r\nvar zoom = [16,14,18];\r\nsizes[18] = [19,11];\r\nsizes[17] = [9,5];\r\n"

@@ -12,6 +12,7 @@
 #include "JpegFileWriter.h"
 #include "PhotoPainter.h"
 #include "PlanPainter.h"
+#include "core/Version.h"
 
 namespace {
 
@@ -115,6 +116,10 @@ std::optional<Options> Parse(int argc, char** argv, std::string& error) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("quadrimo-mapgen %s\n", kQuadrimoVersion);
+        return 0;
+    }
     std::string error;
     const std::optional<Options> options = Parse(argc, argv, error);
     if (!options) {

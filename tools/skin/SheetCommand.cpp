@@ -30,14 +30,16 @@ void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& messa
 }
 
 // Qt needs an application object to lay out text; the tool is a batch program without a screen.
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) return;
+// The object ends with the sheet: left to the static objects at exit, it would outlive parts of Qt
+// that its destruction still uses.
+std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(FilterQtMessages);
     static int argc = 1;
     static char name[] = "quadrimo-skin";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 Bitmap32 Checkerboard(int width, int height) {
@@ -157,7 +159,7 @@ std::vector<Tile> SectionTiles(const SkinModel& model, const Bitmap32& backgroun
 }  // namespace
 
 void WriteContactSheet(const SkinModel& model, const std::string& outFile) {
-    EnsureGuiApplication();
+    const std::unique_ptr<QGuiApplication> application = EnsureGuiApplication();
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     QFont heading = font;

@@ -11,11 +11,13 @@
 #include "InternalSource.h"
 #include "SheetCommand.h"
 #include "PaintCommand.h"
+#include "ShotCommand.h"
 #include "SkinDump.h"
 #include "SkinPacker.h"
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "core/IntegerText.h"
+#include "core/Version.h"
 #include "skin/SkinModel.h"
 
 namespace {
@@ -99,11 +101,16 @@ int Export(const SkinModel& model, const std::string& outDir) {
 
 int Run(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << kUsage << kPaintUsage;
+        std::cerr << kUsage << kPaintUsage << kShotUsage;
         return 2;
     }
     std::string command = argv[1];
+    if (command == "--version") {
+        std::cout << "quadrimo-skin " << kQuadrimoVersion << "\n";
+        return 0;
+    }
     if (command == "paint") return RunPaintCommand(std::vector<std::string>(argv + 2, argv + argc));
+    if (command == "shot") return RunShotCommand(std::vector<std::string>(argv + 2, argv + argc));
     auto args = Parse(argc, argv);
     if (!args) {
         std::cerr << kUsage;

@@ -11,6 +11,7 @@
 #include "MasterArt.h"
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
+#include "core/Version.h"
 
 namespace {
 
@@ -41,6 +42,10 @@ void WriteAll(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("quadrimo-skinart %s\n", kQuadrimoVersion);
+        return 0;
+    }
     if (argc != 2) {
         std::fprintf(stderr, "usage: quadrimo-skinart FOLDER\n");
         return 2;

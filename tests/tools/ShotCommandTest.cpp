@@ -1,0 +1,178 @@
+// The skin tool's shot command, run as a program: window sizes, geometry, states and its failures.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "codec/PngDecoder.h"
+#include "core/FileStreams.h"
+#include "support/RunProgram.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const std::string kTool = std::string(QUADRIMO_BIN_DIR) + "/quadrimo-skin shot ";
+
+struct Shot {
+    ProgramResult Run;
+    Bitmap32 Picture;
+    QJsonObject Geometry;
+};
+
+Shot TakeShot(const TempFolder& folder, const std::string& args) {
+    Shot shot;
+    const std::string png = folder / "shot.png";
+    const std::string json = folder / "shot.json";
+    std::filesystem::remove(png);
+    std::filesystem::remove(json);
+    shot.Run = RunProgram(kTool + args + " --out " + png + " --geometry " + json);
+    if (shot.Run.Status == 0) {
+        shot.Picture = DecodePng(ReadWholeFile(png));
+        const std::vector<uint8_t> text = ReadWholeFile(json);
+        shot.Geometry = QJsonDocument::fromJson(
+                            QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size())))
+                            .object();
+    }
+    return shot;
+}
+
+QJsonObject Control(const QJsonObject& geometry, const QString& name) {
+    for (const QJsonValue& control : geometry[QStringLiteral("controls")].toArray())
+        if (control[QStringLiteral("name")].toString() == name) return control.toObject();
+    return {};
+}
+
+// Pixels that differ between two pictures of one size, counted inside and outside a rectangle.
+struct Changes {
+    int Inside = 0;
+    int Outside = 0;
+};
+
+Changes Compare(const Bitmap32& a, const Bitmap32& b, const QJsonObject& rect) {
+    const int left = rect[QStringLiteral("x")].toInt();
+    const int top = rect[QStringLiteral("y")].toInt();
+    const int right = left + rect[QStringLiteral("width")].toInt();
+    const int bottom = top + rect[QStringLiteral("height")].toInt();
+    Changes changes;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.At(x, y) != b.At(x, y))
+                ++(x >= left && x < right && y >= top && y < bottom ? changes.Inside : changes.Outside);
+    return changes;
+}
+
+}  // namespace
+
+TEST(ShotCommand, MainWindowIsItsClientAreaWithTheControlsWhereTheFormPutsThem) {
+    TempFolder folder;
+    const Shot shot = TakeShot(folder, "--form main");
+    ASSERT_EQ(shot.Run.Status, 0) << shot.Run.Out;
+    EXPECT_EQ(shot.Picture.Width(), 393);
+    EXPECT_EQ(shot.Picture.Height(), 195);
+    EXPECT_EQ(PixelAlpha(shot.Picture.At(0, 0)), 255);  // no window region yet: all of it is the window
+    const QJsonObject& g = shot.Geometry;
+    EXPECT_EQ(g[QStringLiteral("class")].toString(), QStringLiteral("TForm2"));
+    EXPECT_EQ(g[QStringLiteral("skin")].toString(), QStringLiteral("Glimmer (internal)"));
+    EXPECT_EQ(g[QStringLiteral("width")].toInt(), 393);
+    EXPECT_EQ(g[QStringLiteral("height")].toInt(), 195);
+    EXPECT_TRUE(g[QStringLiteral("active")].toBool());
+    EXPECT_EQ(g[QStringLiteral("focus")].toString(), QStringLiteral("mapTitleEdit"));  // first in tab order
+    EXPECT_EQ(g[QStringLiteral("controls")].toArray().size(), 13);
+    const QJsonObject button = Control(g, QStringLiteral("sButton1"));
+    EXPECT_EQ(button[QStringLiteral("class")].toString(), QStringLiteral("TsButton"));
+    EXPECT_EQ(button[QStringLiteral("x")].toInt(), 8);
+    EXPECT_EQ(button[QStringLiteral("y")].toInt(), 143);
+    EXPECT_EQ(button[QStringLiteral("width")].toInt(), 289);
+    EXPECT_EQ(button[QStringLiteral("height")].toInt(), 25);
+    EXPECT_TRUE(button[QStringLiteral("visible")].toBool());
+    EXPECT_TRUE(button[QStringLiteral("enabled")].toBool());
+    EXPECT_FALSE(button.contains(QStringLiteral("region")));  // the plain button has no shape
+}
+
+TEST(ShotCommand, AboutWindowWithASkinFolder) {
+    TempFolder folder;
+    const Shot shot = TakeShot(folder, std::string(QUADRIMO_SOURCE_DIR) + "/tests/data/skin/basic --form about");
+    ASSERT_EQ(shot.Run.Status, 0) << shot.Run.Out;
+    EXPECT_EQ(shot.Picture.Width(), 428);
+    EXPECT_EQ(shot.Picture.Height(), 334);
+    EXPECT_EQ(shot.Geometry[QStringLiteral("class")].toString(), QStringLiteral("TAboutForm"));
+    EXPECT_EQ(shot.Geometry[QStringLiteral("skin")].toString(), QStringLiteral("basic"));
+    EXPECT_FALSE(Control(shot.Geometry, QStringLiteral("sLabel2"))[QStringLiteral("enabled")].toBool());
+}
+
+// Each state changes its control's pixels and nothing else.
+TEST(ShotCommand, StatesChangeOnlyTheirControl) {
+    TempFolder folder;
+    const struct {
+        const char* Form;
+        const char* Args;
+        const char* Control;
+    } cases[] = {
+        {"main", "--hover sButton1", "sButton1"},
+        {"main", "--down sButton2", "sButton2"},
+        {"main", "--disable pathEdit", "pathEdit"},
+        {"main", "--text mapTitleEdit=Plan", "mapTitleEdit"},
+        {"main", "--progress 50/100", "Progress"},
+        {"main", "--inactive", "mapTitleEdit"},  // the focused edit's caret and frame go
+        {"about", "--hover sWebLabel1", "sWebLabel1"},
+        {"about", "--press sButton1", "sButton1"},
+    };
+    std::map<std::string, Bitmap32> plain;
+    for (const char* form : {"main", "about"}) {
+        const Shot shot = TakeShot(folder, std::string("--form ") + form);
+        ASSERT_EQ(shot.Run.Status, 0) << shot.Run.Out;
+        plain[form] = shot.Picture;
+    }
+    for (const auto& c : cases) {
+        const Shot shot = TakeShot(folder, std::string("--form ") + c.Form + " " + c.Args);
+        ASSERT_EQ(shot.Run.Status, 0) << c.Args << ": " << shot.Run.Out;
+        const Changes changes =
+            Compare(plain[c.Form], shot.Picture, Control(shot.Geometry, QString::fromLatin1(c.Control)));
+        EXPECT_GT(changes.Inside, 0) << c.Args;
+        EXPECT_EQ(changes.Outside, 0) << c.Args;
+    }
+}
+
+TEST(ShotCommand, GeometryTellsFocusActivationAndEnabledState) {
+    TempFolder folder;
+    const Shot shot = TakeShot(folder, "--form main --inactive --focus sButton2 --disable sButton1");
+    ASSERT_EQ(shot.Run.Status, 0) << shot.Run.Out;
+    EXPECT_FALSE(shot.Geometry[QStringLiteral("active")].toBool());
+    EXPECT_EQ(shot.Geometry[QStringLiteral("focus")].toString(), QStringLiteral("sButton2"));
+    EXPECT_FALSE(Control(shot.Geometry, QStringLiteral("sButton1"))[QStringLiteral("enabled")].toBool());
+}
+
+TEST(ShotCommand, FailuresExitWithTheirCodeAndSayWhy) {
+    TempFolder folder;
+    const struct {
+        std::string Args;
+        int Status;
+        const char* Message;
+    } cases[] = {
+        {"", 2, "--form is missing"},
+        {"--form settings", 2, "unknown form \"settings\""},
+        {"--form main --bogus", 2, "unknown option --bogus"},
+        {"--form main --progress 5/x", 2, "--progress wants POS/MAX"},
+        {"--form main --progress 101/100", 2, "POS between 0 and MAX"},
+        {"--form main --text mapTitleEdit", 2, "--text wants NAME=TEXT"},
+        {"--form main --hover sButton1 --press sButton2", 2, "over one control only"},
+        {"--form main --hover sButton9", 3, "the main window has no control \"sButton9\""},
+        {"--form about --progress 1/2", 3, "the about window has no progress bar"},
+        {"--form main --down sLabel3", 3, "sLabel3 has no Down property"},
+        {"--form main --focus Progress", 3, "Progress never takes the keyboard focus"},
+        {"--form main --disable sButton2 --focus sButton2", 3, "sButton2 cannot take the keyboard focus"},
+        {folder / "missing.qrv" + " --form main", 1, "no skin at"},
+        {folder.Path().string() + " --form main", 1, "no Options.dat"},
+    };
+    for (const auto& c : cases) {
+        const std::string png = folder / "failed.png";
+        const ProgramResult run = RunProgram(kTool + c.Args + " --out " + png);
+        EXPECT_EQ(run.Status, c.Status) << c.Args << ": " << run.Out;
+        EXPECT_NE(run.Out.find(c.Message), std::string::npos) << c.Args << ": " << run.Out;
+        EXPECT_FALSE(std::filesystem::exists(png)) << c.Args;
+    }
+}

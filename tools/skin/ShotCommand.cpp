@@ -1,0 +1,98 @@
+// The shot command: creating, skinning, setting, settling and taking the window.
+#include "ShotCommand.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include <QImage>
+#include <QPixmap>
+#include <QRegion>
+#include <QWindow>
+
+#include "ShotForms.h"
+#include "ShotGeometry.h"
+#include "ShotOptions.h"
+#include "ShotSettle.h"
+#include "ShotStates.h"
+#include "codec/PngEncoder.h"
+#include "core/FileStreams.h"
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "platform/Shell.h"
+
+const char* const kShotUsage =
+    "       quadrimo-skin shot [SOURCE | --internal] --form main|about [--inactive] [--hover NAME]\n"
+    "                     [--focus NAME] [--press NAME] [--down NAME] [--disable NAME] [--progress POS/MAX]\n"
+    "                     [--text NAME=TEXT] [--geometry FILE.json] --out FILE.png\n";
+
+namespace {
+
+// Qt's notes about a missing runtime directory are noise for a batch tool; everything else is shown.
+void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// A picture never opens anything, even when a pressed web label asks to.
+bool IgnoreShellOpen(const QString&) {
+    return true;
+}
+
+// The picture widget's pixels as the program paints them; outside the window's region transparent.
+Bitmap32 TakePicture(const ShotWindow& window, QWidget& picture) {
+    const QImage image = picture.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    Bitmap32 bitmap(image.width(), image.height());
+    QRegion region = window.Form->mask().translated(-picture.mapTo(window.Form, QPoint(0, 0)));
+    if (!picture.mask().isEmpty()) region = region.isEmpty() ? picture.mask() : region.intersected(picture.mask());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            bitmap.At(x, y) = region.isEmpty() || region.contains(QPoint(x, y)) ? row[x] : 0;
+    }
+    return bitmap;
+}
+
+int Shoot(const ShotRequest& request) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(FilterQtMessages);
+    int argc = 1;
+    char name[] = "quadrimo-skin";
+    char* argv[] = {name, nullptr};
+    TApplication application(argc, argv);
+    // A steady caret: a blinking one would make the picture depend on the moment it is taken.
+    QApplication::setCursorFlashTime(0);
+    SetShellOpenHandler(IgnoreShellOpen);
+
+    const ShotWindow window = CreateShotWindow(request);
+    LoadShotSource(*window.Manager, request.Source);
+    ApplyControlStates(window, request);
+    ParkPointer();
+    window.Form->show();
+    SettleWindow();
+    const ShotFocusSink sink = ApplyWindowStates(window, request);
+    SettleWindow();
+
+    // Today the client area is the window's picture: the platform draws the frame.
+    QWidget& picture = *window.Form->Client();
+    WriteWholeFile(request.Out, EncodePng(TakePicture(window, picture)));
+    if (!request.Geometry.empty()) {
+        const std::string text = ShotGeometryJson(window, request.Form, picture).Write();
+        WriteWholeFile(request.Geometry, std::vector<uint8_t>(text.begin(), text.end()));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunShotCommand(const std::vector<std::string>& args) {
+    try {
+        return Shoot(ParseShotArguments(args));
+    } catch (const ShotError& error) {
+        std::cerr << error.what() << "\n";
+        if (error.ExitCode == kShotExitUsage) std::cerr << "usage:\n" << kShotUsage;
+        return error.ExitCode;
+    } catch (const std::exception& error) {
+        std::cerr << "shot: " << error.what() << "\n";
+        return kShotExitFailed;
+    }
+}
