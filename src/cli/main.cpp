@@ -1,6 +1,7 @@
 // quadrimo-cli: prepares a map picture into a tile folder from the command line.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -9,6 +10,8 @@
 
 #include "CommandLine.h"
 #include "ConsoleProgress.h"
+#include "FailureText.h"
+#include "Interruption.h"
 #include "VerifyCommand.h"
 #include "core/CodePage.h"
 #include "core/Exception.h"
@@ -47,6 +50,20 @@ void PrintHelp() {
         kUsage);
 }
 
+// Characters of the title that the code page lacks become "?" in info.js; a user who typed them
+// should hear of it and of the option that keeps them.
+void WarnAboutLostCharacters(const std::string& title, int codePage) {
+    const std::string converted = ToCodePage(title, codePage);
+    const auto lost = std::count(converted.begin(), converted.end(), '?') - std::count(title.begin(), title.end(), '?');
+    if (lost <= 0) return;
+    const std::string name = codePage == kCodePageUtf8 ? "UTF-8" : "code page " + std::to_string(codePage);
+    std::fprintf(stderr,
+                 "quadrimo-cli: warning: %ld character%s of the title %s not in %s and become%s \"?\" in info.js; "
+                 "choose the code page with --codepage (1250 to 1258, or utf-8)\n",
+                 static_cast<long>(lost), lost == 1 ? "" : "s", lost == 1 ? "is" : "are", name.c_str(),
+                 lost == 1 ? "s" : "");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,10 +90,11 @@ int main(int argc, char** argv) {
         }
         return RunVerify(cl.OutputDir, cl.Quiet);
     }
-    if (::stat(cl.MapPath.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
-        return Fail("map file \"" + cl.MapPath + "\" does not exist");
-    }
+    if (::stat(cl.MapPath.c_str(), &info) != 0) return Fail("map file \"" + cl.MapPath + "\" does not exist");
+    if (S_ISDIR(info.st_mode)) return Fail("map file \"" + cl.MapPath + "\" is a folder");
     if (cl.OutputDir.empty()) return Fail("the output folder is empty");
+    const int codePage = cl.CodePage != 0 ? cl.CodePage : DefaultAnsiCodePage();
+    if (!cl.Quiet) WarnAboutLostCharacters(cl.Title, codePage);
 
     FixedMapInputs inputs;
     inputs.Map = cl.MapPath;
@@ -90,6 +108,7 @@ int main(int argc, char** argv) {
     options.MemoryLimitBytes = cl.MemoryLimit;
 
     ConsoleProgress progress(stderr, cl.Quiet);
+    InstallInterruptHandlers();
     try {
         MapPreparationSummary summary = PrepareMap(inputs, progress, options);
         progress.Finish(summary.Result == MapPreparationResult::Completed);
@@ -108,11 +127,17 @@ int main(int argc, char** argv) {
             if (!cl.Quiet) std::printf("open %s to look at the map\n", JoinPath(cl.OutputDir, kPreviewFileName).c_str());
         }
         return 0;
+    } catch (const EInterrupted& stop) {
+        // The files written so far are whole and info.js holds its lines so far: say so and end as
+        // the signal would have.
+        progress.Finish(false);
+        std::fprintf(stderr, "quadrimo-cli: interrupted\n");
+        return 128 + stop.Signal;
     } catch (const std::bad_alloc&) {
         progress.Finish(false);
         return Fail("Out of system resources");
     } catch (const std::exception& error) {
         progress.Finish(false);
-        return Fail(error.what());
+        return Fail(FailureText(error));
     }
 }

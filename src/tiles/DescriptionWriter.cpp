@@ -97,8 +97,19 @@ FileHandle DescriptionWriter::LockHandle() const {
     return FileHandle(Fd_ >= 0 ? ::fcntl(Fd_, F_DUPFD_CLOEXEC, 0) : -1);
 }
 
+void DescriptionWriter::FailWrite(int err) {
+    // A file cut in the middle of a line would read as a description of fewer levels, or not parse:
+    // it goes, and the run fails with the system's error. (Only a regular file: never a device.)
+    struct stat info {};
+    if (::fstat(Fd_, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(Path_.c_str());
+    ::close(Fd_);
+    Fd_ = -1;
+    Used_ = 0;
+    Fail(err);
+}
+
 void DescriptionWriter::Flush(size_t count) {
-    if (int err = WriteFully(Fd_, Path_, reinterpret_cast<const uint8_t*>(Buffer_), count); err != 0) Fail(err);
+    if (int err = WriteFully(Fd_, Path_, reinterpret_cast<const uint8_t*>(Buffer_), count); err != 0) FailWrite(err);
     std::memmove(Buffer_, Buffer_ + count, Used_ - count);
     Used_ -= count;
 }

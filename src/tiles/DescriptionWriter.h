@@ -53,6 +53,7 @@ private:
     void WriteRawLine(std::string_view bytes);
     void Flush(size_t count);
     [[noreturn]] void Fail(int err);
+    [[noreturn]] void FailWrite(int err);
 
     int CodePage_;
     int Fd_ = -1;

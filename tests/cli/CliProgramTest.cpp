@@ -159,13 +159,13 @@ TEST_F(CliProgram, FailuresExitWith1AndTheMessage) {
 
     o = Run({map, Work / "no such folder"});
     EXPECT_EQ(o.Status, 1);
-    EXPECT_EQ(o.Err, "quadrimo-cli: Invalid file name - " + (Work / "no such folder") + "/info.js.\n");
+    EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / "no such folder") + "/info.js: No such file or directory (I/O error 3)\n");
     EXPECT_EQ(o.Out, "");
 
     WriteBytes(Work / "text.jpg", {'n', 'o', 't', ' ', 'a', ' ', 'J', 'P', 'E', 'G'});
     o = Run({"--codepage", "1252", "--title", "T", Work / "text.jpg", out});
     EXPECT_EQ(o.Status, 1);
-    EXPECT_EQ(o.Err, "quadrimo-cli: JPEG error #53.\n");
+    EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / "text.jpg") + ": Not a JPEG file: starts with 0x6e 0x6f (JPEG error #53)\n");
     EXPECT_EQ(FolderEntries(out), (std::vector<std::string>{"info.js"}));
     EXPECT_EQ(ReadText(out + "/info.js"), "var map_title = 'T';\r\n");
 }
