@@ -8,12 +8,15 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${QUADRIMO_FUZZ_BUILD:-$root/build-fuzz}"
 work="$build/fuzz-work"
 lock=/tmp/quadrimo-build.lock
+# Building and fuzzing take every core: the whole script holds the shared build lock.
+exec 9>"$lock"
+flock 9
 
-flock "$lock" env CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+env CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DQUADRIMO_FUZZ=ON -DQUADRIMO_BUILD_TOOLS=ON >/dev/null
 targets="skin_package pack_reader options bmp png map_decoder description_reader"
 [ $# -gt 1 ] && targets="${*:2}"
-flock "$lock" cmake --build "$build" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done) quadrimo-skin \
+cmake --build "$build" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done) quadrimo-skin \
     quadrimo-mapgen quadrimo-cli
 
 # Seed corpora from the test skin: its package, options text, bitmaps and PNG pictures.
