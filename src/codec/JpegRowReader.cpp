@@ -12,6 +12,10 @@
 #include "core/FileStreams.h"
 
 struct JpegRowReader::State {
+    // Also when the reader's constructor fails: the library's memory goes with the state.
+    ~State() {
+        if (Created) jpeg_destroy_decompress(&Cinfo);
+    }
     jpeg_decompress_struct Cinfo;
     JpegErrorManager Err;
     JpegByteSource Source;
@@ -133,9 +137,7 @@ JpegRowReader::JpegRowReader(std::span<const uint8_t> bytes) : State_(std::make_
     if (!Empty_) ReadHeader();
 }
 
-JpegRowReader::~JpegRowReader() {
-    if (State_->Created) jpeg_destroy_decompress(&State_->Cinfo);
-}
+JpegRowReader::~JpegRowReader() = default;
 
 void JpegRowReader::Fail() {
     throw EJpegError(State_->Err.Code, State_->Err.Message, Path_);
