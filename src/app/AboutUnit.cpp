@@ -11,8 +11,6 @@
 namespace {
 constexpr TColor kTextColor = 0x212121;
 constexpr TColor kLinkColor = 0xFF0080;
-constexpr TColor clWindowText = 0xFF000008;
-constexpr TColor clBtnFace = 0xFF00000F;
 
 template <class T>
 T* Place(QWidget* parent, const char* name, int left, int top, int width, int height, int fontHeight = -11) {

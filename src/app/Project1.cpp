@@ -4,14 +4,19 @@
 #include "AboutUnit.h"
 #include "Unit2.h"
 #include "core/Version.h"
+#include "dialogs/PathDialogRunner.h"
+#include "dialogs/sColorDialog.h"
 #include "platform/Application.h"
-#include "skin/SkinEditorLink.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/SkinEditorLink.h"
+#include "skinmanager/sSkinManager.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuadrimoVersion));
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
+    RegisterPathDialog();
+    // The colour box picks its custom colour through the program's own colour dialog.
+    RegisterColorDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();

@@ -13,14 +13,12 @@
 #include "controls/sTooledit.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemMetrics.h"
-#include "skin/resources/InternalSkins.h"
-#include "skin/sSkinManager.h"
+#include "skinresources/InternalSkins.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 constexpr TColor kInputColor = 0xFFF8F0;
 constexpr TColor kLabelColor = 0x212121;
-constexpr TColor clWindowText = 0xFF000008;
-constexpr TColor clBtnFace = 0xFF00000F;
 
 template <class T>
 T* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {

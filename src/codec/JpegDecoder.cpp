@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #include "JpegLibrary.h"
@@ -55,7 +56,30 @@ struct PixelPass {
     JpegRowSink* Sink;
     uint8_t* Scratch;  // one row of up to four components
     size_t ScratchSize;
+    std::exception_ptr SinkError;  // what a sink threw against its contract
 };
+
+// The sink's calls, fenced: an error it throws is kept and false returned, so that the pass can end
+// through the library's error exit instead of unwinding past the decompressor.
+bool SinkRowBuffer(PixelPass* pass, int y, uint8_t*& row) noexcept {
+    try {
+        row = pass->Sink->RowBuffer(y);
+        return true;
+    } catch (...) {
+        pass->SinkError = std::current_exception();
+        return false;
+    }
+}
+
+bool SinkRowsDecoded(PixelPass* pass, int rowsDone) noexcept {
+    try {
+        pass->Sink->RowsDecoded(rowsDone);
+        return true;
+    } catch (...) {
+        pass->SinkError = std::current_exception();
+        return false;
+    }
+}
 
 void GreyToRgb(const uint8_t* indices, int width, JSAMPARRAY colormap, uint8_t* rgb) {
     const JSAMPLE* levels = colormap[0];
@@ -113,19 +137,21 @@ void DecodeRows(j_decompress_ptr cinfo, void* context) {
         const int first = static_cast<int>(cinfo->output_scanline);
         if (direct) {
             int want = std::min<int>(16, static_cast<int>(cinfo->output_height) - first);
-            for (int i = 0; i < want; ++i) rows[i] = pass->Sink->RowBuffer(first + i);
+            for (int i = 0; i < want; ++i)
+                if (!SinkRowBuffer(pass, first + i, rows[i])) ERREXIT(cinfo, JERR_BAD_STATE);
             jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(want));
         } else {
             rows[0] = pass->Scratch;
             jpeg_read_scanlines(cinfo, rows, 1);
-            uint8_t* target = pass->Sink->RowBuffer(first);
+            uint8_t* target = nullptr;
+            if (!SinkRowBuffer(pass, first, target)) ERREXIT(cinfo, JERR_BAD_STATE);
             if (grey) {
                 GreyToRgb(pass->Scratch, width, cinfo->colormap, target);
             } else {
                 CmykToRgb(pass->Scratch, width, adobeInverted, target);
             }
         }
-        pass->Sink->RowsDecoded(static_cast<int>(cinfo->output_scanline));
+        if (!SinkRowsDecoded(pass, static_cast<int>(cinfo->output_scanline))) ERREXIT(cinfo, JERR_BAD_STATE);
     }
     jpeg_finish_decompress(cinfo);
 }
@@ -165,8 +191,9 @@ void JpegImage::DecodePixels(JpegRowSink& sink) const {
     std::vector<uint8_t> scratch(static_cast<size_t>(std::max(Width, 1)) * 4);
     std::vector<uint8_t> fileBuffer(File.Get() >= 0 ? kJpegFileChunkSize : 0);
     PixelPass pass{{Data.data(), Data.size(), File.Get(), fileBuffer.data(), fileBuffer.size()},
-                   &sink, scratch.data(), scratch.size()};
+                   &sink, scratch.data(), scratch.size(), nullptr};
     int code = RunDecompressor(&pass.Source, DecodeRows, &pass);
+    if (pass.SinkError) std::rethrow_exception(pass.SinkError);
     if (code != 0) throw EJpegError(code);
 }
 

@@ -8,6 +8,9 @@
 #include "core/FileStreams.h"
 
 /// Where the pixel pass puts the decoded rows: each row is Width pixels of red, green, blue bytes.
+/// The members are called from inside the library's decoding and must not throw: a sink that throws
+/// all the same has its error kept, the pass ended through the library's error exit (so that the
+/// decompressor is still destroyed) and the error thrown again from DecodePixels.
 class JpegRowSink {
 public:
     virtual ~JpegRowSink() = default;

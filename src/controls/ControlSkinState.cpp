@@ -14,7 +14,7 @@ bool TsControlSkinState::Handle(QWidget* control, QEvent* event) {
         case AC_CTRLHANDLED: command->Result = 1; break;
         case AC_SETNEWSKIN:
         case AC_REFRESH:
-            SkinManager = reinterpret_cast<const void*>(command->LParam);
+            SkinManager = command->Manager();
             Skinned = true;
             control->update();
             break;

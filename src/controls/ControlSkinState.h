@@ -5,6 +5,7 @@
 
 class QEvent;
 class QWidget;
+class TsSkinManager;
 
 /// The control's side of the skin command message: it answers "is skinned" with 1, so that the
 /// broadcast sends it the commands directly, and follows the new-skin, remove and refresh commands.
@@ -14,7 +15,7 @@ public:
 
     QString SkinSection;
     /// The manager of the last new-skin or refresh command; null after removal.
-    const void* SkinManager = nullptr;
+    TsSkinManager* SkinManager = nullptr;
     bool Skinned = false;
     /// Commands received, for the binding that will paint from the skin.
     int LastCommand = 0;

@@ -15,7 +15,7 @@ void TsButton::Pressed() {
     if (ModalResult != mrNone) {
         if (auto* form = qobject_cast<TForm*>(window())) form->SetModalResult(ModalResult);
     }
-    if (OnClick) TApplication::Guarded([this] { OnClick(this); });
+    FireEvent(OnClick, this);
 }
 
 void TsButton::keyPressEvent(QKeyEvent* event) {

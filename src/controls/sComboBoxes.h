@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QComboBox>
 
@@ -20,6 +21,12 @@ enum TsColorBoxStyles : unsigned {
     cbSavedColors = 1u << 8,
 };
 using TsColorBoxStyle = unsigned;
+
+/// One item of the list: its text and colour.
+struct TsColorItem {
+    QString Text;
+    TColor Color = clBlack;
+};
 
 class TsColorBox : public QComboBox {
     Q_OBJECT
@@ -44,6 +51,8 @@ public:
 
     /// Called after a user's pick (not for a cancelled custom colour).
     std::function<void(QObject*)> OnSelect;
+    /// With cbCustomColors: adds or changes items at the end of every rebuild.
+    std::function<void(TsColorBox* sender, std::vector<TsColorItem>& items)> OnCollectColors;
 
     TColor ItemColor(int index) const;
     void RebuildColorItems();
@@ -69,7 +78,7 @@ private:
 
     TsColorBoxStyle Style_ = cbStandardColors | cbExtendedColors | cbSystemColors;
     TColor StoredSelected_ = clBlack;
-    TColor Color_ = 0xFF000005;
+    TColor Color_ = clWindow;
     int ItemHeight_ = 16;
     bool ClosedUp_ = false;
 };

@@ -28,6 +28,6 @@ protected:
 
 private:
     int MaxLength_ = 0;
-    TColor Color_ = 0xFF000005;  // clWindow
-    TColor FontColor_ = 0xFF000008;  // clWindowText
+    TColor Color_ = clWindow;
+    TColor FontColor_ = clWindowText;
 };

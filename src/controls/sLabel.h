@@ -28,7 +28,7 @@ protected:
 
 private:
     bool AutoSize_ = true;
-    TColor FontColor_ = 0xFF000008;
+    TColor FontColor_ = clWindowText;
 };
 
 class TsWebLabel : public TsLabel {
@@ -42,7 +42,7 @@ public:
     /// With a skin active the link takes the skin's colours instead of its own.
     bool UseSkinColor = true;
     QFont HoverFont;
-    TColor HoverFontColor = 0xFF000008;
+    TColor HoverFontColor = clWindowText;
     /// The label's own font and colour, shown while the mouse is not over it.
     void SetNormalFont(const QFont& font, TColor color);
     bool Hot() const { return Hot_; }
@@ -55,6 +55,6 @@ protected:
 private:
     void ShowHot(bool hot);
     QFont NormalFont_;
-    TColor NormalColor_ = 0xFF000008;
+    TColor NormalColor_ = clWindowText;
     bool Hot_ = false;
 };

@@ -1,13 +1,17 @@
 // Edits with a browse button.
 #include "sTooledit.h"
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QToolButton>
 
+#include "core/OsError.h"
 #include "platform/Application.h"
+#include "platform/Directories.h"
 
 namespace {
 constexpr int kButtonWidth = 21;
@@ -84,9 +88,7 @@ void TsCustomComboEdit::focusInEvent(QFocusEvent* event) {
     if (AutoSelect) QTimer::singleShot(0, this, [this] { selectAll(); });
 }
 
-void TsCustomComboEdit::BrowseButtonPressed() {
-    if (OnButtonClick) OnButtonClick(this);
-}
+void TsCustomComboEdit::BrowseButtonPressed() { FireEvent(OnButtonClick, this); }
 
 bool IsUsableFileName(const QString& name) {
     if (name.isEmpty()) return false;
@@ -132,16 +134,15 @@ TOpenDialogSettings TsFilenameEdit::DialogSettings() const {
 }
 
 void TsFilenameEdit::BrowseButtonPressed() {
-    TsCustomComboEdit::BrowseButtonPressed();
+    // A failing handler ends the press there.
+    if (!FireEvent(OnButtonClick, this)) return;
     QString name = Text();
     bool action = true;
-    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnBeforeDialog, this, name, action) || !action) return;
     TOpenDialogSettings settings = Dialog_;
     settings.FileName = name;
     action = RunOpenDialog(window(), settings, name);
-    if (OnAfterDialog) OnAfterDialog(this, name, action);
-    if (!action) return;
+    if (!FireEvent(OnAfterDialog, this, name, action) || !action) return;
     SetText(name);
     Dialog_.InitialDir = QFileInfo(name).path();
 }
@@ -149,19 +150,31 @@ void TsFilenameEdit::BrowseButtonPressed() {
 TsDirectoryEdit::TsDirectoryEdit(QWidget* parent) : TsFileDirEdit(parent) {}
 
 void TsDirectoryEdit::BrowseButtonPressed() {
-    TsCustomComboEdit::BrowseButtonPressed();
+    if (!FireEvent(OnButtonClick, this)) return;
     QString name = Text();
     bool action = true;
-    if (OnBeforeDialog) OnBeforeDialog(this, name, action);
-    if (!action) return;
-    const QString start = !InitialDir.isEmpty() ? InitialDir : name;
+    if (!FireEvent(OnBeforeDialog, this, name, action) || !action) return;
+    if (name.isEmpty()) name = InitialDir;
+    // Only an existing folder is offered to the dialog; it also becomes the current directory.
+    if (!QFileInfo(name).isDir()) {
+        name.clear();
+    } else if (!NoChangeDir && !SetCurrentDirectoryW(name)) {
+        const int code = OsErrorCode(errno);
+        throw EInOutError(code, InOutErrorMessage(code, name.toStdString()));
+    }
+    TFolderDialogRequest request;
+    request.Root = Root;
+    request.Text = DialogText;
+    request.SelectedPath = name;
+    request.AllowCreate = (DialogOptions & sdAllowCreate) != 0;
+    request.ShowRootButtons = ShowRootBtns;
     QString chosen;
-    if (RunFolderDialog(window(), DialogText, start, chosen)) {
+    if (RunFolderDialog(window(), request, chosen)) {
         name = chosen;
-        if (!name.isEmpty() && QFileInfo(name).isDir()) {
+        if (DirectoryExists(name)) {
             InitialDir = name;
             SetText(name);
         }
     }
-    if (OnAfterDialog) OnAfterDialog(this, name, action);
+    FireEvent(OnAfterDialog, this, name, action);
 }

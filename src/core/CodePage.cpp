@@ -1,12 +1,11 @@
 // Code-page conversion through iconv with a "?" for every character the target cannot hold.
 #include "CodePage.h"
 
-#include <iconv.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdlib>
 #include <string>
+
+#include "IconvConversion.h"
 
 namespace {
 
@@ -83,9 +82,8 @@ bool IsSupportedCodePage(int codePage) {
 
 std::string ToCodePage(std::string_view utf8, int codePage) {
     if (codePage == kCodePageUtf8) return SanitizeUtf8(utf8);
-    std::string target = "CP" + std::to_string(codePage);
-    iconv_t cd = iconv_open(target.c_str(), "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    IconvConversion conversion("CP" + std::to_string(codePage), "UTF-8");
+    if (!conversion.Valid()) {
         // Without a converter the text is kept as ASCII, everything else replaced.
         std::string out;
         for (char c : SanitizeUtf8(utf8)) {
@@ -97,26 +95,9 @@ std::string ToCodePage(std::string_view utf8, int codePage) {
         }
         return out;
     }
-    std::string out;
-    std::string input(utf8);
-    char* in = input.data();
-    size_t inLeft = input.size();
-    std::array<char, 256> buffer{};
-    while (inLeft > 0) {
-        char* outPtr = buffer.data();
-        size_t outLeft = buffer.size();
-        size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer.data(), buffer.size() - outLeft);
-        if (rc != static_cast<size_t>(-1)) continue;
-        if (errno == E2BIG) continue;
-        // A character the code page lacks, or a broken sequence: one "?" for it, then go on.
-        size_t len = SequenceLength(static_cast<unsigned char>(*in));
-        if (!IsValidSequence(std::string_view(in, inLeft), 0, len)) len = 1;
-        out += '?';
-        in += len;
-        inLeft -= len;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-    iconv_close(cd);
-    return out;
+    // A character the code page lacks is one whole sequence; a broken sequence is one byte.
+    return conversion.Convert(utf8, [](std::string_view rest) {
+        const size_t length = SequenceLength(static_cast<unsigned char>(rest.front()));
+        return IsValidSequence(rest, 0, length) ? length : 1;
+    });
 }

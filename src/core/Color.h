@@ -32,6 +32,38 @@ constexpr TColor clMedGray = 0xA4A0A0;
 constexpr TColor SystemColor(int n) { return 0xFF000000u | static_cast<TColor>(n); }
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 
+// The system colours by number; ColorToRGB resolves them through the classic table.
+constexpr TColor clScrollBar = SystemColor(0);
+constexpr TColor clBackground = SystemColor(1);
+constexpr TColor clActiveCaption = SystemColor(2);
+constexpr TColor clInactiveCaption = SystemColor(3);
+constexpr TColor clMenu = SystemColor(4);
+constexpr TColor clWindow = SystemColor(5);
+constexpr TColor clWindowFrame = SystemColor(6);
+constexpr TColor clMenuText = SystemColor(7);
+constexpr TColor clWindowText = SystemColor(8);
+constexpr TColor clCaptionText = SystemColor(9);
+constexpr TColor clActiveBorder = SystemColor(10);
+constexpr TColor clInactiveBorder = SystemColor(11);
+constexpr TColor clAppWorkSpace = SystemColor(12);
+constexpr TColor clHighlight = SystemColor(13);
+constexpr TColor clHighlightText = SystemColor(14);
+constexpr TColor clBtnFace = SystemColor(15);
+constexpr TColor clBtnShadow = SystemColor(16);
+constexpr TColor clGrayText = SystemColor(17);
+constexpr TColor clBtnText = SystemColor(18);
+constexpr TColor clInactiveCaptionText = SystemColor(19);
+constexpr TColor clBtnHighlight = SystemColor(20);
+constexpr TColor cl3DDkShadow = SystemColor(21);
+constexpr TColor cl3DLight = SystemColor(22);
+constexpr TColor clInfoText = SystemColor(23);
+constexpr TColor clInfoBk = SystemColor(24);
+constexpr TColor clHotLight = SystemColor(26);
+constexpr TColor clGradientActiveCaption = SystemColor(27);
+constexpr TColor clGradientInactiveCaption = SystemColor(28);
+constexpr TColor clMenuHighlight = SystemColor(29);
+constexpr TColor clMenuBar = SystemColor(30);
+
 constexpr uint8_t GetRValue(TColor c) { return static_cast<uint8_t>(c & 0xFF); }
 constexpr uint8_t GetGValue(TColor c) { return static_cast<uint8_t>((c >> 8) & 0xFF); }
 constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }

@@ -55,3 +55,18 @@ int OsErrorCode(int errnoValue) {
             return errnoValue;
     }
 }
+
+std::string InOutErrorMessage(int code, const std::string& path) {
+    switch (code) {
+        case 2:
+            return "File not found";
+        case 3:
+            return "Invalid file name - " + path;
+        case 4:
+            return "Too many open files";
+        case 5:
+            return "File access denied";
+        default:
+            return "I/O error " + std::to_string(code);
+    }
+}

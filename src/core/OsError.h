@@ -13,3 +13,6 @@ int OsErrorCode(int errnoValue);
 
 /// Removes trailing spaces, line breaks and full stops.
 std::string TrimOsDescription(std::string text);
+
+/// The message of a run-time I/O error on the file or folder, by its Windows-style code.
+std::string InOutErrorMessage(int code, const std::string& path);

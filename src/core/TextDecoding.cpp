@@ -1,12 +1,8 @@
 // Byte-order-mark detection and conversion of text to UTF-8 through iconv and a UTF-16 loop.
 #include "TextDecoding.h"
 
-#include <iconv.h>
-
-#include <array>
-#include <cerrno>
-
 #include "CodePage.h"
+#include "IconvConversion.h"
 
 namespace {
 
@@ -58,32 +54,14 @@ std::string FromUtf16(std::span<const uint8_t> bytes, bool bigEndian) {
 
 std::string FromCodePage(std::string_view text, int codePage) {
     if (codePage == kCodePageUtf8) return ToCodePage(text, kCodePageUtf8);
-    std::string source = "CP" + std::to_string(codePage);
-    iconv_t cd = iconv_open("UTF-8", source.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    IconvConversion conversion("UTF-8", "CP" + std::to_string(codePage));
+    if (!conversion.Valid()) {
         std::string out;
         for (char c : text) out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
         return out;
     }
-    std::string out;
-    std::string input(text);
-    char* in = input.data();
-    size_t inLeft = input.size();
-    std::array<char, 512> buffer{};
-    while (inLeft > 0) {
-        char* outPtr = buffer.data();
-        size_t outLeft = buffer.size();
-        size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer.data(), buffer.size() - outLeft);
-        if (rc != static_cast<size_t>(-1) || errno == E2BIG) continue;
-        // A byte that the code page leaves undefined.
-        out += '?';
-        ++in;
-        --inLeft;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-    iconv_close(cd);
-    return out;
+    // A byte that the code page leaves undefined.
+    return conversion.Convert(text, [](std::string_view) { return size_t{1}; });
 }
 
 std::string DecodeText(std::span<const uint8_t> bytes, int ansiCodePage) {

@@ -53,11 +53,13 @@ void TApplication::HandleException(const std::exception& error) {
     ShowDefaultErrorBox(error);
 }
 
-void TApplication::Guarded(const std::function<void()>& action) {
+bool TApplication::Guarded(const std::function<void()>& action) {
     try {
         action();
+        return true;
     } catch (const std::exception& error) {
         HandleException(error);
+        return false;
     }
 }
 

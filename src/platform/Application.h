@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -26,7 +27,8 @@ public:
     TForm* MainForm() const;
 
     /// Runs the callable; an escaped error goes to HandleException, as for any event handler.
-    static void Guarded(const std::function<void()>& action);
+    /// Returns whether it ran through without one.
+    static bool Guarded(const std::function<void()>& action);
     /// Shows the error in the default error box (or hands it to the test hook).
     static void HandleException(const std::exception& error);
 
@@ -39,3 +41,13 @@ public:
 private:
     std::vector<QPointer<TForm>> Forms_;
 };
+
+/// Fires an On... event of a control: calls the handler when one is set, an escaped error going to
+/// the application's error handling as for any event handler (never through Qt's own frames).
+/// Returns false when the handler failed, so that the caller stops where the handler's error would
+/// have ended it.
+template <typename Handler, typename... Args>
+bool FireEvent(const Handler& handler, Args&&... args) {
+    if (!handler) return true;
+    return TApplication::Guarded([&] { handler(std::forward<Args>(args)...); });
+}

@@ -10,6 +10,7 @@
 namespace {
 OpenDialogHook OpenHook;
 FolderDialogHook FolderHook;
+FolderDialogRunner FolderRunner;
 ColorDialogHook ColorHook;
 bool Classic = false;
 }  // namespace
@@ -19,6 +20,7 @@ bool ClassicDialogs() { return Classic; }
 
 void SetOpenDialogHook(OpenDialogHook hook) { OpenHook = std::move(hook); }
 void SetFolderDialogHook(FolderDialogHook hook) { FolderHook = std::move(hook); }
+void SetFolderDialogRunner(FolderDialogRunner runner) { FolderRunner = std::move(runner); }
 void SetColorDialogHook(ColorDialogHook hook) { ColorHook = std::move(hook); }
 
 QStringList NameFiltersFromFilter(const QString& filter) {
@@ -66,10 +68,11 @@ bool RunOpenDialog(QWidget* owner, const TOpenDialogSettings& settings, QString&
     return true;
 }
 
-bool RunFolderDialog(QWidget* owner, const QString& caption, const QString& startFolder, QString& folder) {
-    if (FolderHook) return FolderHook(startFolder, folder);
+bool RunFolderDialog(QWidget* owner, const TFolderDialogRequest& request, QString& folder) {
+    if (FolderHook) return FolderHook(request, folder);
+    if (FolderRunner) return FolderRunner(owner, request, folder);
     const QString chosen = QFileDialog::getExistingDirectory(
-        owner, caption, startFolder,
+        owner, request.Text, request.SelectedPath,
         Classic ? QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog : QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty()) return false;
     folder = chosen;

@@ -56,8 +56,20 @@ void ConfigureOpenDialog(QFileDialog& dialog, const TOpenDialogSettings& setting
 
 /// Runs the open dialog; true and the chosen name when the user confirmed.
 bool RunOpenDialog(QWidget* owner, const TOpenDialogSettings& settings, QString& fileName);
-/// Runs a folder picker starting at the folder; true and the chosen folder when confirmed.
-bool RunFolderDialog(QWidget* owner, const QString& caption, const QString& startFolder, QString& folder);
+/// What a folder edit asks of the folder dialog.
+struct TFolderDialogRequest {
+    QString Root = QStringLiteral("rfDesktop");  // a special folder's name or a path
+    QString Text;                                 // the label over the folder tree
+    QString SelectedPath;                         // an existing folder to open at, or empty
+    bool AllowCreate = true;
+    bool ShowRootButtons = false;
+};
+/// Runs the folder dialog; true and the chosen folder's path on OK (empty for a folder without one).
+bool RunFolderDialog(QWidget* owner, const TFolderDialogRequest& request, QString& folder);
+/// The program's folder dialog, registered at start-up by the layer that builds it; without one
+/// RunFolderDialog shows Qt's plain folder picker.
+using FolderDialogRunner = std::function<bool(QWidget* owner, const TFolderDialogRequest&, QString&)>;
+void SetFolderDialogRunner(FolderDialogRunner runner);
 /// Runs the colour dialog starting at the colour; true and the chosen RGB colour when confirmed.
 bool RunColorDialog(QWidget* owner, TColor& color);
 
@@ -68,7 +80,7 @@ bool ClassicDialogs();
 
 /// Test hooks: when set, the dialogs call these instead of showing anything.
 using OpenDialogHook = std::function<bool(const TOpenDialogSettings&, QString&)>;
-using FolderDialogHook = std::function<bool(const QString& startFolder, QString&)>;
+using FolderDialogHook = std::function<bool(const TFolderDialogRequest&, QString&)>;
 using ColorDialogHook = std::function<bool(TColor&)>;
 void SetOpenDialogHook(OpenDialogHook hook);
 void SetFolderDialogHook(FolderDialogHook hook);

@@ -11,10 +11,6 @@
 #include "Application.h"
 #include "SystemMetrics.h"
 
-namespace {
-constexpr TColor clBtnFace = 0xFF00000F;
-}
-
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), Client_(new QWidget(this)), Color_(clBtnFace) {
     Client_->setObjectName(QStringLiteral("Client"));
     // A form without a parent belongs to the application object, which frees it at exit.
@@ -130,8 +126,11 @@ TModalResult TForm::ShowModal() {
     QEventLoop loop;
     ModalLoop_ = &loop;
     QPointer<TForm> self(this);
-    if (ModalResult_ == mrNone && isVisible()) loop.exec();
-    if (!self) return mrCancel;
+    // A handler may take a result back (mrNone) before the loop sees it: the showing goes on then.
+    while (ModalResult_ == mrNone && isVisible()) {
+        loop.exec();
+        if (!self) return mrCancel;
+    }
     ModalLoop_ = nullptr;
     Modal_ = false;
     if (isVisible()) hide();

@@ -8,11 +8,22 @@ TNimbrelCommandEvent* AsNimbrelCommand(QEvent* event) {
     return static_cast<TNimbrelCommandEvent*>(event);
 }
 
-intptr_t SendNimbrelCommand(QObject* receiver, uint32_t wParam, intptr_t lParam) {
+namespace {
+intptr_t Send(QObject* receiver, TNimbrelCommandEvent& event) {
     if (receiver == nullptr) return 0;
-    TNimbrelCommandEvent event(wParam, lParam);
     QCoreApplication::sendEvent(receiver, &event);
     return event.Result;
+}
+}  // namespace
+
+intptr_t SendNimbrelCommand(QObject* receiver, uint32_t wParam, intptr_t lParam) {
+    TNimbrelCommandEvent event(wParam, lParam);
+    return Send(receiver, event);
+}
+
+intptr_t SendSkinCommand(QObject* receiver, uint32_t wParam, TsSkinManager* manager) {
+    TNimbrelCommandEvent event(wParam, manager);
+    return Send(receiver, event);
 }
 
 bool AnswersSkinCommands(QObject* receiver) {

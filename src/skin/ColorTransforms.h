@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "SkinRect.h"
 #include "core/Bitmap32.h"
 #include "core/Color.h"
+#include "core/Rect.h"
 
 /// Turns the hue of a pixel (bytes blue, green, red, alpha) by offset degrees; alpha kept.
 uint32_t RotateHue(int offset, uint32_t pixel);

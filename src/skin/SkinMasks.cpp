@@ -245,7 +245,7 @@ void SkinModel::AddPattern(const std::string& section, const std::string& key, c
     JpegImage image = DecodeJpegBytes(std::move(bytes));
     if (image.Width <= 0) return;
     if (filesOnly || static_cast<long long>(image.Width) * image.Height >= kPatternPixels) {
-        pa.push_back(TsPatternData{std::move(image), AsciiUpper(section), AsciiUpper(key)});
+        pa.push_back(TsPatternData{std::move(image), AsciiUpper(section), AsciiUpper(key), std::nullopt});
         return;
     }
     TsMaskData m;

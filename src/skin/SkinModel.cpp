@@ -193,11 +193,25 @@ int SkinModel::PatternIndexOf(int skinIndex, const std::string& sectionName, con
     return InheritedLookup(skinIndex, sectionName, keyName, -1, true, 0);
 }
 
+const Bitmap32* SkinModel::PatternPixels(int index) const {
+    if (index < 0 || index >= static_cast<int>(pa.size())) return nullptr;
+    const TsPatternData& pattern = pa[static_cast<size_t>(index)];
+    // Decoding a picture of a million pixels at every paint would make fades crawl.
+    if (!pattern.Pixels) {
+        try {
+            pattern.Pixels = DecodeSkinJpegPixels(pattern.Image);
+        } catch (const std::exception&) {
+            pattern.Pixels = Bitmap32();  // an undecodable picture paints as no pattern, without retrying
+        }
+    }
+    return pattern.Pixels->Empty() ? nullptr : &*pattern.Pixels;
+}
+
 // --- Colours ------------------------------------------------------------------------------------
 
 TColor SkinModel::GlobalBackColor() const {
     int i = SectionIndexOf("GLOBALINFO");
-    return i < 0 ? ColorToRGB(SystemColor(15)) : gd[static_cast<size_t>(i)].Color;
+    return i < 0 ? ColorToRGB(clBtnFace) : gd[static_cast<size_t>(i)].Color;
 }
 
 TColor SkinModel::GlobalTextColor() const {
@@ -207,12 +221,12 @@ TColor SkinModel::GlobalTextColor() const {
 
 TColor SkinModel::GlobalHotBackColor() const {
     int i = SectionIndexOf("GLOBALINFO");
-    return ColorToRGB(i < 0 ? SystemColor(5) : gd[static_cast<size_t>(i)].HotColor);
+    return ColorToRGB(i < 0 ? clWindow : gd[static_cast<size_t>(i)].HotColor);
 }
 
 TColor SkinModel::EditTextColor() const {
     int i = SectionIndexOf("EDIT");
-    return i < 0 ? SystemColor(8) : ColorToRGB(gd[static_cast<size_t>(i)].Props[0].FontColor);
+    return i < 0 ? clWindowText : ColorToRGB(gd[static_cast<size_t>(i)].Props[0].FontColor);
 }
 
 TColor SkinModel::HighlightBackColor(bool focused) const {
@@ -226,7 +240,7 @@ TColor SkinModel::HighlightBackColor(bool focused) const {
     if (sel < 0 || result == kNoColor || result == clFuchsia) {
         int item = SectionIndexOf("MENUITEM");
         result = item < 0 ? kNoColor : gd[static_cast<size_t>(item)].HotColor;
-        if (result == clFuchsia || result == clWhite || result == kNoColor) result = SystemColor(13);
+        if (result == clFuchsia || result == clWhite || result == kNoColor) result = clHighlight;
     }
     return ColorToRGB(result);
 }
@@ -245,5 +259,5 @@ TColor SkinModel::HighlightTextColor(bool focused) const {
         TColor hot = gd[static_cast<size_t>(item)].HotFontColors[0];
         if (hot != kNoColor && hot != clFuchsia) return ColorToRGB(hot);
     }
-    return SystemColor(14);
+    return clHighlightText;
 }

@@ -18,7 +18,7 @@ struct SkinLoadSettings {
     /// Extra INI lines laid over the skin (spaces are removed from every non-comment line).
     std::vector<std::string> CommonSections;
     /// Stored in every mask's OwnerManager.
-    const void* OwnerManager = nullptr;
+    SkinManagerHandle OwnerManager;
 };
 
 class SkinModel {
@@ -63,6 +63,10 @@ public:
     int TextureIndexOf(int skinIndex, const std::string& sectionName, const std::string& keyName) const;
     int PatternIndexOf(int skinIndex, const std::string& sectionName, const std::string& keyName) const;
 
+    /// The pixels of large pattern picture index, decoded at the first call and kept for as long as
+    /// this skin is loaded; null for an index outside the table or a picture that cannot be decoded.
+    const Bitmap32* PatternPixels(int index) const;
+
     // --- Colours ----------------------------------------------------------------------------------
     TColor GlobalBackColor() const;
     TColor GlobalTextColor() const;
@@ -76,7 +80,7 @@ private:
     const SkinOptions* Options_ = nullptr;
     const TsSkinPackReader* Reader_ = nullptr;
     std::unique_ptr<SkinOptions> Common_;
-    const void* Owner_ = nullptr;
+    SkinManagerHandle Owner_;
     int HueOffset_ = 0;
     int Saturation_ = 0;
 

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "SkinRect.h"
+#include "SkinManagerHandle.h"
 #include "codec/JpegDecoder.h"
 #include "core/Bitmap32.h"
 #include "core/Color.h"
+#include "core/Rect.h"
 
 /// One gradient step; Reserved is left 0 by loading.
 struct TsGradientStep {
@@ -93,7 +94,7 @@ struct TsMaskData {
     int16_t CommonBorderWidth = 0;
     int16_t PaintMode = 0;
     uint8_t ImageKind = 0;
-    const void* OwnerManager = nullptr;
+    SkinManagerHandle OwnerManager;
     int16_t BorderLeft = 0;
     int16_t BorderTop = 0;
     int16_t BorderRight = 0;
@@ -101,11 +102,14 @@ struct TsMaskData {
 };
 using TsMaskArray = std::vector<TsMaskData>;
 
-/// A large JPEG background; the pixels are decoded from Image when painting needs them.
+/// A large JPEG background; the pixels are decoded from Image when painting first needs them.
 struct TsPatternData {
     JpegImage Image;
     std::string SectionName;
     std::string KeyName;
+    /// The decoded pixels, kept with the loaded skin (SkinModel::PatternPixels fills it); an empty
+    /// bitmap when the picture cannot be decoded.
+    mutable std::optional<Bitmap32> Pixels;
 };
 using TsPatternArray = std::vector<TsPatternData>;
 

@@ -6,18 +6,9 @@
 #include "PaintBorder.h"
 #include "PaintPattern.h"
 #include "PixelBlends.h"
+#include "skin/MaskCells.h"
 
 namespace {
-
-struct Cell {
-    int Width = 0;
-    int Height = 0;
-};
-
-Cell StateCell(const TsMaskData& mask) {
-    if (mask.StateCount < 1 || mask.MaskLayout < 0) return {};
-    return {mask.SourceRect.Width() / mask.StateCount, mask.SourceRect.Height() / (mask.MaskLayout + 1)};
-}
 
 const TsMaskData* MaskAt(const SkinModel& model, int index) {
     return index >= 0 && index < static_cast<int>(model.ma.size()) ? &model.ma[index] : nullptr;
@@ -27,21 +18,20 @@ const TsMaskData* MaskAt(const SkinModel& model, int index) {
 
 void DrawMaskImage(Bitmap32& target, int x, int y, const TsMaskData& mask, int state, const Bitmap32& masterBitmap) {
     const Bitmap32* picture = MaskPicture(mask, masterBitmap);
-    const Cell cell = StateCell(mask);
-    if (picture == nullptr || cell.Width <= 0 || cell.Height <= 0) return;
-    state = std::clamp(state, 0, mask.StateCount - 1);
-    const int sx = mask.SourceRect.Left + state * cell.Width, sy = mask.SourceRect.Top;
-    const TRect c = ClipRect({x, y, x + cell.Width, y + cell.Height}, target.Width(), target.Height());
+    const TRect cell = MaskStateCell(mask, state);
+    if (picture == nullptr || RectEmpty(cell)) return;
+    const int sx = cell.Left, sy = cell.Top, height = cell.Height();
+    const TRect c = ClipRect({x, y, x + cell.Width(), y + height}, target.Width(), target.Height());
     for (int ty = c.Top; ty < c.Bottom; ++ty) {
         const int py = sy + ty - y;
-        if (py < 0 || py >= picture->Height() || (mask.MaskLayout == 1 && py + cell.Height >= picture->Height())) continue;
+        if (py < 0 || py >= picture->Height() || (mask.MaskLayout == 1 && py + height >= picture->Height())) continue;
         for (int tx = c.Left; tx < c.Right; ++tx) {
             const int px = sx + tx - x;
             if (px < 0 || px >= picture->Width()) continue;
             const uint32_t s = picture->At(px, py);
             if (IsKeyColored(s)) continue;
             uint32_t& d = target.At(tx, ty);
-            d = mask.MaskLayout == 1 ? BlendThroughMask(s, d, picture->At(px, py + cell.Height)) : s;
+            d = mask.MaskLayout == 1 ? BlendThroughMask(s, d, picture->At(px, py + height)) : s;
         }
     }
 }
@@ -49,15 +39,15 @@ void DrawMaskImage(Bitmap32& target, int x, int y, const TsMaskData& mask, int s
 void PaintCornerImages(Bitmap32& target, TRect rect, const TsGeneralData& section, const SkinModel& model, int state) {
     auto draw = [&](int index, auto place) {
         if (const TsMaskData* m = MaskAt(model, index)) {
-            Cell c = StateCell(*m);
-            auto [x, y] = place(c);
+            const TRect cell = MaskStateCell(*m, state);
+            auto [x, y] = place(cell.Width(), cell.Height());
             DrawMaskImage(target, x, y, *m, state, model.MasterBitmap);
         }
     };
-    draw(section.ImgTopLeft, [&](Cell) { return std::pair{rect.Left, rect.Top}; });
-    draw(section.ImgTopRight, [&](Cell c) { return std::pair{rect.Right - c.Width, rect.Top}; });
-    draw(section.ImgBottomLeft, [&](Cell c) { return std::pair{0, rect.Bottom - c.Height}; });
-    draw(section.ImgBottomRight, [&](Cell c) { return std::pair{rect.Right - c.Width, rect.Bottom - c.Height}; });
+    draw(section.ImgTopLeft, [&](int, int) { return std::pair{rect.Left, rect.Top}; });
+    draw(section.ImgTopRight, [&](int w, int) { return std::pair{rect.Right - w, rect.Top}; });
+    draw(section.ImgBottomLeft, [&](int, int h) { return std::pair{0, rect.Bottom - h}; });
+    draw(section.ImgBottomRight, [&](int w, int h) { return std::pair{rect.Right - w, rect.Bottom - h}; });
 }
 
 void PaintControlFace(const SectionBinding& binding, const BackgroundInfo& parentBg, int state, Bitmap32& target,

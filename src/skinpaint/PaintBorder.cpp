@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "PaintPattern.h"
+#include "skin/MaskCells.h"
 
 namespace {
 
@@ -31,13 +32,13 @@ struct FramePainter {
 
     void Paint(TRect area, int state, bool centre) {
         const int W = area.Width(), H = area.Height();
+        const TRect cell = StateCell(Source, StateCount, Mask.MaskLayout, state);
+        if (RectEmpty(cell)) return;
         BorderWidths w = ReducedBorderWidths(Mask, W, H);
-        state = std::clamp(state, 0, StateCount - 1);
-        const int cw = Source.Width() / StateCount;
-        const int ch = Source.Height() / (Mask.MaskLayout + 1);
+        const int cw = cell.Width(), ch = cell.Height();
         const int mw = std::max(0, cw - Mask.BorderLeft - Mask.BorderRight);
         const int mh = std::max(0, ch - Mask.BorderTop - Mask.BorderBottom);
-        const int sx = Source.Left + state * cw, sy = Source.Top;
+        const int sx = cell.Left, sy = cell.Top;
         CellHeight = ch;
         const int L = area.Left, T = area.Top, R = area.Right, B = area.Bottom;
         Corner({L, T, L + w.Left, T + w.Top}, sx, sy);
@@ -126,7 +127,7 @@ BorderWidths ReducedBorderWidths(const TsMaskData& mask, int width, int height) 
 
 void PaintBorderMask(Bitmap32& target, std::vector<TRect>* region, bool fillCentre, int state, const TsMaskData& mask,
                      const Bitmap32& masterBitmap) {
-    if (target.Width() <= 1 || target.Height() <= 1 || mask.MaskLayout < 0 || mask.OwnerManager == nullptr) return;
+    if (target.Width() <= 1 || target.Height() <= 1 || !mask.OwnerManager) return;
     const Bitmap32* picture = MaskPicture(mask, masterBitmap);
     if (picture == nullptr) return;
     FramePainter p{target, *picture, mask, mask.SourceRect, mask.StateCount};
@@ -142,7 +143,7 @@ void PaintBorderMask(Bitmap32& target, std::vector<TRect>* region, bool fillCent
 void PaintBorderOverBackground(Bitmap32& target, TRect rect, int state, const TsMaskData& mask,
                                const BackgroundInfo& parentBg, const Bitmap32& masterBitmap) {
     if (state == 0 && (mask.PaintMode & 2)) return;
-    if (rect.Width() < 2 || rect.Height() < 2 || mask.StateCount < 1 || mask.MaskLayout < 0) return;
+    if (rect.Width() < 2 || rect.Height() < 2 || mask.StateCount < 1) return;
     const Bitmap32* picture = MaskPicture(mask, masterBitmap);
     if (picture == nullptr) return;
     FramePainter p{target, *picture, mask, mask.SourceRect, mask.StateCount};

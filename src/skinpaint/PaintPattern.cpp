@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "skin/MaskCells.h"
+
 namespace {
 
 TRect Clip(const Bitmap32& b, TRect r) { return ClipRect(r, b.Width(), b.Height()); }
@@ -134,8 +136,9 @@ void PaintMaskedPattern(Bitmap32& target, TRect& rect, const BackgroundInfo& par
     if (drawMode != 0 && drawMode != 10) return;
     const Bitmap32* picture = MaskPicture(mask, masterBitmap);
     if (picture == nullptr || RectEmpty(rect)) return;
-    const int states = std::max<int>(mask.StateCount, 1);
-    const int cw = mask.SourceRect.Width() / states, ch = mask.SourceRect.Height() / 2;
+    // Every cell shows the first state.
+    const TRect first = MaskStateCell(mask, 0);
+    const int cw = first.Width(), ch = first.Height();
     if (cw <= 0 || ch <= 0) return;
     const TRect r = rect;
     const int rows = r.Height() / ch;
@@ -144,7 +147,7 @@ void PaintMaskedPattern(Bitmap32& target, TRect& rect, const BackgroundInfo& par
         for (int col = 0; col < columns; ++col) {
             TRect cell{r.Left + col * cw, r.Top + row * ch, std::min(r.Left + (col + 1) * cw, r.Right),
                        r.Top + (row + 1) * ch};
-            BlendCell(target, cell, *picture, mask.SourceRect.Left, mask.SourceRect.Top, ch, parentBg);
+            BlendCell(target, cell, *picture, first.Left, first.Top, ch, parentBg);
         }
     }
     if (drawMode == 10) {

@@ -2,12 +2,10 @@
 #include "PaintSection.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "PaintGradient.h"
 #include "PaintPattern.h"
 #include "PixelBlends.h"
-#include "skin/SkinFiles.h"
 
 namespace {
 
@@ -19,7 +17,7 @@ struct SectionFill {
     int GradientPercent = 0;
     const TsGradArray* Gradient = nullptr;
     const TsMaskData* Pattern = nullptr;  // a mask pattern, or
-    std::optional<Bitmap32> Picture;      // a large picture pattern
+    const Bitmap32* Picture = nullptr;    // a large picture pattern
 };
 
 bool ValidMask(const SkinModel& model, int index) { return index >= 0 && index < static_cast<int>(model.ma.size()); }
@@ -64,7 +62,7 @@ void FillSection(Bitmap32& target, TRect r, const SectionFill& f, const SkinMode
     if (I > 0) {
         TRect left = r;
         if (f.Picture) {
-            PaintPattern(target, left, &*f.Picture, 0, nullptr, model.MasterBitmap);
+            PaintPattern(target, left, f.Picture, 0, nullptr, model.MasterBitmap);
         } else if (f.Pattern != nullptr && f.Pattern->MaskLayout != 0) {
             PaintMaskedPattern(target, left, bg, f.Pattern->PaintMode, *f.Pattern, model.MasterBitmap);
         } else if (f.Pattern != nullptr) {
@@ -152,14 +150,7 @@ void PaintSectionByIndex(int sectionIndex, const std::string& sectionName, const
             if (ValidMask(*model, index) && model->ma[index].MaskLayout == 0) {
                 f.Pattern = &model->ma[index];
             } else {
-                int picture = model->PatternIndexOf(sectionIndex, sectionName, key);
-                if (picture >= 0 && picture < static_cast<int>(model->pa.size())) {
-                    try {
-                        f.Picture = DecodeSkinJpegPixels(model->pa[picture].Image);
-                    } catch (const std::exception&) {
-                        f.Picture.reset();  // an undecodable picture paints as no pattern
-                    }
-                }
+                f.Picture = model->PatternPixels(model->PatternIndexOf(sectionIndex, sectionName, key));
             }
         }
     } else {

@@ -1,17 +1,11 @@
-// What painting passes around: points, the parent background and the request that asks for it.
+// What painting passes around: the parent background and the request that asks for it, and clipping.
 #pragma once
 
 #include <cstdint>
 
 #include "core/Bitmap32.h"
 #include "core/Color.h"
-#include "skin/SkinRect.h"
-
-struct TPoint {
-    int X = 0;
-    int Y = 0;
-    bool operator==(const TPoint&) const = default;
-};
+#include "core/Rect.h"
 
 /// What lies under a control: the parent's bitmap, where the control's (0, 0) lies in it, or a
 /// colour when there is no bitmap (0xFF00FF: nothing known).
@@ -60,4 +54,3 @@ uint32_t ParentPixel(const BackgroundInfo& info, int x, int y);
 
 /// The rectangle clipped to a width x height area; may come out empty.
 TRect ClipRect(TRect rect, int width, int height);
-inline bool RectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }

@@ -14,21 +14,6 @@
 #include "core/FileFaults.h"
 #include "core/OsError.h"
 
-std::string InOutErrorMessage(int code, const std::string& path) {
-    switch (code) {
-        case 2:
-            return "File not found";
-        case 3:
-            return "Invalid file name - " + path;
-        case 4:
-            return "Too many open files";
-        case 5:
-            return "File access denied";
-        default:
-            return "I/O error " + std::to_string(code);
-    }
-}
-
 std::string EscapeScriptString(std::string_view text, int codePage) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     auto unicodeEscape = [](std::string& out, unsigned code) {

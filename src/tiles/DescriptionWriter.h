@@ -7,9 +7,7 @@
 #include <string_view>
 
 #include "core/FileStreams.h"
-
-/// The message of an I/O error on the description file, by its Windows-style code.
-std::string InOutErrorMessage(int code, const std::string& path);
+#include "core/OsError.h"  // InOutErrorMessage, the texts of its errors
 
 /// Makes text already in the file's code page safe between the apostrophes of a script string:
 /// "'" and "\\" get a backslash; control characters (and, in UTF-8, U+0080 to U+009F, U+2028 and

@@ -15,8 +15,8 @@
 #include "controls/sProgressBar.h"
 #include "controls/sTooledit.h"
 #include "platform/MessageBoxes.h"
-#include "skin/resources/InternalSkins.h"
-#include "skin/sSkinManager.h"
+#include "skinresources/InternalSkins.h"
+#include "skinmanager/sSkinManager.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 

@@ -15,6 +15,7 @@
 #include "platform/NimbrelCommand.h"
 #include "platform/Shell.h"
 #include "platform/SystemMetrics.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 QStringList Opened;
@@ -38,14 +39,14 @@ TEST(Controls, EveryControlAnswersIsSkinnedAndFollowsTheSkinCommands) {
         {&edit, &edit.SkinData},         {&fileEdit, &fileEdit.SkinData}, {&dirEdit, &dirEdit.SkinData},
         {&colorBox, &colorBox.SkinData}, {&button, &button.SkinData},     {&progress, &progress.SkinData},
         {&label, &label.SkinData},       {&webLabel, &webLabel.SkinData}, {&bevel, &bevel.SkinData}};
-    int manager = 0;
+    TsSkinManager manager;
     for (auto [widget, state] : controls) {
         SCOPED_TRACE(widget->metaObject()->className());
         EXPECT_TRUE(AnswersSkinCommands(widget));
-        SendNimbrelCommand(widget, MakeNimbrelParam(AC_SETNEWSKIN), reinterpret_cast<intptr_t>(&manager));
+        SendSkinCommand(widget, MakeNimbrelParam(AC_SETNEWSKIN), &manager);
         EXPECT_TRUE(state->Skinned);
         EXPECT_EQ(state->SkinManager, &manager);
-        SendNimbrelCommand(widget, MakeNimbrelParam(AC_REMOVESKIN), reinterpret_cast<intptr_t>(&manager));
+        SendSkinCommand(widget, MakeNimbrelParam(AC_REMOVESKIN), &manager);
         EXPECT_FALSE(state->Skinned);
         EXPECT_EQ(state->SkinManager, nullptr);
     }

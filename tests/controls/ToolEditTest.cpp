@@ -88,31 +88,95 @@ TEST(ToolEdit, WithoutDirectInputOnlyTheButtonChangesTheText) {
     EXPECT_TRUE(edit.Text().endsWith(QLatin1Char('x')));
 }
 
-TEST(ToolEdit, FolderEditTakesOnlyExistingFolders) {
-    TempFolder temp;
-    TsDirectoryEdit edit;
-    QString offered;
-    SetFolderDialogHook([&](const QString& start, QString& folder) {
-        offered = start;
-        folder = QString::fromStdString(temp.Path().string());
-        return true;
-    });
-    edit.SetText(QStringLiteral("/typed"));
-    edit.Button()->click();
-    EXPECT_EQ(offered, QStringLiteral("/typed"));
-    EXPECT_EQ(edit.Text(), QString::fromStdString(temp.Path().string()));
-    EXPECT_EQ(edit.InitialDir, edit.Text());
+namespace {
+/// Answers the folder dialog with a fixed result and keeps what it was asked.
+struct FolderAnswer {
+    explicit FolderAnswer(std::optional<QString> answer) {
+        SetFolderDialogHook([this, answer](const TFolderDialogRequest& request, QString& folder) {
+            ++Runs;
+            Seen = request;
+            SeenCurrent = QDir::currentPath();
+            if (!answer) return false;
+            folder = *answer;
+            return true;
+        });
+    }
+    ~FolderAnswer() { SetFolderDialogHook(nullptr); }
+    int Runs = 0;
+    TFolderDialogRequest Seen;
+    QString SeenCurrent;
+};
 
-    SetFolderDialogHook([&](const QString& start, QString& folder) {
-        offered = start;
-        folder = QStringLiteral("/no/such/folder/here");
-        return true;
-    });
-    edit.Button()->click();
-    EXPECT_EQ(offered, QString::fromStdString(temp.Path().string()));  // starts at InitialDir
-    EXPECT_EQ(edit.Text(), QString::fromStdString(temp.Path().string()));
-    SetFolderDialogHook(nullptr);
-    EXPECT_EQ(edit.Root, QStringLiteral("rfDesktop"));
+/// Puts the process's current directory back afterwards.
+struct KeepCurrentDirectory {
+    ~KeepCurrentDirectory() { QDir::setCurrent(Saved); }
+    QString Saved = QDir::currentPath();
+};
+}  // namespace
+
+TEST(ToolEdit, FolderEditOffersOnlyExistingFoldersAndMakesThemCurrent) {
+    TempFolder temp;
+    const QString existing = QString::fromStdString(temp.Path().string());
+    const QString missing = existing + QStringLiteral("/missing");
+    struct Case {
+        QString Text, InitialDir;
+        bool NoChangeDir;
+        QString Offered;  // what the dialog is asked to select
+        bool BecomesCurrent;
+    };
+    const Case cases[] = {
+        {existing, {}, false, existing, true}, {existing, {}, true, existing, false}, {missing, {}, false, {}, false},
+        {{}, existing, false, existing, true}, {{}, missing, false, {}, false},
+    };
+    for (const Case& c : cases) {
+        KeepCurrentDirectory keep;
+        QDir::setCurrent(QDir::rootPath());
+        TsDirectoryEdit edit;
+        edit.SetText(c.Text);
+        edit.InitialDir = c.InitialDir;
+        edit.NoChangeDir = c.NoChangeDir;
+        FolderAnswer dialog(std::nullopt);
+        edit.Button()->click();
+        ASSERT_EQ(dialog.Runs, 1) << c.Text.toStdString();
+        EXPECT_EQ(dialog.Seen.SelectedPath, c.Offered) << c.Text.toStdString();
+        EXPECT_EQ(QDir(dialog.SeenCurrent) == QDir(existing), c.BecomesCurrent) << c.Text.toStdString();
+        EXPECT_EQ(edit.Text(), c.Text);  // cancelled: unchanged
+    }
+}
+
+TEST(ToolEdit, FolderEditHandsItsSettingsAndTakesOnlyExistingFolders) {
+    TempFolder temp;
+    const QString existing = QString::fromStdString(temp.Path().string());
+    KeepCurrentDirectory keep;
+    TsDirectoryEdit edit;
+    edit.Root = QStringLiteral("/");
+    edit.DialogText = QStringLiteral("Output");
+    edit.ShowRootBtns = true;
+    edit.DialogOptions = sdPerformCreate;
+    std::vector<QString> after;
+    edit.OnAfterDialog = [&](QObject*, QString& name, bool& action) {
+        after.push_back(name + (action ? QStringLiteral(" yes") : QStringLiteral(" no")));
+    };
+    {
+        FolderAnswer dialog(existing);
+        edit.Button()->click();
+        EXPECT_EQ(dialog.Seen.Root, QStringLiteral("/"));
+        EXPECT_EQ(dialog.Seen.Text, QStringLiteral("Output"));
+        EXPECT_TRUE(dialog.Seen.ShowRootButtons);
+        EXPECT_FALSE(dialog.Seen.AllowCreate);
+    }
+    EXPECT_EQ(edit.Text(), existing);
+    EXPECT_EQ(edit.InitialDir, existing);
+    // A virtual folder's name or a vanished folder is not taken, even where the name exists relatively
+    // (the press made the edit's folder current).
+    QDir(existing).mkdir(QStringLiteral("Computer"));
+    for (const QString& answer : {QStringLiteral("Computer"), existing + QStringLiteral("/gone")}) {
+        FolderAnswer dialog(answer);
+        edit.Button()->click();
+        EXPECT_EQ(edit.Text(), existing) << answer.toStdString();
+    }
+    EXPECT_EQ(after, (std::vector<QString>{existing + " yes", "Computer yes", existing + "/gone yes"}));
+    EXPECT_EQ(TsDirectoryEdit().Root, QStringLiteral("rfDesktop"));
     EXPECT_EQ(edit.MaxLength(), 255);
 }
 

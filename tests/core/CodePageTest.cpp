@@ -1,5 +1,6 @@
-// Conversion of titles to the 8-bit code page and the choice of that code page.
+// Conversion of titles to and from the 8-bit code page and the choice of that code page.
 #include "core/CodePage.h"
+#include "core/TextDecoding.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,18 @@ TEST(ToCodePage, LongTextIsConvertedCompletely) {
         expected += std::string("\xCA\xE0\xF0\xF2\xE0") + (i % 50 == 0 ? "?" : "");
     }
     EXPECT_EQ(ToCodePage(text, 1251), expected);
+}
+
+TEST(FromCodePage, UndefinedBytesBecomeQuestionMarksThroughALongText) {
+    // 0x98 is undefined in code page 1251; the text is longer than the converter's output piece.
+    std::string text;
+    std::string expected;
+    for (int i = 0; i < 400; ++i) {
+        text += i % 3 == 0 ? "\xCA\x98" : "\xCA\xE0";
+        expected += i % 3 == 0 ? "\xD0\x9A?" : "\xD0\x9A\xD0\xB0";
+    }
+    EXPECT_EQ(FromCodePage(text, 1251), expected);
+    EXPECT_EQ(FromCodePage("A\xCA", 1), "A?");  // no converter: ASCII only
 }
 
 TEST(ToCodePage, UnknownCodePageKeepsOnlyAscii) {

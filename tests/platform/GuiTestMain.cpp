@@ -1,6 +1,7 @@
 // The GUI suites' main: the application object on the offscreen platform, then every test.
 #include <gtest/gtest.h>
 
+#include "TestIsolation.h"
 #include "platform/Application.h"
 
 int main(int argc, char** argv) {
@@ -9,5 +10,6 @@ int main(int argc, char** argv) {
     TApplication application(argc, argv);
     // Tests close windows freely; the last one closing must not end anything.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallTestIsolation();
     return RUN_ALL_TESTS();
 }

@@ -9,13 +9,15 @@ namespace {
 class Answering : public QWidget {
 public:
     std::vector<std::pair<int, int>> Seen;
-    intptr_t LastPointer = 0;
+    int* LastData = nullptr;
+    bool CameWithManager = false;
 
 protected:
     bool event(QEvent* event) override {
         if (TNimbrelCommandEvent* command = AsNimbrelCommand(event)) {
             Seen.emplace_back(command->Command(), command->Argument());
-            LastPointer = command->LParam;
+            LastData = command->Data<int>();
+            CameWithManager = command->Manager() != nullptr;
             if (command->Command() == AC_CTRLHANDLED) command->Result = 1;
             if (command->Command() == 40) command->Result = -5;
             return true;
@@ -39,7 +41,8 @@ TEST(NimbrelCommand, SendsSynchronouslyAndReturnsTheAnswer) {
     EXPECT_EQ(SendNimbrelCommand(&receiver, MakeNimbrelParam(40, 7), reinterpret_cast<intptr_t>(&pointee)), -5);
     ASSERT_EQ(receiver.Seen.size(), 1u);
     EXPECT_EQ(receiver.Seen[0], std::make_pair(40, 7));
-    EXPECT_EQ(receiver.LastPointer, reinterpret_cast<intptr_t>(&pointee));
+    EXPECT_EQ(receiver.LastData, &pointee);
+    EXPECT_FALSE(receiver.CameWithManager);  // a data pointer is never taken for a manager
     EXPECT_EQ(SendNimbrelCommand(&receiver, MakeNimbrelParam(AC_SETNEWSKIN)), 0);
     EXPECT_EQ(SendNimbrelCommand(nullptr, MakeNimbrelParam(AC_SETNEWSKIN)), 0);
 }

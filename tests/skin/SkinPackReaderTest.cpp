@@ -1,8 +1,6 @@
 // Tests of the skin package reader: layout, case rules, and damaged packages of every kind.
 #include <gtest/gtest.h>
 
-#include <zlib.h>
-
 #include <cstring>
 
 #include "TestPictures.h"
@@ -12,13 +10,7 @@
 namespace {
 
 using testpic::Bytes;
-
-std::unique_ptr<TsSkinPackReader> Unpacked(const std::vector<uint8_t>& package) {
-    auto reader = std::make_unique<TsSkinPackReader>();
-    reader->BorrowPackage(package);
-    TsSkinPackReader::Unpack(reader);
-    return reader;
-}
+using testpic::Unpacked;
 
 std::string MessageOf(const std::vector<uint8_t>& package) {
     try {

@@ -1,97 +1,39 @@
 // Builders of small skin test inputs.
 #include "TestPictures.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 
 #include <unistd.h>
 
 #include "codec/JpegEncoder.h"
+#include "skin/SkinPackWriter.h"
+#include "support/TestBmp.h"
 
 namespace testpic {
 
-namespace {
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-void Put16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-}  // namespace
-
 std::vector<uint8_t> MakeBmp(const Bitmap32& bitmap, int bitsPerPixel, bool topDown) {
-    std::vector<uint32_t> palette;
-    if (bitsPerPixel == 8) {
-        for (uint32_t p : bitmap.Pixels()) {
-            uint32_t rgb = p & 0x00FFFFFF;
-            if (std::find(palette.begin(), palette.end(), rgb) == palette.end()) palette.push_back(rgb);
-        }
-    }
-    size_t stride = ((static_cast<size_t>(bitmap.Width()) * bitsPerPixel + 31) / 32) * 4;
-    uint32_t offBits = 14 + 40 + static_cast<uint32_t>(palette.size()) * 4;
-    std::vector<uint8_t> out{'B', 'M'};
-    Put32(out, offBits + static_cast<uint32_t>(stride * bitmap.Height()));
-    Put32(out, 0);
-    Put32(out, offBits);
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(bitmap.Width()));
-    Put32(out, static_cast<uint32_t>(topDown ? -bitmap.Height() : bitmap.Height()));
-    Put16(out, 1);
-    Put16(out, static_cast<uint16_t>(bitsPerPixel));
-    Put32(out, 0);
-    Put32(out, static_cast<uint32_t>(stride * bitmap.Height()));
-    Put32(out, 2835);
-    Put32(out, 2835);
-    Put32(out, static_cast<uint32_t>(palette.size()));
-    Put32(out, 0);
-    for (uint32_t c : palette) Put32(out, c);
-    for (int r = 0; r < bitmap.Height(); ++r) {
-        int y = topDown ? r : bitmap.Height() - 1 - r;
-        size_t start = out.size();
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            uint32_t p = bitmap.At(x, y);
-            if (bitsPerPixel == 8) {
-                auto it = std::find(palette.begin(), palette.end(), p & 0x00FFFFFF);
-                out.push_back(static_cast<uint8_t>(it - palette.begin()));
-            } else if (bitsPerPixel == 24) {
-                out.push_back(PixelBlue(p));
-                out.push_back(PixelGreen(p));
-                out.push_back(PixelRed(p));
-            } else {
-                Put32(out, p);
-            }
-        }
-        out.resize(start + stride, 0);
-    }
-    return out;
+    return WriteTestBmp(bitmap.Width(), bitmap.Height(), bitmap.Pixels(), bitsPerPixel, topDown);
 }
 
 std::vector<uint8_t> MakePackage(const std::vector<Entry>& entries, const std::string& magic) {
-    std::vector<uint8_t> out(magic.begin(), magic.end());
-    Put32(out, static_cast<uint32_t>(entries.size()));
-    for (const auto& e : entries) {
-        Put32(out, static_cast<uint32_t>(e.Name.size()));
-        out.insert(out.end(), e.Name.begin(), e.Name.end());
-        Put32(out, static_cast<uint32_t>(e.Data.size()));
-        uLongf size = compressBound(static_cast<uLong>(e.Data.size()));
-        std::vector<uint8_t> packed(size);
-        if (compress2(packed.data(), &size, e.Data.data(), static_cast<uLong>(e.Data.size()), 9) != Z_OK) {
-            throw std::runtime_error("compress2 failed");
-        }
-        out.insert(out.end(), packed.begin(), packed.begin() + static_cast<long>(size));
-    }
+    SkinPackWriter writer;
+    for (const auto& e : entries) writer.Add(e.Name, e.Data);
+    std::vector<uint8_t> out = writer.Bytes();
+    std::copy_n(magic.begin(), std::min<size_t>(magic.size(), 4), out.begin());
     return out;
 }
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::unique_ptr<TsSkinPackReader> Unpacked(const std::vector<uint8_t>& package) {
+    auto reader = std::make_unique<TsSkinPackReader>();
+    reader->BorrowPackage(package);
+    TsSkinPackReader::Unpack(reader);
+    return reader;
+}
 
 // Removes the folders the tests made when the test program ends.
 struct TempFolders {

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/Bitmap32.h"
+#include "skin/SkinPackReader.h"
 
 namespace testpic {
 
@@ -20,10 +22,13 @@ struct Entry {
     std::vector<uint8_t> Data;
 };
 
-/// A package of the entries, each deflated; the magic can be changed for failure tests.
+/// A package of the entries (the program's package writer); the magic can be changed for failure tests.
 std::vector<uint8_t> MakePackage(const std::vector<Entry>& entries, const std::string& magic = "QRvp");
 
 std::vector<uint8_t> Bytes(const std::string& text);
+
+/// A reader that borrowed the package and unpacked it (its PackageStream still points into the package).
+std::unique_ptr<TsSkinPackReader> Unpacked(const std::vector<uint8_t>& package);
 
 /// A unique empty folder under the test's temporary directory.
 std::string MakeTempFolder(const std::string& name);

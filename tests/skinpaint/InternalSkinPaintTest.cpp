@@ -14,7 +14,7 @@ constexpr uint32_t kEmpty = 0x01020304;
 SkinModel LoadGlimmer() {
     SkinModel model;
     SkinLoadSettings settings;
-    settings.OwnerManager = &model;
+    settings.OwnerManager = SkinManagerHandle::Standalone();
     model.LoadFromFolder(kGlimmer, settings);
     return model;
 }

@@ -24,8 +24,7 @@ TsMaskData Frame(TRect source, int border, int paintMode, int states = 1, int la
     m.MaskLayout = static_cast<int16_t>(layout);
     m.PaintMode = static_cast<int16_t>(paintMode);
     m.BorderLeft = m.BorderTop = m.BorderRight = m.BorderBottom = static_cast<int16_t>(border);
-    static const int kManager = 0;
-    m.OwnerManager = &kManager;  // painting only asks whether there is one
+    m.OwnerManager = SkinManagerHandle::Standalone();  // painting only asks whether there is one
     return m;
 }
 
@@ -108,7 +107,7 @@ TEST(PaintBorderMask, OnePixelTargetsGetNoBorder) {
 TEST(PaintBorderMask, NothingWithoutAManager) {
     Bitmap32 master = Positions(6, 6), t(8, 8, kEmpty);
     TsMaskData m = Frame({0, 0, 6, 6}, 2, 4);
-    m.OwnerManager = nullptr;
+    m.OwnerManager = {};
     PaintBorderMask(t, nullptr, true, 0, m, master);
     EXPECT_EQ(t, Bitmap32(8, 8, kEmpty));
 }

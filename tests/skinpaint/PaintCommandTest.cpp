@@ -32,7 +32,7 @@ std::string TempFile(const std::string& name) {
 Bitmap32 LibraryFace(const std::string& section, int w, int h, int state, const BackgroundInfo& bg, int hue) {
     SkinModel model;
     SkinLoadSettings settings;
-    settings.OwnerManager = &model;
+    settings.OwnerManager = SkinManagerHandle::Standalone();
     model.LoadFromPath(kSkin, settings);
     SectionBinding b = BindSection(model, section);
     b.HueOffset = hue;

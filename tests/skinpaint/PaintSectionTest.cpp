@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "codec/JpegEncoder.h"
 #include "core/Rounding.h"
 #include "skin/ColorTransforms.h"
 #include "skinpaint/ControlFace.h"
@@ -149,6 +150,34 @@ TEST(PaintSection, StretchedPatternThenGradientWithAlpha38) {
     auto mix = [](int d, int s) { return (d * 38 + s * 217 + 127) >> 8; };
     EXPECT_EQ(t.At(3, 3), MakePixel(static_cast<uint8_t>(mix(PixelRed(tp), 0)), static_cast<uint8_t>(mix(PixelGreen(tp), 0)),
                                     static_cast<uint8_t>(mix(PixelBlue(tp), 255)), static_cast<uint8_t>(mix(255, 255))));
+}
+
+TEST(PaintSection, PicturePatternIsDecodedOnceForTheLoadedSkin) {
+    SkinModel m = Model(Section("S", {kFace, 0, 100}));
+    // A 3 x 2 JPEG: a dark left column, light elsewhere.
+    std::vector<uint8_t> rgb(3 * 3 * 2, 230);
+    for (int y = 0; y < 2; ++y) std::fill_n(rgb.begin() + y * 9, 3, uint8_t{20});
+    const uint8_t* rows[] = {rgb.data(), rgb.data() + 9};
+    JpegEncoder encoder;
+    const std::span<const uint8_t> jpeg = encoder.Encode(3, 2, rows);
+    m.pa.push_back(TsPatternData{DecodeJpegBytes({jpeg.begin(), jpeg.end()}), "S", "PATTERN", std::nullopt});
+    Bitmap32 first(7, 3, kEmpty);
+    Paint(m, first, BackgroundInfo{}, 0, {0, 0, 7, 3});
+    // Tiled whole from the corner: columns 0, 3 and 6 dark, row 2 repeats row 0.
+    EXPECT_LT(PixelRed(first.At(3, 0)), 100);
+    EXPECT_GT(PixelRed(first.At(4, 0)), 150);
+    EXPECT_EQ(first.At(6, 2), first.At(0, 0));
+    // Without its compressed bytes the picture still paints: the pixels were kept, not decoded again.
+    m.pa[0].Image.ReleaseData();
+    Bitmap32 again(7, 3, kEmpty);
+    Paint(m, again, BackgroundInfo{}, 0, {0, 0, 7, 3});
+    EXPECT_EQ(again, first);
+    // A picture that cannot be decoded paints as no pattern: the section colour.
+    SkinModel broken = Model(Section("S", {kFace, 0, 100}));
+    broken.pa.push_back(TsPatternData{JpegImage(), "S", "PATTERN", std::nullopt});
+    Paint(broken, again, BackgroundInfo{}, 0, {0, 0, 7, 3});
+    EXPECT_EQ(again.At(4, 1), Px(kFace));
+    EXPECT_EQ(broken.PatternPixels(0), nullptr);
 }
 
 TEST(PaintSection, GradientNinetyThenTenPercentColour) {

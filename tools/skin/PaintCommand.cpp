@@ -102,7 +102,7 @@ int RunPaintCommand(const std::vector<std::string>& args) {
     SkinModel model;
     SkinLoadSettings settings;
     settings.HueOffset = a->SkinHue;
-    settings.OwnerManager = &model;
+    settings.OwnerManager = SkinManagerHandle::Standalone();
     model.LoadFromPath(a->Source, settings);
 
     SectionBinding binding = BindSection(model, a->Section);

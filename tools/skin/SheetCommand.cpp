@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/Exception.h"
+#include "skin/MaskCells.h"
 #include "skinpaint/ControlFace.h"
 
 namespace {
@@ -66,8 +67,8 @@ void AlphaOver(Bitmap32& target, int x0, int y0, const Bitmap32& picture, TRect 
 // The pixels of one mask: its states side by side with a 2-pixel gap.
 Bitmap32 MaskStates(const TsMaskData& mask, const Bitmap32& master) {
     const int states = std::max<int>(1, mask.StateCount);
-    const int cellWidth = mask.SourceRect.Width() / states;
-    const int cellHeight = mask.SourceRect.Height() / (mask.MaskLayout + 1);
+    const TRect first = MaskStateCell(mask, 0);
+    const int cellWidth = first.Width(), cellHeight = first.Height();
     // Texture strips one pixel high are drawn taller so that they can be seen.
     const int shownHeight = std::max(cellHeight, mask.ImageKind == 1 ? 12 : 1);
     Bitmap32 out = Checkerboard(states * cellWidth + (states - 1) * 2, shownHeight);
@@ -75,9 +76,7 @@ Bitmap32 MaskStates(const TsMaskData& mask, const Bitmap32& master) {
         const int x = s * (cellWidth + 2);
         if (mask.Picture && mask.ImageKind >= 3) {
             // Shadows and glows carry their own alpha.
-            const TRect cell{mask.SourceRect.Left + s * cellWidth, mask.SourceRect.Top,
-                             mask.SourceRect.Left + (s + 1) * cellWidth, mask.SourceRect.Top + cellHeight};
-            AlphaOver(out, x, 0, *mask.Picture, cell);
+            AlphaOver(out, x, 0, *mask.Picture, MaskStateCell(mask, s));
             continue;
         }
         for (int row = 0; row < shownHeight; row += cellHeight) DrawMaskImage(out, x, row, mask, s, master);
@@ -130,7 +129,7 @@ int Flow(QPainter* painter, const std::vector<Tile>& tiles, int top, const QFont
 std::vector<Tile> MaskTiles(const SkinModel& model) {
     std::vector<Tile> tiles;
     for (const auto& mask : model.ma) {
-        if (mask.StateCount < 1 || mask.SourceRect.Width() <= 0) continue;
+        if (mask.StateCount < 1 || RectEmpty(MaskStateCell(mask, 0))) continue;
         Tile tile;
         tile.Pixels = MaskStates(mask, model.MasterBitmap);
         const int largest = std::max(tile.Pixels.Width(), tile.Pixels.Height());

@@ -9,7 +9,7 @@
 
 #include "app/AboutUnit.h"
 #include "app/Unit2.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 
 ShotWindow CreateShotWindow(const ShotRequest& request) {
     auto* form2 = new TForm2();

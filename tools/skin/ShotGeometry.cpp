@@ -6,7 +6,7 @@
 
 #include "ShotStates.h"
 #include "platform/Forms.h"
-#include "skin/sSkinManager.h"
+#include "skinmanager/sSkinManager.h"
 
 namespace {
 

@@ -13,12 +13,13 @@
 #include "PaintCommand.h"
 #include "ShotCommand.h"
 #include "SkinDump.h"
-#include "SkinPacker.h"
+#include "SkinUnpack.h"
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "core/IntegerText.h"
 #include "core/Version.h"
 #include "skin/SkinModel.h"
+#include "skin/SkinPackWriter.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-// quadrimo-skinart: draws the pictures of the internal skin Glimmer into its source folder.
+// quadrimo-skinart: draws the pictures of the internal skin Glimmer into its source folder, or with
+// --edit-glyphs the edit buttons' glyph strips.
 #include <QGuiApplication>
 #include <QString>
 
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "BmpWriter.h"
+#include "EditGlyphArt.h"
 #include "ExtraPictures.h"
 #include "MasterArt.h"
 #include "codec/PngEncoder.h"
@@ -39,6 +41,13 @@ void WriteAll(const std::string& folder) {
     png("GlowNorm.png", DrawGlow(24, 15, 20, 3, 0x8CE0FA, 140));
 }
 
+void WriteEditGlyphs(const std::string& folder) {
+    using namespace skinart;
+    for (const EditGlyph glyph : {EditGlyph::File, EditGlyph::Folder, EditGlyph::Date, EditGlyph::Ellipsis,
+                                  EditGlyph::Calculator})
+        WriteWholeFile(JoinPath(folder, std::string(EditGlyphName(glyph)) + ".png"), EncodePng(DrawEditGlyph(glyph)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,8 +55,9 @@ int main(int argc, char** argv) {
         std::printf("quadrimo-skinart %s\n", kQuadrimoVersion);
         return 0;
     }
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quadrimo-skinart FOLDER\n");
+    const bool glyphs = argc == 3 && std::string(argv[1]) == "--edit-glyphs";
+    if (argc != 2 && !glyphs) {
+        std::fprintf(stderr, "usage: quadrimo-skinart FOLDER\n       quadrimo-skinart --edit-glyphs FOLDER\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -55,7 +65,10 @@ int main(int argc, char** argv) {
     int appArgc = 1;
     QGuiApplication app(appArgc, argv);
     try {
-        WriteAll(argv[1]);
+        if (glyphs)
+            WriteEditGlyphs(argv[2]);
+        else
+            WriteAll(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
