@@ -143,8 +143,10 @@ void TsSkinManager::SetCommonSections(const QStringList& lines) {
 
 void TsSkinManager::ReloadAfterChange() {
     if (!Active_ || !Model_->SkinData.Active) return;
+    if (!Loading_ && !EditorMessage_) CoverForms();
     LoadSkin();
     if (!Loading_ && !EditorMessage_) RefreshSkin(true);
+    Covers_.clear();
 }
 
 void TsSkinManager::SetSaturation(int value) {
@@ -301,6 +303,7 @@ void TsSkinManager::LoadSkin() {
 
 void TsSkinManager::ChangeSkin(const QString& oldName) {
     if (OnBeforeChange) OnBeforeChange(this);
+    if (!Loading_ && !EditorMessage_) CoverForms();
     {
         LoadingFlag flag;
         Model_->SkinData.Active = false;
@@ -316,6 +319,7 @@ void TsSkinManager::ChangeSkin(const QString& oldName) {
     } else if (!EditorMessage_) {
         ApplyNewSkin(true);
     }
+    Covers_.clear();
     if (OnAfterChange) OnAfterChange(this);
 }
 
