@@ -24,6 +24,7 @@ bool LoadingSkin = false;
 bool NewStyle = true;
 TsSkinManager::ChildFilter Filter;
 TsSkinManager::MessageHook Messages;
+void (*StopGlows)() = nullptr;
 
 std::vector<std::string> ToStdLines(const QStringList& lines) {
     std::vector<std::string> result;
@@ -61,6 +62,7 @@ bool TsSkinManager::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TsSkinManager::~TsSkinManager() {
+    Destroying_ = true;
     SetActive(false);
     UninstallHook();
     if (Default == this) Default = nullptr;
@@ -71,6 +73,7 @@ bool TsSkinManager::SkinLoading() { return LoadingSkin; }
 bool TsSkinManager::NewStyleDialogs() { return NewStyle; }
 void TsSkinManager::SetChildFilter(ChildFilter filter) { Filter = std::move(filter); }
 void TsSkinManager::SetMessageHook(MessageHook hook) { Messages = std::move(hook); }
+void TsSkinManager::SetStopGlowsHook(void (*hook)()) { StopGlows = hook; }
 
 std::vector<QPointer<QWidget>>& TsSkinManager::ProviderForms() {
     static std::vector<QPointer<QWidget>> forms;
@@ -327,6 +330,7 @@ void TsSkinManager::ChangeSkin(const QString& oldName) {
 
 void TsSkinManager::ApplyNewSkin(bool animate) {
     if (Loading_) return;
+    if (StopGlows) StopGlows();
     // The forms stay frozen over the new-skin announcement and the refresh after it.
     const std::vector<FrozenForm> frozen = animate ? FreezeForms() : std::vector<FrozenForm>();
     Model_->SkinData.Active = false;
@@ -342,6 +346,7 @@ void TsSkinManager::ApplyNewSkin(bool animate) {
 
 void TsSkinManager::RemoveSkin() {
     Removing_ = true;
+    if (StopGlows) StopGlows();
     UninstallHook();
     Model_->SkinData.Active = false;
     BroadcastCommand(MakeNimbrelParam(AC_REMOVESKIN));

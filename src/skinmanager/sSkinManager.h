@@ -73,6 +73,8 @@ public:
     SkinModel& CommonSkinData() { return *Model_; }
     const SkinModel& CommonSkinData() const { return *Model_; }
     bool FromPackage() const { return FromPackage_; }
+    /// True once the destructor has started (the skin's removal is then announced with it).
+    bool Destroying() const { return Destroying_; }
     /// Extended borders are asked for and the desktop can show them (layered windows).
     bool ExtendedBordersEffective() const;
     /// The shadow border's picture for an active or an inactive form; empty while not effective.
@@ -124,6 +126,9 @@ public:
     /// instead of a box when set.
     using MessageHook = std::function<void(const QString&)>;
     static void SetMessageHook(MessageHook hook);
+    /// Removes every glow of the controls before a skin is applied or removed; registered by the
+    /// layer that shows glows.
+    static void SetStopGlowsHook(void (*hook)());
 
     /// What the effects above the manager do for it; registered at start-up, none by default.
     struct EffectsHooks {
@@ -188,6 +193,7 @@ private:
     std::array<QStringList, ThirdPartyList::Count> ThirdLists_;
     bool FromPackage_ = false;
     bool Removing_ = false;
+    bool Destroying_ = false;
     bool HookInstalled_ = false;
     bool EditorLink_ = false;
     bool EditorMessage_ = false;
