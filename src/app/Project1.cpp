@@ -5,6 +5,7 @@
 #include "Unit2.h"
 #include "core/Version.h"
 #include "dialogs/PathDialogRunner.h"
+#include "dialogs/sColorDialog.h"
 #include "effects/EffectsRegistration.h"
 #include "platform/Application.h"
 #include "skinmanager/SkinEditorLink.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
     RegisterPathDialog();
     InstallEffects();
+    // The colour box picks its custom colour through the program's own colour dialog.
+    RegisterColorDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();
