@@ -303,3 +303,26 @@ TEST(Button, SkinCommandsItAnswersItself) {
     f.button->repaint();
     EXPECT_FALSE(f.button->mask().isEmpty());
 }
+
+TEST(Button, UnskinnedItIsThePlatformsButtonWithTheDottedFocusFrame) {
+    TForm form;
+    form.SetClientSize(200, 60);
+    auto* button = new TsButton(form.Client());
+    button->setGeometry(10, 10, 120, 25);
+    button->SetCaption(QStringLiteral("Закрыть"));
+    FormLoaded(form.Client());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_FALSE(button->SkinData.IsSkinned());
+    button->setFocus();
+    QApplication::processEvents();
+    const QImage focused = button->grab().toImage();
+    if (qEnvironmentVariableIsSet("QUADRIMO_BUTTON_GRAB")) focused.save(qEnvironmentVariable("QUADRIMO_BUTTON_GRAB"));
+    const QRect frame = button->CaptionRect().adjusted(-1, -1, 1, 1);
+    EXPECT_EQ(focused.pixelColor(frame.left() + 2, frame.top()), QColor(Qt::black));
+    EXPECT_EQ(focused.pixelColor(frame.right(), frame.top() + 2), QColor(Qt::black));
+    EXPECT_TRUE(button->mask().isEmpty());
+    button->SetCaption(QString());
+    const QRect empty = button->CaptionRect().adjusted(-1, -1, 1, 1);
+    EXPECT_NE(button->grab().toImage().pixelColor(empty.left() + 2, empty.top()), QColor(Qt::black));
+}
