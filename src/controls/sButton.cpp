@@ -414,6 +414,10 @@ bool TsButton::event(QEvent* event) {
     SkinData.HandleCommonMessage(event);
     const bool handled = QPushButton::event(event);
     switch (event->type()) {
+        case QEvent::WindowDeactivate:
+            // The window lost the mouse's attention (a modal window or a menu took it).
+            SkinData.EndGlow();
+            break;
         case QEvent::FontChange:
         case QEvent::EnabledChange:
             if (isVisible()) {
