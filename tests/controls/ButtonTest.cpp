@@ -10,6 +10,7 @@
 #include "binding/sCommonData.h"
 #include "controls/sButton.h"
 #include "effects/sFade.h"
+#include "platform/DesktopEffects.h"
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
 #include "skinmanager/sSkinManager.h"
@@ -325,4 +326,22 @@ TEST(Button, UnskinnedItIsThePlatformsButtonWithTheDottedFocusFrame) {
     button->SetCaption(QString());
     const QRect empty = button->CaptionRect().adjusted(-1, -1, 1, 1);
     EXPECT_NE(button->grab().toImage().pixelColor(empty.left() + 2, empty.top()), QColor(Qt::black));
+}
+
+TEST(Button, GlowsWhileHoveredButNotWhileHeld) {
+    SetLayeredWindowsOverride(true);
+    {
+        TButtonOnForm f;
+        const int& glow = f.button->SkinData.GlowHandle;
+        EXPECT_LT(glow, 0);
+        f.Enter();
+        EXPECT_GE(glow, 0);
+        QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(20, 10));
+        EXPECT_LT(glow, 0);
+        QTest::mouseRelease(f.button, Qt::LeftButton, {}, QPoint(20, 10));
+        EXPECT_GE(glow, 0);
+        f.Leave();
+        EXPECT_LT(glow, 0);
+    }
+    SetLayeredWindowsOverride(std::nullopt);
 }
