@@ -6,6 +6,7 @@
 #include "core/Version.h"
 #include "dialogs/PathDialogRunner.h"
 #include "dialogs/sColorDialog.h"
+#include "effects/EffectsRegistration.h"
 #include "platform/Application.h"
 #include "skinmanager/SkinEditorLink.h"
 #include "skinmanager/sSkinManager.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuadrimoVersion));
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
     RegisterPathDialog();
+    InstallEffects();
     // The colour box picks its custom colour through the program's own colour dialog.
     RegisterColorDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.

@@ -85,6 +85,12 @@ void CopyCacheToWidget(QWidget* widget, const Bitmap32& cache, const QRegion& re
 bool PaintSkinnedControl(TsSkinnedControl& control, QPaintEvent* event) {
     TsCommonData& data = control.SkinBinding();
     if (!data.IsSkinned()) return false;
+    if (data.AnimationFrame != nullptr) {
+        // A fade runs: its frame stands for the cache, which already holds the new look.
+        if (!TsCommonData::GlobalPaintingOff())
+            CopyCacheToWidget(data.OwnerControl, *data.AnimationFrame, event != nullptr ? event->region() : QRegion());
+        return true;
+    }
     if (PrepareSkinnedPaint(control))
         CopyCacheToWidget(data.OwnerControl, *data.CacheBitmap, event != nullptr ? event->region() : QRegion());
     return true;

@@ -105,6 +105,10 @@ public:
     bool OptionalSection = false;
     /// Set while the owner's properties are being set up as form data; side effects wait.
     bool OwnerLoading = false;
+    /// The frame of a running fade or animation (owned by its timer): while set, the repaint path
+    /// copies it to the widget instead of the cache. A control cannot be painted from outside its
+    /// paint event, so a fade's step sets it and repaints the control.
+    const Bitmap32* AnimationFrame = nullptr;
     TsSkinnedControl* Control() const { return Control_; }
     /// True once the destructor has started.
     bool Destroying() const { return Destroying_; }

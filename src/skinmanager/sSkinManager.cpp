@@ -146,8 +146,10 @@ void TsSkinManager::SetCommonSections(const QStringList& lines) {
 
 void TsSkinManager::ReloadAfterChange() {
     if (!Active_ || !Model_->SkinData.Active) return;
+    if (!Loading_ && !EditorMessage_) CoverForms();
     LoadSkin();
     if (!Loading_ && !EditorMessage_) RefreshSkin(true);
+    Covers_.clear();
 }
 
 void TsSkinManager::SetSaturation(int value) {
@@ -304,6 +306,7 @@ void TsSkinManager::LoadSkin() {
 
 void TsSkinManager::ChangeSkin(const QString& oldName) {
     if (OnBeforeChange) OnBeforeChange(this);
+    if (!Loading_ && !EditorMessage_) CoverForms();
     {
         LoadingFlag flag;
         Model_->SkinData.Active = false;
@@ -319,6 +322,7 @@ void TsSkinManager::ChangeSkin(const QString& oldName) {
     } else if (!EditorMessage_) {
         ApplyNewSkin(true);
     }
+    Covers_.clear();
     if (OnAfterChange) OnAfterChange(this);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QEvent>
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -129,6 +130,15 @@ public:
     /// layer that shows glows.
     static void SetStopGlowsHook(void (*hook)());
 
+    /// What the effects above the manager do for it; registered at start-up, none by default.
+    struct EffectsHooks {
+        /// Lets a released form's old look fade away over its new one (time in ms, start alpha).
+        void (*SkinChangingAnimation)(QWidget* form, const QImage& oldLook, int time, TsAnimType mode,
+                                      int alpha) = nullptr;
+    };
+    static void SetEffectsHooks(const EffectsHooks& hooks);
+    static const EffectsHooks& RegisteredEffects();
+
 private:
     enum class Source { None, Package, Editor, Folder, Internal };
     struct SkinSource {
@@ -151,12 +161,17 @@ private:
         bool Maximized = false;
     };
     std::vector<FrozenForm> FreezeForms();
+    /// The forms FreezeForms takes.
+    std::vector<QWidget*> FormsToFreeze() const;
+    /// Before a new skin is loaded: the look of the forms that the skin-changing animation will
+    /// run over, taken while the old skin can still paint them.
+    void CoverForms();
     /// Lets the frozen forms redraw: the skin-changing animation first, then their maximised state
     /// back and a repaint with frame and children.
     void ReleaseForms(const std::vector<FrozenForm>& forms);
-    /// Where the skin-changing animation will run over a released form (time and mode of
-    /// AnimEffects.SkinChanging, the form's alpha-blend value or 255). Window animations are not
-    /// built yet, so the form simply shows its new look at once.
+    /// The skin-changing animation over a released form (time and mode of AnimEffects.SkinChanging,
+    /// the form's opacity or 255): its covered old look fades away. Without a cover, or without the
+    /// effects registered, the form shows its new look at once.
     void RunSkinChangingAnimation(QWidget* form);
     void InstallHook();
     void UninstallHook();
@@ -186,6 +201,11 @@ private:
     std::unique_ptr<std::string> EditorOptions_;
     ShadowTemplates Shadows_;
     QPointer<QWidget> ActiveControl_;
+    struct Cover {
+        QPointer<QWidget> Form;
+        QImage OldLook;
+    };
+    std::vector<Cover> Covers_;
 };
 
 /// Shows "Nimbrel v7.2" once when any program parameter (the program name not included), lower-cased,
