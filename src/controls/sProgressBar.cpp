@@ -124,8 +124,10 @@ void TsProgressBar::paintEvent(QPaintEvent* event) {
     // The bar never marks its cache current: every paint goes through BuildBarCache.
     QWidget* parent = parentWidget();
     SkinData.PartlyVisible = parent != nullptr && !parent->rect().contains(geometry());
+    // No corner refresh afterwards: the trough's corners would be laid over the blocks beneath
+    // them, and whatever could change the parent's picture (skin changes, moves, resizes) already
+    // makes this rebuild paint the trough over a fresh background.
     BuildBarCache();
-    SkinData.RefreshCorners(0);
     if (SkinData.CacheBitmap) CopyCacheToWidget(this, *SkinData.CacheBitmap, event->region());
 }
 
