@@ -4,6 +4,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleOptionFrame>
 
 #include "ControlColors.h"
@@ -17,7 +18,21 @@
 namespace {
 // The black circle a password character "*" is shown as.
 constexpr char16_t kPasswordCircle = 0x25CF;
+
+QChar ShownPasswordChar(QChar value) { return value == QLatin1Char('*') ? QChar(kPasswordCircle) : value; }
 }  // namespace
+
+/// Lets Qt's painting of an enabled edit mask the text with the edit's own password character.
+class TsPasswordStyle : public QProxyStyle {
+public:
+    explicit TsPasswordStyle(QChar shown) : Shown(shown) {}
+    QChar Shown;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return Shown.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 TsEdit::TsEdit(QWidget* parent, const QString& section)
     : QLineEdit(parent),
@@ -28,6 +43,11 @@ TsEdit::TsEdit(QWidget* parent, const QString& section)
     SetMaxLength(0);
     UpdateTextRect();
     connect(this, &QLineEdit::textChanged, this, [this] { InvalidateLook(); });
+}
+
+TsEdit::~TsEdit() {
+    // The password style goes before the widget: hand the widget back to the application's style.
+    if (PasswordStyle_) setStyle(nullptr);
 }
 
 void TsEdit::SetMaxLength(int value) {
@@ -65,7 +85,16 @@ void TsEdit::SetCtl3D(bool value) {
 
 void TsEdit::SetPasswordChar(QChar value) {
     PasswordChar_ = value;
-    setEchoMode(value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (value.isNull()) {
+        setEchoMode(QLineEdit::Normal);
+        setStyle(nullptr);
+        PasswordStyle_.reset();
+    } else {
+        auto style = std::make_unique<TsPasswordStyle>(ShownPasswordChar(value));
+        setStyle(style.get());
+        PasswordStyle_ = std::move(style);
+        setEchoMode(QLineEdit::Password);
+    }
     InvalidateLook();
 }
 
@@ -74,7 +103,7 @@ int TsEdit::BorderWidth() const { return BorderStyle_ == TBorderStyle::bsSingle 
 QString TsEdit::ShownText() const {
     const QString value = text();
     if (PasswordChar_.isNull()) return value;
-    const QChar shown = PasswordChar_ == QLatin1Char('*') ? QChar(kPasswordCircle) : PasswordChar_;
+    const QChar shown = ShownPasswordChar(PasswordChar_);
     // One per character, a character beyond the 16-bit range counting once.
     return QString(static_cast<qsizetype>(value.toUcs4().size()), shown);
 }

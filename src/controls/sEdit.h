@@ -1,7 +1,10 @@
 // TsEdit: the single-line edit, its frame and (disabled) face painted from the skin.
 #pragma once
 
+#include <memory>
+
 #include <QLineEdit>
+#include <QStyle>
 
 #include "binding/SkinnedControl.h"
 #include "binding/sBoundLabel.h"
@@ -19,6 +22,7 @@ class TsEdit : public QLineEdit, public TsSkinnedControl {
     Q_OBJECT
 public:
     explicit TsEdit(QWidget* parent = nullptr, const QString& section = QStringLiteral("EDIT"));
+    ~TsEdit() override;
 
     QString Text() const { return text(); }
     void SetText(const QString& value) { setText(value); }
@@ -78,4 +82,5 @@ private:
     TBorderStyle BorderStyle_ = TBorderStyle::bsSingle;
     bool Ctl3D_ = true;
     QChar PasswordChar_;
+    std::unique_ptr<QStyle> PasswordStyle_;
 };
