@@ -10,7 +10,6 @@
 
 #include "ColorDialogLink.h"
 #include "ControlColors.h"
-#include "binding/RepaintPath.h"
 #include "binding/ControlKinds.h"
 #include "sColorsPanel.h"
 #include "core/ColorNames.h"
@@ -34,6 +33,12 @@ bool MovesSelection(const QKeyEvent* event) {
     return !event->text().isEmpty() && event->text().at(0).isPrint();
 }
 
+TColor SwatchColor(TColor color, const TsColorBox& box) {
+    if (color == clDefault) return box.DefaultColorColor;
+    if (color == clNone) return box.NoneColorColor;
+    return color;
+}
+
 /// Grey on light colours, the colour itself on dark ones, so that the swatch always has an edge.
 QColor ContrastFrameColor(TColor color) {
     const QColor c = ToQColor(color);
@@ -42,19 +47,11 @@ QColor ContrastFrameColor(TColor color) {
 }
 }  // namespace
 
-TColor SwatchColor(TColor color, const TsColorBox& box) {
-    if (color == clDefault) return box.DefaultColorColor;
-    if (color == clNone) return box.NoneColorColor;
-    return color;
-}
-
 TsColorBox::TsColorBox(QWidget* parent)
     : QComboBox(parent), SkinData(this, this, ckCustomColorBox, false, QStringLiteral("COMBOBOX")) {
     setEditable(false);
     setMaxVisibleItems(8);
     connect(this, qOverload<int>(&QComboBox::activated), this, &TsColorBox::ItemActivated);
-    // The skinned face shows the selected item: a new one makes it out of date.
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { SkinData.Invalidate(); });
     RebuildColorItems();
 }
 
@@ -227,16 +224,12 @@ void TsColorBox::ItemActivated(int index) {
 void TsColorBox::hidePopup() {
     ClosedUp_ = true;
     QComboBox::hidePopup();
-    Dropped_ = false;
-    SkinData.Invalidate();
 }
 
 void TsColorBox::showPopup() {
     if (ReadOnly) return;
     // The custom colours may have changed in the shared dialog since the last rebuild.
     if (Style_ & cbSavedColors) RebuildColorItems();
-    Dropped_ = true;
-    SkinData.Invalidate();
     QComboBox::showPopup();
 }
 
@@ -260,7 +253,6 @@ void TsColorBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void TsColorBox::paintEvent(QPaintEvent* event) {
-    if (PaintSkinnedControl(*this, event)) return;
     if (ShowColorName) {
         QComboBox::paintEvent(event);
         return;

@@ -71,11 +71,6 @@ public:
     void SetOwnerColor(TColor color) override { SetColor(color); }
     TColor OwnerFontColor() const override { return FontColor_; }
     void SetOwnerFontColor(TColor color) override { SetFontColor(color); }
-    /// The skinned face over the section's: the drop-down button and its arrow, then the selected
-    /// item (the swatch, and its name when ShowColorName).
-    void PaintContent(Bitmap32& cache, QPainter& painter, int state) override;
-    /// Where the skinned face shows the drop-down button.
-    TRect DropButtonRect() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -94,8 +89,4 @@ private:
     TColor FontColor_ = clWindowText;
     int ItemHeight_ = 16;
     bool ClosedUp_ = false;
-    bool Dropped_ = false;
 };
-
-/// The colour an item's swatch shows: clDefault and clNone take the box's colours for them.
-TColor SwatchColor(TColor color, const TsColorBox& box);

@@ -9,9 +9,7 @@
 #include "binding/sCommonData.h"
 #include "core/Color.h"
 #include "controls/ProgressLayout.h"
-#include "binding/RepaintPath.h"
 #include "controls/sBevel.h"
-#include "controls/sComboBoxes.h"
 #include "controls/sEdit.h"
 #include "controls/sLabel.h"
 #include "controls/sProgressBar.h"
@@ -285,31 +283,4 @@ TEST(SkinnedBevel, PaintsItsStripsFromTheSamePlaceOfItsCache) {
                 ASSERT_EQ(qAlpha(pixel), 0) << x << "," << y;
         }
     }
-}
-
-TEST(SkinnedColorBox, FaceShowsTheFramedSwatchBesideTheDropButton) {
-    auto manager = MakeGlimmerManager();
-    QWidget parent;
-    auto* box = new TsColorBox(&parent);
-    box->setGeometry(0, 0, 257, 22);
-    box->SetStyle(cbStandardColors | cbExtendedColors | cbCustomColor | cbPrettyNames);
-    box->ShowColorName = false;
-    box->SetSelected(clRed);
-    FormLoaded(&parent);
-    ASSERT_TRUE(box->SkinData.IsSkinned());
-    RebuildSkinCache(*box);
-    const Bitmap32& cache = *box->SkinData.CacheBitmap;
-    const TRect button = box->DropButtonRect();
-    EXPECT_EQ(button, (TRect{257 - 2 - GetSystemMetrics(SM_CXVSCROLL), 2, 255, 20}));
-    // The swatch fills (3, 3)-(button left - 1, 19) inset by one, framed in grey on a light colour.
-    const auto rgb = [&](int x, int y) { return cache.At(x, y) & 0x00FFFFFFu; };
-    EXPECT_EQ(rgb(100, 11), 0xFF0000u);
-    EXPECT_EQ(rgb(4, 11), 0x808080u);
-    EXPECT_EQ(rgb(button.Left - 3, 11), 0x808080u);
-    EXPECT_NE(rgb(3, 11), 0xFF0000u);
-    // Another selection rebuilds the face.
-    box->SetSelected(clNavy);
-    RebuildSkinCache(*box);
-    EXPECT_EQ(rgb(100, 11), 0x000080u);
-    EXPECT_EQ(rgb(4, 11), 0x000080u);  // no channel above 128: the colour frames itself
 }
