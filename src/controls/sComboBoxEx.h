@@ -49,7 +49,7 @@ public:
     TColor FontColor() const { return FontColor_; }
     void SetFontColor(TColor color);
 
-    /// Called after a user's pick.
+    /// Called after a user's pick (not for a cancelled custom colour).
     std::function<void(QObject*)> OnSelect;
     std::function<void(QObject*)> OnDropDown;
     std::function<void(QObject*)> OnCloseUp;
@@ -66,7 +66,9 @@ public:
     /// cache (with a skin active). False, drawing nothing, for an index below 0 or nowhere to draw.
     virtual bool PaintListItem(int index, const QRect& rect, Bitmap32* target, TOwnerDrawState state) = 0;
 
+    /// Drops the list down, unless read-only; a skinned box wraps its list window first.
     void showPopup() override;
+    /// The list closes: a pick that follows counts as chosen from the list.
     void hidePopup() override;
 
     // --- The binding and the repaint path ---------------------------------------------------------
@@ -83,6 +85,8 @@ public:
     /// The skin's wrapper of the dropped-down list window, while the box is skinned and has dropped
     /// its list down once; null otherwise.
     TsComboListSkin* ListSkin() const { return ListSkin_.get(); }
+    /// Gives the list window its plain frame back (the skin was removed).
+    void ReleaseListSkin();
 
 protected:
     /// For descendants with their own kind code.
@@ -98,7 +102,7 @@ protected:
     virtual void ClosedUp() {}
 
 private:
-    void PaintPlain(QPaintEvent* event);
+    void PaintPlain();
     void SetDroppedDown(bool value);
 
     TsDisabledKind DisabledKind_ = dkBlended;

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QPainter>
 
+#include "core/SystemColors.h"
 #include "platform/BitmapView.h"
 #include "platform/SystemMetrics.h"
 #include "sComboBoxEx.h"
