@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
@@ -70,6 +69,9 @@ TsCustomComboBoxEx::TsCustomComboBoxEx(QWidget* parent, int kind)
       BoundLabel(SkinData, [](QWidget* labelParent) { return new TsEditLabel(labelParent); }) {
     setEditable(false);
     setMaxVisibleItems(8);
+    // A drop-down list of DropDownCount rows below the box (or above it where the screen ends), in
+    // every style: some styles would otherwise open a menu of all items over the box.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setItemDelegate(new TsComboItemDelegate(*this));
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) { ItemActivated(index); });
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -196,14 +198,6 @@ void TsCustomComboBoxEx::showPopup() {
     SetDroppedDown(true);
     FireEvent(OnDropDown, this);
     QComboBox::showPopup();
-    // A drop-down list opens below the box (or above it where the screen ends), never over it.
-    if (QWidget* window = view()->parentWidget(); window != nullptr && window->isVisible()) {
-        QPoint below = mapToGlobal(QPoint(0, height()));
-        if (const QScreen* screen = this->screen();
-            screen != nullptr && below.y() + window->height() > screen->availableGeometry().bottom() + 1)
-            below = mapToGlobal(QPoint(0, -window->height()));
-        window->move(below);
-    }
 }
 
 void TsCustomComboBoxEx::hidePopup() {
