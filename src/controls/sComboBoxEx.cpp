@@ -20,6 +20,7 @@
 #include "sLabel.h"
 #include "skin/MaskCells.h"
 #include "skinpaint/ControlFace.h"
+#include "skinpaint/PaintBorder.h"
 
 namespace {
 // Keys that would move the selection of a read-only box: space, paging, end and home, arrows, letters
@@ -141,6 +142,11 @@ void TsCustomComboBoxEx::PaintFace(Bitmap32& cache, const BackgroundInfo& bg, in
         under.FillColor = bg.FillColor;
         PaintSectionByIndex(known.ComboButtonSection, "COMBOBTN", under, clFuchsia, known.ComboButtonHotTexture,
                             known.ComboButtonTexture, model, cache, {0, 0}, ToTRect(button), buttonState);
+        // The button's own frame: without it a hot or pressed button is a bare gradient.
+        if (known.ComboButtonBorder >= 0 && known.ComboButtonBorder < static_cast<int>(model->ma.size()))
+            PaintBorderOverBackground(cache, ToTRect(button), buttonState,
+                                      model->ma[static_cast<size_t>(known.ComboButtonBorder)], under,
+                                      model->MasterBitmap);
     }
     if (known.ComboGlyphMask >= 0 && known.ComboGlyphMask < static_cast<int>(model->ma.size())) {
         const TsMaskData& mask = model->ma[static_cast<size_t>(known.ComboGlyphMask)];
