@@ -182,3 +182,18 @@ TEST(ColorBoxPaint, DropDownAndCloseUpAndTheListWindowWrapper) {
     QCoreApplication::sendEvent(&box, &remove);
     EXPECT_EQ(box.ListSkin(), nullptr);
 }
+
+// Without a skin the platform's frame and button surround the item the box draws itself.
+TEST(ColorBoxPaint, UnskinnedFaceShowsTheSelectedSwatch) {
+    for (const bool showName : {false, true}) {
+        SCOPED_TRACE(showName);
+        TsColorBox box;
+        box.resize(160, 22);
+        box.SetStyle(cbStandardColors | cbPrettyNames);
+        box.ShowColorName = showName;
+        box.SetSelected(clRed);
+        ASSERT_FALSE(box.SkinData.IsSkinned());
+        const QImage face = box.grab().toImage();
+        EXPECT_EQ(face.pixelColor(showName ? 20 : 60, 11), QColor(255, 0, 0));
+    }
+}
