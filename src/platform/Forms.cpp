@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 #include "Application.h"
 #include "SystemMetrics.h"
@@ -33,11 +34,10 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
 }
 
 void TForm::UpdateWindowFlags() {
-    const bool visible = isVisible();
     Qt::WindowFlags flags = Qt::CustomizeWindowHint;
     const bool dialog = BorderStyle_ == TFormBorderStyle::bsDialog;
     flags |= dialog ? Qt::Dialog : Qt::Window;
-    if (BorderStyle_ == TFormBorderStyle::bsNone) {
+    if (BorderStyle_ == TFormBorderStyle::bsNone || DrawnFrame_) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::WindowTitleHint;
@@ -48,14 +48,45 @@ void TForm::UpdateWindowFlags() {
             flags |= Qt::WindowMaximizeButtonHint;
         if (BorderIcons_ & biHelp) flags |= Qt::WindowContextHelpButtonHint;
     }
+    ApplyWindowFlags(flags);
+}
+
+void TForm::ApplyWindowFlags(Qt::WindowFlags flags) {
+    if (flags == windowFlags()) return;
+    if (testAttribute(Qt::WA_WState_Created) && windowHandle() != nullptr) {
+        // A window that exists keeps it: re-creating would hide it, and it may be in the middle of
+        // being shown (a provider taking it over at its first showing).
+        overrideWindowFlags(flags);
+        windowHandle()->setFlags(flags);
+        return;
+    }
+    const bool visible = isVisible();
     setWindowFlags(flags);
     if (visible) show();
+}
+
+void TForm::SetDrawnFrame(const std::optional<QMargins>& margins) {
+    if (margins == DrawnFrame_) return;
+    const QSize client(ClientWidth_ > 0 ? ClientWidth_ : Client_->width(), ClientHeight_ > 0 ? ClientHeight_ : Client_->height());
+    DrawnFrame_ = margins;
+    UpdateWindowFlags();
+    const QMargins m = ClientMargins();
+    const QSize host(client.width() + m.left() + m.right(), client.height() + m.top() + m.bottom());
+    const bool sizeable =
+        BorderStyle_ == TFormBorderStyle::bsSizeable || BorderStyle_ == TFormBorderStyle::bsSizeToolWin;
+    if (!sizeable && ClientWidth_ > 0 && ClientHeight_ > 0) {
+        setFixedSize(host);
+    } else {
+        resize(host);
+    }
+    Client_->setGeometry(rect().marginsRemoved(m));
 }
 
 void TForm::SetClientSize(int width, int height) {
     ClientWidth_ = width;
     ClientHeight_ = height;
-    resize(width, height);
+    const QMargins m = ClientMargins();
+    resize(width + m.left() + m.right(), height + m.top() + m.bottom());
     ApplyFixedSize();
 }
 
@@ -66,16 +97,17 @@ void TForm::ApplyFixedSize() {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else if (ClientWidth_ > 0 && ClientHeight_ > 0) {
-        setFixedSize(ClientWidth_, ClientHeight_);
+        const QMargins m = ClientMargins();
+        setFixedSize(ClientWidth_ + m.left() + m.right(), ClientHeight_ + m.top() + m.bottom());
     }
 }
 
 void TForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Client_->setGeometry(rect());
+    Client_->setGeometry(rect().marginsRemoved(ClientMargins()));
     if (BorderStyle_ == TFormBorderStyle::bsSizeable) {
-        ClientWidth_ = width();
-        ClientHeight_ = height();
+        ClientWidth_ = Client_->width();
+        ClientHeight_ = Client_->height();
     }
 }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include <QMargins>
 #include <QWidget>
 
 #include "core/Color.h"
@@ -41,6 +43,12 @@ public:
     TBorderIcons BorderIcons() const { return BorderIcons_; }
     void SetBorderIcons(TBorderIcons icons);
 
+    /// The frame a skinning provider draws itself: the host turns frameless and the client lies inside
+    /// these margins (borders, title band, menu line); std::nullopt gives the platform's frame back.
+    /// The client keeps its size: the host grows or shrinks around it.
+    void SetDrawnFrame(const std::optional<QMargins>& margins);
+    const std::optional<QMargins>& DrawnFrame() const { return DrawnFrame_; }
+
     int ClientWidth() const { return ClientWidth_; }
     int ClientHeight() const { return ClientHeight_; }
     void SetClientSize(int width, int height);
@@ -77,6 +85,8 @@ protected:
 private:
     void UpdateWindowFlags();
     void ApplyFixedSize();
+    void ApplyWindowFlags(Qt::WindowFlags flags);
+    QMargins ClientMargins() const { return DrawnFrame_.value_or(QMargins()); }
 
     QWidget* Client_;
     TFormBorderStyle BorderStyle_ = TFormBorderStyle::bsSizeable;
@@ -89,4 +99,5 @@ private:
     bool Modal_ = false;
     TModalResult ModalResult_ = mrNone;
     QEventLoop* ModalLoop_ = nullptr;
+    std::optional<QMargins> DrawnFrame_;
 };
