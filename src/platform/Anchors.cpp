@@ -2,6 +2,7 @@
 #include "Anchors.h"
 
 #include <QEvent>
+#include <QVariant>
 #include <QWidget>
 
 TAnchorLayout::TAnchorLayout(QWidget* container, QSize designSize)
@@ -9,7 +10,19 @@ TAnchorLayout::TAnchorLayout(QWidget* container, QSize designSize)
     container->installEventFilter(this);
 }
 
+namespace {
+constexpr const char* kAnchorsProperty = "quadrimoAnchors";
+}
+
+void SetAnchors(QWidget* control, TAnchors anchors) { control->setProperty(kAnchorsProperty, anchors); }
+
+TAnchors AnchorsOf(const QWidget* control) {
+    const QVariant value = control->property(kAnchorsProperty);
+    return value.isValid() ? value.toUInt() : akLeft | akTop;
+}
+
 void TAnchorLayout::Add(QWidget* control, TAnchors anchors) {
+    SetAnchors(control, anchors);
     Entries_.push_back({control, anchors, control->geometry()});
 }
 

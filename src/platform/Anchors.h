@@ -13,6 +13,11 @@ class QWidget;
 enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = unsigned;
 
+/// Records the control's anchors (TAnchorLayout::Add does it too); skinned containers ask for them.
+void SetAnchors(QWidget* control, TAnchors anchors);
+/// The control's anchors; left and top when none were recorded.
+TAnchors AnchorsOf(const QWidget* control);
+
 class TAnchorLayout : public QObject {
     Q_OBJECT
 public:

@@ -20,6 +20,13 @@ TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), Client_(new QWidget
     UpdateWindowFlags();
 }
 
+TForm::TForm(QWidget* parent, AuxiliaryForm)
+    : QWidget(parent, Qt::Window), Client_(new QWidget(this)), Color_(clBtnFace) {
+    Client_->setObjectName(QStringLiteral("Client"));
+    SetColor(Color_);
+    UpdateWindowFlags();
+}
+
 TForm::~TForm() = default;
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {

@@ -77,6 +77,11 @@ public:
     static QPoint CenteredPosition(const QRect& desktop, const QSize& frameSize);
 
 protected:
+    /// An auxiliary window (glows, animation frames): a form the application object does not own,
+    /// so that it never becomes the main form nor receives the forms' broadcasts.
+    struct AuxiliaryForm {};
+    TForm(QWidget* parent, AuxiliaryForm);
+
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

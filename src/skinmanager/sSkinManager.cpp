@@ -25,6 +25,7 @@ bool NewStyle = true;
 TsSkinManager::ChildFilter Filter;
 TsSkinManager::MessageHook Messages;
 TsSkinManager::WindowHookHandlers HookHandlers;
+void (*StopGlows)() = nullptr;
 
 std::vector<std::string> ToStdLines(const QStringList& lines) {
     std::vector<std::string> result;
@@ -62,6 +63,7 @@ bool TsSkinManager::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TsSkinManager::~TsSkinManager() {
+    Destroying_ = true;
     SetActive(false);
     UninstallHook();
     if (Default == this) Default = nullptr;
@@ -73,6 +75,7 @@ bool TsSkinManager::NewStyleDialogs() { return NewStyle; }
 void TsSkinManager::SetChildFilter(ChildFilter filter) { Filter = std::move(filter); }
 void TsSkinManager::SetMessageHook(MessageHook hook) { Messages = std::move(hook); }
 void TsSkinManager::SetWindowHookHandlers(const WindowHookHandlers& handlers) { HookHandlers = handlers; }
+void TsSkinManager::SetStopGlowsHook(void (*hook)()) { StopGlows = hook; }
 
 std::vector<QPointer<QWidget>>& TsSkinManager::ProviderForms() {
     static std::vector<QPointer<QWidget>> forms;
@@ -145,8 +148,10 @@ void TsSkinManager::SetCommonSections(const QStringList& lines) {
 
 void TsSkinManager::ReloadAfterChange() {
     if (!Active_ || !Model_->SkinData.Active) return;
+    if (!Loading_ && !EditorMessage_) CoverForms();
     LoadSkin();
     if (!Loading_ && !EditorMessage_) RefreshSkin(true);
+    Covers_.clear();
 }
 
 void TsSkinManager::SetSaturation(int value) {
@@ -303,6 +308,7 @@ void TsSkinManager::LoadSkin() {
 
 void TsSkinManager::ChangeSkin(const QString& oldName) {
     if (OnBeforeChange) OnBeforeChange(this);
+    if (!Loading_ && !EditorMessage_) CoverForms();
     {
         LoadingFlag flag;
         Model_->SkinData.Active = false;
@@ -318,6 +324,7 @@ void TsSkinManager::ChangeSkin(const QString& oldName) {
     } else if (!EditorMessage_) {
         ApplyNewSkin(true);
     }
+    Covers_.clear();
     if (OnAfterChange) OnAfterChange(this);
 }
 
@@ -325,6 +332,7 @@ void TsSkinManager::ChangeSkin(const QString& oldName) {
 
 void TsSkinManager::ApplyNewSkin(bool animate) {
     if (Loading_) return;
+    if (StopGlows) StopGlows();
     // The forms stay frozen over the new-skin announcement and the refresh after it.
     const std::vector<FrozenForm> frozen = animate ? FreezeForms() : std::vector<FrozenForm>();
     Model_->SkinData.Active = false;
@@ -340,6 +348,7 @@ void TsSkinManager::ApplyNewSkin(bool animate) {
 
 void TsSkinManager::RemoveSkin() {
     Removing_ = true;
+    if (StopGlows) StopGlows();
     UninstallHook();
     Model_->SkinData.Active = false;
     BroadcastCommand(MakeNimbrelParam(AC_REMOVESKIN));

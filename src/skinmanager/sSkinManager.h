@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QEvent>
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -72,6 +73,8 @@ public:
     SkinModel& CommonSkinData() { return *Model_; }
     const SkinModel& CommonSkinData() const { return *Model_; }
     bool FromPackage() const { return FromPackage_; }
+    /// True once the destructor has started (the skin's removal is then announced with it).
+    bool Destroying() const { return Destroying_; }
     /// Extended borders are asked for and the desktop can show them (layered windows).
     bool ExtendedBordersEffective() const;
     /// The shadow border's picture for an active or an inactive form; empty while not effective.
@@ -133,6 +136,18 @@ public:
     static void SetWindowHookHandlers(const WindowHookHandlers& handlers);
     /// Whether the default manager's hook is installed now.
     bool HookInstalled() const { return HookInstalled_; }
+    /// Removes every glow of the controls before a skin is applied or removed; registered by the
+    /// layer that shows glows.
+    static void SetStopGlowsHook(void (*hook)());
+
+    /// What the effects above the manager do for it; registered at start-up, none by default.
+    struct EffectsHooks {
+        /// Lets a released form's old look fade away over its new one (time in ms, start alpha).
+        void (*SkinChangingAnimation)(QWidget* form, const QImage& oldLook, int time, TsAnimType mode,
+                                      int alpha) = nullptr;
+    };
+    static void SetEffectsHooks(const EffectsHooks& hooks);
+    static const EffectsHooks& RegisteredEffects();
 
 private:
     enum class Source { None, Package, Editor, Folder, Internal };
@@ -156,12 +171,17 @@ private:
         bool Maximized = false;
     };
     std::vector<FrozenForm> FreezeForms();
+    /// The forms FreezeForms takes.
+    std::vector<QWidget*> FormsToFreeze() const;
+    /// Before a new skin is loaded: the look of the forms that the skin-changing animation will
+    /// run over, taken while the old skin can still paint them.
+    void CoverForms();
     /// Lets the frozen forms redraw: the skin-changing animation first, then their maximised state
     /// back and a repaint with frame and children.
     void ReleaseForms(const std::vector<FrozenForm>& forms);
-    /// Where the skin-changing animation will run over a released form (time and mode of
-    /// AnimEffects.SkinChanging, the form's alpha-blend value or 255). Window animations are not
-    /// built yet, so the form simply shows its new look at once.
+    /// The skin-changing animation over a released form (time and mode of AnimEffects.SkinChanging,
+    /// the form's opacity or 255): its covered old look fades away. Without a cover, or without the
+    /// effects registered, the form shows its new look at once.
     void RunSkinChangingAnimation(QWidget* form);
     void InstallHook();
     void UninstallHook();
@@ -183,6 +203,7 @@ private:
     std::array<QStringList, ThirdPartyList::Count> ThirdLists_;
     bool FromPackage_ = false;
     bool Removing_ = false;
+    bool Destroying_ = false;
     bool HookInstalled_ = false;
     bool EditorLink_ = false;
     bool EditorMessage_ = false;
@@ -190,6 +211,11 @@ private:
     std::unique_ptr<std::string> EditorOptions_;
     ShadowTemplates Shadows_;
     QPointer<QWidget> ActiveControl_;
+    struct Cover {
+        QPointer<QWidget> Form;
+        QImage OldLook;
+    };
+    std::vector<Cover> Covers_;
 };
 
 /// Shows "Nimbrel v7.2" once when any program parameter (the program name not included), lower-cased,

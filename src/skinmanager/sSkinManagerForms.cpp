@@ -2,6 +2,8 @@
 // releasing of the forms, and the shadow border pictures of extended borders.
 #include "sSkinManager.h"
 
+#include <algorithm>
+
 #include <QApplication>
 
 #include "platform/Application.h"
@@ -11,6 +13,7 @@
 
 namespace {
 bool Animating = false;
+TsSkinManager::EffectsHooks Hooks;
 
 bool ApplicationMinimized() {
     const TApplication* app = TApplication::Instance();
@@ -20,6 +23,9 @@ bool ApplicationMinimized() {
 }  // namespace
 
 bool TsSkinManager::AnimatingSkinChange() { return Animating; }
+
+void TsSkinManager::SetEffectsHooks(const EffectsHooks& hooks) { Hooks = hooks; }
+const TsSkinManager::EffectsHooks& TsSkinManager::RegisteredEffects() { return Hooks; }
 
 // --- Refresh -----------------------------------------------------------------------------------------
 
@@ -36,13 +42,21 @@ void TsSkinManager::RefreshSkin(bool animate) {
         if (window && window->isVisible()) window->update();
 }
 
-std::vector<TsSkinManager::FrozenForm> TsSkinManager::FreezeForms() {
-    std::vector<FrozenForm> frozen;
-    if (ApplicationMinimized()) return frozen;
+std::vector<QWidget*> TsSkinManager::FormsToFreeze() const {
+    std::vector<QWidget*> forms;
+    if (ApplicationMinimized()) return forms;
     for (const QPointer<QWidget>& form : ProviderForms()) {
         if (!form || !form->isWindow() || !form->isVisible() || form->isMinimized()) continue;
         QObject* manager = form->property(kProviderManagerProperty).value<QObject*>();
         if ((manager != nullptr ? manager : DefaultManager()) != this) continue;
+        forms.push_back(form);
+    }
+    return forms;
+}
+
+std::vector<TsSkinManager::FrozenForm> TsSkinManager::FreezeForms() {
+    std::vector<FrozenForm> frozen;
+    for (QWidget* form : FormsToFreeze()) {
         frozen.push_back({form, form->isMaximized()});
         form->setUpdatesEnabled(false);
     }
@@ -63,9 +77,28 @@ void TsSkinManager::ReleaseForms(const std::vector<FrozenForm>& forms) {
     Animating = false;
 }
 
+void TsSkinManager::CoverForms() {
+    Covers_.clear();
+    const TsAnimation& animation = AnimEffects.SkinChanging;
+    // Only where the animation can show: a fade needs layered windows and at least one 12 ms step.
+    if (Hooks.SkinChangingAnimation == nullptr || !animation.Active || animation.Time < 12 ||
+        !LayeredWindowsAvailable())
+        return;
+    for (QWidget* form : FormsToFreeze()) {
+        QImage look = form->grab().toImage();
+        if (look.size() != form->size()) look = look.scaled(form->size());  // a scaled screen's pixels
+        Covers_.push_back({form, look});
+    }
+}
+
 void TsSkinManager::RunSkinChangingAnimation(QWidget* form) {
-    // The form's new look appears at once until window animations exist; this is where they start.
-    (void)form;
+    auto cover = std::find_if(Covers_.begin(), Covers_.end(), [form](const Cover& c) { return c.Form == form; });
+    if (cover == Covers_.end()) return;
+    const QImage oldLook = cover->OldLook;
+    Covers_.erase(cover);
+    if (Hooks.SkinChangingAnimation == nullptr || oldLook.isNull()) return;
+    const int alpha = form->windowOpacity() < 1.0 ? static_cast<int>(form->windowOpacity() * 255 + 0.5) : 255;
+    Hooks.SkinChangingAnimation(form, oldLook, AnimEffects.SkinChanging.Time, AnimEffects.SkinChanging.Mode, alpha);
 }
 
 // --- Extended borders --------------------------------------------------------------------------------

@@ -17,8 +17,15 @@ struct BackgroundInfo {
     bool HasBitmap = false;
 };
 
+/// A surface to paint into: the control's point (x, y) is the bitmap's pixel (x + Origin.X, y + Origin.Y).
+struct TDrawTarget {
+    Bitmap32* Bitmap = nullptr;
+    TPoint Origin;
+};
+
 /// The record passed with the get-background command. Kind: 0 unanswered, 1 colour only, 2 bitmap.
-/// TargetDC stands for the surface the answerer paints Area into when FillTarget is set.
+/// With FillTarget the answerer also paints Area (the asking control's coordinates; OffsetX, OffsetY
+/// its place in the answerer) into TargetDC.
 struct BackgroundRequest {
     const Bitmap32* Bitmap = nullptr;
     TColor Color = 0;
@@ -27,7 +34,7 @@ struct BackgroundRequest {
     TRect Area;
     uint8_t Kind = 0;
     bool FillTarget = false;
-    void* TargetDC = nullptr;
+    TDrawTarget* TargetDC = nullptr;
 };
 
 /// Kind 2 gives the bitmap with its offsets; any other kind the request's colour resolved to RGB.

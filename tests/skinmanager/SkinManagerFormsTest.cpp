@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QTest>
 
 #include "SkinTestFolders.h"
@@ -12,6 +13,7 @@
 #include "platform/DesktopEffects.h"
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
+#include "platform/SystemMetrics.h"
 #include "skinresources/InternalSkins.h"
 #include "skinmanager/sSkinManager.h"
 #include "support/TempFolder.h"
@@ -250,4 +252,88 @@ TEST(SkinManagerFreeze, NewSkinAndItsRefreshHappenFrozenAndAMaximisedFormStaysMa
     form.Seen.clear();
     manager->ApplyNewSkin(true);
     EXPECT_TRUE(AllFrozen(form, false));
+}
+
+namespace {
+// What the registered effects were asked to do.
+struct EffectsCalls {
+    int GlowRemovals = 0;
+    std::vector<QWidget*> Animated;
+    QImage OldLook;
+    int Time = 0;
+    int Alpha = 0;
+};
+EffectsCalls Calls;
+
+struct RecordingEffects {
+    RecordingEffects() {
+        Calls = EffectsCalls();
+        TsSkinManager::EffectsHooks hooks;
+        hooks.RemoveAllGlows = [] { ++Calls.GlowRemovals; };
+        hooks.SkinChangingAnimation = [](QWidget* form, const QImage& oldLook, int time, TsAnimType, int alpha) {
+            Calls.Animated.push_back(form);
+            Calls.OldLook = oldLook;
+            Calls.Time = time;
+            Calls.Alpha = alpha;
+        };
+        TsSkinManager::SetEffectsHooks(hooks);
+    }
+    ~RecordingEffects() { TsSkinManager::SetEffectsHooks({}); }
+};
+
+/// A provider form painted in its manager's loaded skin's background colour.
+class HueForm : public TForm {
+public:
+    explicit HueForm(TsSkinManager* manager) : Manager(manager) {}
+    TsSkinManager* Manager;
+    QColor Look() const { return ToQColor(Manager->CommonSkinData().GlobalBackColor()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Look());
+    }
+};
+}  // namespace
+
+TEST(SkinManagerEffects, GlowsGoAroundSkinChangesAndTheOldLookFadesOverTheNewOne) {
+    RecordingEffects effects;
+    auto manager = MakeManager(kGlimmer, std::string(), false);
+    HueForm form(manager.get());
+    form.resize(60, 40);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ProviderRegistration providers{&form};
+
+    Calls = EffectsCalls();
+    manager->ApplyNewSkin(false);
+    EXPECT_EQ(Calls.GlowRemovals, 1);
+    // Nothing to fade where layered windows cannot show it.
+    manager->SetHueOffset(30);
+    EXPECT_TRUE(Calls.Animated.empty());
+
+    SetLayeredWindowsOverride(true);
+    const QColor oldLook = form.Look();
+    manager->SetHueOffset(0);
+    ASSERT_NE(form.Look(), oldLook);
+    ASSERT_EQ(Calls.Animated, std::vector<QWidget*>{&form});
+    // Taken before the reload: the old skin's look.
+    ASSERT_EQ(Calls.OldLook.size(), QSize(60, 40));
+    EXPECT_EQ(QColor(Calls.OldLook.pixel(30, 20)), oldLook);
+    EXPECT_EQ(Calls.Time, 100);
+    EXPECT_EQ(Calls.Alpha, 255);
+
+    // Switched off, or shorter than one step: no cover, no animation.
+    Calls = EffectsCalls();
+    manager->AnimEffects.SkinChanging.Time = 11;
+    manager->SetHueOffset(30);
+    manager->AnimEffects.SkinChanging.Time = 100;
+    manager->AnimEffects.SkinChanging.Active = false;
+    manager->SetHueOffset(0);
+    EXPECT_TRUE(Calls.Animated.empty());
+
+    Calls = EffectsCalls();
+    manager->SetActive(false);
+    EXPECT_EQ(Calls.GlowRemovals, 1);
+    SetLayeredWindowsOverride(std::nullopt);
 }
