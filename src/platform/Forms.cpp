@@ -1,6 +1,8 @@
 // The form base: frame style, client size, colour, position rule and modal showing.
 #include "Forms.h"
 
+#include <vector>
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -27,7 +29,15 @@ TForm::TForm(QWidget* parent, AuxiliaryForm)
     UpdateWindowFlags();
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() {
+    Destroying_ = true;
+    // Components may still ask the form about itself while they go (a frame provider gives nothing
+    // back to a form that is going, but has to know that it is).
+    std::vector<QPointer<QObject>> components;
+    for (QObject* child : children())
+        if (!child->isWidgetType()) components.emplace_back(child);
+    for (const QPointer<QObject>& component : components) delete component.data();
+}
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
     BorderStyle_ = style;

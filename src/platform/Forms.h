@@ -30,7 +30,10 @@ class TForm : public QWidget {
     Q_OBJECT
 public:
     explicit TForm(QWidget* parent = nullptr);
+    /// The form's components (its children that are no widgets) go first, while the form is whole.
     ~TForm() override;
+    /// True while the form is being destroyed.
+    bool Destroying() const { return Destroying_; }
 
     /// The widget the controls live in, at client coordinates.
     QWidget* Client() const { return Client_; }
@@ -105,4 +108,5 @@ private:
     TModalResult ModalResult_ = mrNone;
     QEventLoop* ModalLoop_ = nullptr;
     std::optional<QMargins> DrawnFrame_;
+    bool Destroying_ = false;
 };
