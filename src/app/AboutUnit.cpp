@@ -2,6 +2,7 @@
 #include "AboutUnit.h"
 
 #include "WebAddresses.h"
+#include "binding/sCommonData.h"
 #include "controls/sBevel.h"
 #include "controls/sButton.h"
 #include "controls/sLabel.h"
@@ -89,4 +90,6 @@ TAboutForm::TAboutForm(QWidget* parent) : TForm(parent) {
     sButton1->SetCaption(QStringLiteral("Закрыть"));
     sButton1->ModalResult = mrOk;
     sButton1->setFocus();
+    // The end of the form data: every control's binding takes its section from the skin.
+    FormLoaded(client);
 }

@@ -5,6 +5,7 @@
 #include "AppIcon.h"
 #include "MapRunAdapters.h"
 #include "WebAddresses.h"
+#include "binding/sCommonData.h"
 #include "controls/sButton.h"
 #include "controls/sComboBoxes.h"
 #include "controls/sEdit.h"
@@ -122,6 +123,8 @@ TForm2::TForm2(QWidget* parent) : TForm(parent) {
     mapTitleEdit->setFocus();
 
     CreateSkinManager();
+    // The end of the form data: every control's binding takes its section from the skin.
+    FormLoaded(client);
 }
 
 TForm2::~TForm2() {

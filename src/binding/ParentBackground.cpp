@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "core/SystemColors.h"
 #include "platform/BitmapView.h"
 #include "platform/NimbrelCommand.h"
 #include "sCommonData.h"
+#include "skinpaint/PaintPattern.h"
 #include "skinpaint/PixelBlends.h"
 
 namespace {

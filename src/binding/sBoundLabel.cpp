@@ -1,6 +1,8 @@
 // TsBoundLabel: creating, placing and following the caption label of a control.
 #include "sBoundLabel.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QLabel>
 #include <QWidget>
@@ -119,7 +121,7 @@ void TsBoundLabel::AlignLabel() {
 void TsBoundLabel::UpdateEnabled() {
     QWidget* control = Data_.OwnerControl;
     if (!Label_ || control == nullptr) return;
-    const TsDisabledKind kind = Data_.Control() != nullptr ? Data_.Control()->DisabledKind() : dkBlended;
+    const TsDisabledKind kind = Data_.Control() != nullptr ? Data_.Control()->DisabledKind() : static_cast<TsDisabledKind>(dkBlended);
     Label_->setEnabled(control->isEnabled() || !(kind & dkBlended));
 }
 

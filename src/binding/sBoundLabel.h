@@ -4,11 +4,11 @@
 #include <functional>
 
 #include <QFont>
+#include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-class QLabel;
 class TsCommonData;
 
 enum TsCaptionLayout { sclLeft, sclTopLeft, sclTopCenter, sclTopRight };

@@ -1,12 +1,15 @@
 // TsCommonData: properties, index resolution, loading, colours, state questions and the hooks.
 #include "sCommonData.h"
 
+#include <algorithm>
+
 #include <QVariant>
 #include <QWidget>
 
 #include "ControlKinds.h"
 #include "ParentBackground.h"
 #include "SkinnedControl.h"
+#include "core/SystemColors.h"
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
 #include "platform/SystemMetrics.h"
@@ -286,7 +289,8 @@ TColor TsCommonData::EffectiveBackgroundColor(int state) const {
 
 TColor BackgroundColorAnswer(const TsCommonData& data) {
     const TsGeneralData* section = data.Section();
-    if (section == nullptr || !data.IsSkinned()) return data.OwnerColor();
+    // A control with a custom colour paints that colour, so that is what lies under its children.
+    if (section == nullptr || !data.IsSkinned() || data.CustomColor()) return data.OwnerColor();
     const TsGenState& normal = section->Props[0];
     const int t = normal.Transparency;
     if (t <= 0) return normal.Color;

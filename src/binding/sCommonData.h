@@ -11,6 +11,7 @@
 #include "core/Bitmap32.h"
 #include "core/Color.h"
 #include "skin/SkinModel.h"
+#include "skinmanager/sSkinManager.h"
 #include "skinpaint/PaintSection.h"
 #include "skinpaint/PaintTypes.h"
 
@@ -18,7 +19,6 @@ class QEvent;
 class QObject;
 class QWidget;
 class TNimbrelCommandEvent;
-class TsSkinManager;
 class TsSkinnedControl;
 
 // SkinState bits.
@@ -216,6 +216,10 @@ TColor ControlColorOf(const QWidget* widget);
 /// binding's hue offset and saturation.
 void PaintControlFace(const TsCommonData& data, const BackgroundInfo& background, int state, Bitmap32& target,
                       TPoint offset, TRect rect);
+
+/// The binding's part of a control's event(): true for a skin command it handled (the answer is in
+/// the event), false otherwise, after the common reactions to Qt's events; Qt's handling follows.
+bool HandleSkinEvent(TsCommonData& data, QEvent* event);
 
 /// Calls Loaded on the binding of every control under root, in creation order: what the end of
 /// reading a form's data does.

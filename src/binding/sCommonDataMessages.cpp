@@ -114,3 +114,8 @@ bool TsCommonData::HandleCommonMessage(QEvent* event) {
     }
     return false;
 }
+
+bool HandleSkinEvent(TsCommonData& data, QEvent* event) {
+    if (TNimbrelCommandEvent* command = AsNimbrelCommand(event)) return data.HandleSkinCommand(*command);
+    return data.HandleCommonMessage(event);
+}

@@ -1,7 +1,12 @@
 // TsBevel.
 #include "sBevel.h"
 
-TsBevel::TsBevel(QWidget* parent) : QFrame(parent), SkinData(QStringLiteral("")) {
+#include "binding/ControlKinds.h"
+
+TsBevel::TsBevel(QWidget* parent)
+    : QFrame(parent), SkinData(this, this, ckBevel, true, SectionFor(TBevelShape::bsBox, TBevelStyle::bsLowered)) {
+    // The bevel paints on its parent's surface: the skin engine treats it as windowless.
+    SkinData.Windowless = true;
     // A bevel only decorates: clicks go to what lies under it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     UpdateFrame();
@@ -10,11 +15,23 @@ TsBevel::TsBevel(QWidget* parent) : QFrame(parent), SkinData(QStringLiteral(""))
 void TsBevel::SetShape(TBevelShape shape) {
     Shape_ = shape;
     UpdateFrame();
+    UpdateSection();
 }
 
 void TsBevel::SetStyle(TBevelStyle style) {
     Style_ = style;
     UpdateFrame();
+    UpdateSection();
+}
+
+QString TsBevel::SectionFor(TBevelShape shape, TBevelStyle style) {
+    if (shape == TBevelShape::bsFrame) return QStringLiteral("GROUPBOX");
+    return style == TBevelStyle::bsRaised ? QStringLiteral("PANEL") : QStringLiteral("PANEL_LOW");
+}
+
+void TsBevel::UpdateSection() {
+    SkinData.SetSkinSection(SectionFor(Shape_, Style_));
+    SkinData.CacheInvalid = true;
 }
 
 void TsBevel::UpdateFrame() {
@@ -32,4 +49,4 @@ void TsBevel::UpdateFrame() {
     setFrameShadow(Style_ == TBevelStyle::bsLowered ? QFrame::Sunken : QFrame::Raised);
 }
 
-bool TsBevel::event(QEvent* event) { return SkinData.Handle(this, event) || QFrame::event(event); }
+bool TsBevel::event(QEvent* event) { return HandleSkinEvent(SkinData, event) || QFrame::event(event); }

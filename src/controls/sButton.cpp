@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 
+#include "binding/ControlKinds.h"
 #include "platform/Application.h"
 
-TsButton::TsButton(QWidget* parent) : QPushButton(parent), SkinData(QStringLiteral("BUTTON")) {
+TsButton::TsButton(QWidget* parent)
+    : QPushButton(parent), SkinData(this, this, ckButton, true, QStringLiteral("BUTTON")) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &TsButton::Pressed);
 }
@@ -42,4 +44,4 @@ void TsButton::initStyleOption(QStyleOptionButton* option) const {
     }
 }
 
-bool TsButton::event(QEvent* event) { return SkinData.Handle(this, event) || QPushButton::event(event); }
+bool TsButton::event(QEvent* event) { return HandleSkinEvent(SkinData, event) || QPushButton::event(event); }

@@ -5,10 +5,11 @@
 
 #include <QPushButton>
 
-#include "ControlSkinState.h"
+#include "binding/SkinnedControl.h"
+#include "binding/sCommonData.h"
 #include "platform/Forms.h"
 
-class TsButton : public QPushButton {
+class TsButton : public QPushButton, public TsSkinnedControl {
     Q_OBJECT
 public:
     explicit TsButton(QWidget* parent = nullptr);
@@ -22,7 +23,9 @@ public:
     bool Down() const { return Down_; }
     void SetDown(bool value);
 
-    TsControlSkinState SkinData;
+    TsCtrlSkinData SkinData;
+    TsCommonData& SkinBinding() override { return SkinData; }
+    bool KeepsCacheInvalid() const override { return true; }
 
 protected:
     bool event(QEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 
 #include "ControlColors.h"
+#include "binding/ControlKinds.h"
 #include "core/ColorNames.h"
 #include "core/SystemColors.h"
 #include "platform/Application.h"
@@ -44,7 +45,8 @@ QColor ContrastFrameColor(TColor color) {
 }
 }  // namespace
 
-TsColorBox::TsColorBox(QWidget* parent) : QComboBox(parent), SkinData(QStringLiteral("COMBOBOX")) {
+TsColorBox::TsColorBox(QWidget* parent)
+    : QComboBox(parent), SkinData(this, this, ckCustomColorBox, false, QStringLiteral("COMBOBOX")) {
     setEditable(false);
     setMaxVisibleItems(8);
     connect(this, qOverload<int>(&QComboBox::activated), this, &TsColorBox::ItemActivated);
@@ -69,7 +71,10 @@ void TsColorBox::SetColor(TColor color) {
     SetControlColor(this, color);
 }
 
-void TsColorBox::SetFontColor(TColor color) { SetControlFontColor(this, color); }
+void TsColorBox::SetFontColor(TColor color) {
+    FontColor_ = color;
+    SetControlFontColor(this, color);
+}
 
 TColor TsColorBox::ItemColor(int index) const {
     if (index < 0 || index >= count()) return kNoSelection;
@@ -248,4 +253,4 @@ void TsColorBox::paintEvent(QPaintEvent* event) {
     }
 }
 
-bool TsColorBox::event(QEvent* event) { return SkinData.Handle(this, event) || QComboBox::event(event); }
+bool TsColorBox::event(QEvent* event) { return HandleSkinEvent(SkinData, event) || QComboBox::event(event); }

@@ -5,7 +5,8 @@
 
 #include <QComboBox>
 
-#include "ControlSkinState.h"
+#include "binding/SkinnedControl.h"
+#include "binding/sCommonData.h"
 #include "core/Color.h"
 
 enum TsColorBoxStyles : unsigned {
@@ -21,7 +22,7 @@ enum TsColorBoxStyles : unsigned {
 };
 using TsColorBoxStyle = unsigned;
 
-class TsColorBox : public QComboBox {
+class TsColorBox : public QComboBox, public TsSkinnedControl {
     Q_OBJECT
 public:
     explicit TsColorBox(QWidget* parent = nullptr);
@@ -38,6 +39,7 @@ public:
     void SetItemHeight(int value);
     TColor Color() const { return Color_; }
     void SetColor(TColor color);
+    TColor FontColor() const { return FontColor_; }
     void SetFontColor(TColor color);
     /// The selection cannot be changed: keys that move it, typed characters and the list are ignored.
     bool ReadOnly = false;
@@ -54,7 +56,12 @@ public:
     void hidePopup() override;
     void showPopup() override;
 
-    TsControlSkinState SkinData;
+    TsCtrlSkinData SkinData;
+    TsCommonData& SkinBinding() override { return SkinData; }
+    TColor OwnerColor() const override { return Color_; }
+    void SetOwnerColor(TColor color) override { SetColor(color); }
+    TColor OwnerFontColor() const override { return FontColor_; }
+    void SetOwnerFontColor(TColor color) override { SetFontColor(color); }
 
 protected:
     bool event(QEvent* event) override;
@@ -70,6 +77,7 @@ private:
     TsColorBoxStyle Style_ = cbStandardColors | cbExtendedColors | cbSystemColors;
     TColor StoredSelected_ = clBlack;
     TColor Color_ = clWindow;
+    TColor FontColor_ = clWindowText;
     int ItemHeight_ = 16;
     bool ClosedUp_ = false;
 };

@@ -2,8 +2,13 @@
 #include "sEdit.h"
 
 #include "ControlColors.h"
+#include "binding/ControlKinds.h"
+#include "sLabel.h"
 
-TsEdit::TsEdit(QWidget* parent, const QString& section) : QLineEdit(parent), SkinData(section) {
+TsEdit::TsEdit(QWidget* parent, const QString& section)
+    : QLineEdit(parent),
+      SkinData(this, this, ckEdit, true, section),
+      BoundLabel(SkinData, [](QWidget* labelParent) { return new TsEditLabel(labelParent); }) {
     SetMaxLength(0);
 }
 
@@ -22,4 +27,4 @@ void TsEdit::SetFontColor(TColor color) {
     SetControlFontColor(this, color);
 }
 
-bool TsEdit::event(QEvent* event) { return SkinData.Handle(this, event) || QLineEdit::event(event); }
+bool TsEdit::event(QEvent* event) { return HandleSkinEvent(SkinData, event) || QLineEdit::event(event); }

@@ -3,10 +3,12 @@
 
 #include <QLineEdit>
 
-#include "ControlSkinState.h"
+#include "binding/SkinnedControl.h"
+#include "binding/sBoundLabel.h"
+#include "binding/sCommonData.h"
 #include "core/Color.h"
 
-class TsEdit : public QLineEdit {
+class TsEdit : public QLineEdit, public TsSkinnedControl {
     Q_OBJECT
 public:
     explicit TsEdit(QWidget* parent = nullptr, const QString& section = QStringLiteral("EDIT"));
@@ -20,8 +22,17 @@ public:
     void SetColor(TColor color);
     TColor FontColor() const { return FontColor_; }
     void SetFontColor(TColor color);
+    TsDisabledKind DisabledKind() const override { return DisabledKind_; }
+    void SetDisabledKind(TsDisabledKind value) { DisabledKind_ = value; }
 
-    TsControlSkinState SkinData;
+    TsCtrlSkinData SkinData;
+    TsBoundLabel BoundLabel;
+
+    TsCommonData& SkinBinding() override { return SkinData; }
+    TColor OwnerColor() const override { return Color_; }
+    void SetOwnerColor(TColor color) override { SetColor(color); }
+    TColor OwnerFontColor() const override { return FontColor_; }
+    void SetOwnerFontColor(TColor color) override { SetFontColor(color); }
 
 protected:
     bool event(QEvent* event) override;
@@ -30,4 +41,5 @@ private:
     int MaxLength_ = 0;
     TColor Color_ = clWindow;
     TColor FontColor_ = clWindowText;
+    TsDisabledKind DisabledKind_ = dkBlended;
 };

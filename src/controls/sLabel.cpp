@@ -4,9 +4,12 @@
 #include <QMouseEvent>
 
 #include "ControlColors.h"
+#include "binding/ControlKinds.h"
 #include "platform/Shell.h"
 
-TsLabel::TsLabel(QWidget* parent) : QLabel(parent), SkinData(QStringLiteral("")) {
+TsLabel::TsLabel(QWidget* parent) : QLabel(parent), SkinData(this, this, ckNone) {
+    SkinData.Windowless = true;
+    SkinData.OptionalSection = true;
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -25,7 +28,7 @@ void TsLabel::SetFontColor(TColor color) {
     SetControlFontColor(this, color);
 }
 
-bool TsLabel::event(QEvent* event) { return SkinData.Handle(this, event) || QLabel::event(event); }
+bool TsLabel::event(QEvent* event) { return HandleSkinEvent(SkinData, event) || QLabel::event(event); }
 
 TsWebLabel::TsWebLabel(QWidget* parent) : TsLabel(parent) { setCursor(Qt::PointingHandCursor); }
 

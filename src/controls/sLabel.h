@@ -4,10 +4,12 @@
 #include <QFont>
 #include <QLabel>
 
-#include "ControlSkinState.h"
+#include "binding/SkinnedControl.h"
+#include "binding/sBoundLabel.h"
+#include "binding/sCommonData.h"
 #include "core/Color.h"
 
-class TsLabel : public QLabel {
+class TsLabel : public QLabel, public TsSkinnedControl {
     Q_OBJECT
 public:
     explicit TsLabel(QWidget* parent = nullptr);
@@ -21,7 +23,17 @@ public:
     TColor FontColor() const { return FontColor_; }
     void SetFontColor(TColor color);
 
-    TsControlSkinState SkinData;
+    /// With a skin active the label takes the skin's text colours instead of its own.
+    bool UseSkinColor = true;
+    /// The label's own section (optional): its colours and background, when the skin has it.
+    QString SkinSection() const { return SkinData.SkinSection(); }
+    void SetSkinSection(const QString& value) { SkinData.SetSkinSection(value); }
+
+    /// A label is windowless and has no section of its own unless one is named.
+    TsCommonData SkinData;
+    TsCommonData& SkinBinding() override { return SkinData; }
+    TColor OwnerFontColor() const override { return FontColor_; }
+    void SetOwnerFontColor(TColor color) override { SetFontColor(color); }
 
 protected:
     bool event(QEvent* event) override;
@@ -29,6 +41,19 @@ protected:
 private:
     bool AutoSize_ = true;
     TColor FontColor_ = clWindowText;
+};
+
+/// The label of a bound label (TsBoundLabel): a skinned label the edit places beside itself.
+class TsEditLabel : public TsLabel, public TsBoundLabelControl {
+    Q_OBJECT
+public:
+    explicit TsEditLabel(QWidget* parent = nullptr) : TsLabel(parent) {}
+
+    QLabel* Label() override { return this; }
+    bool AutoSize() const override { return TsLabel::AutoSize(); }
+    void SetAutoSize(bool value) override { TsLabel::SetAutoSize(value); }
+    bool UseSkinColor() const override { return TsLabel::UseSkinColor; }
+    void SetUseSkinColor(bool value) override { TsLabel::UseSkinColor = value; }
 };
 
 class TsWebLabel : public TsLabel {
@@ -39,8 +64,6 @@ public:
     enum TsShowMode { soDefault, soNormal, soMinimized, soMaximized };
     QString URL;
     TsShowMode ShowMode = soDefault;
-    /// With a skin active the link takes the skin's colours instead of its own.
-    bool UseSkinColor = true;
     QFont HoverFont;
     TColor HoverFontColor = clWindowText;
     /// The label's own font and colour, shown while the mouse is not over it.

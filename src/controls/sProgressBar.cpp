@@ -1,7 +1,10 @@
 // TsProgressBar.
 #include "sProgressBar.h"
 
-TsProgressBar::TsProgressBar(QWidget* parent) : QProgressBar(parent), SkinData(QStringLiteral("GAUGE")) {
+#include "binding/ControlKinds.h"
+
+TsProgressBar::TsProgressBar(QWidget* parent)
+    : QProgressBar(parent), SkinData(this, this, ckProgressBar, false, QStringLiteral("GAUGE")) {
     setRange(0, 100);
     setValue(0);
     setTextVisible(false);
@@ -12,4 +15,4 @@ void TsProgressBar::SetPosition(int value) {
     setValue(qBound(minimum(), value, maximum()));
 }
 
-bool TsProgressBar::event(QEvent* event) { return SkinData.Handle(this, event) || QProgressBar::event(event); }
+bool TsProgressBar::event(QEvent* event) { return HandleSkinEvent(SkinData, event) || QProgressBar::event(event); }

@@ -3,9 +3,10 @@
 
 #include <QProgressBar>
 
-#include "ControlSkinState.h"
+#include "binding/SkinnedControl.h"
+#include "binding/sCommonData.h"
 
-class TsProgressBar : public QProgressBar {
+class TsProgressBar : public QProgressBar, public TsSkinnedControl {
     Q_OBJECT
 public:
     explicit TsProgressBar(QWidget* parent = nullptr);
@@ -17,7 +18,9 @@ public:
     int Position() const { return value(); }
     void SetPosition(int value);
 
-    TsControlSkinState SkinData;
+    TsCommonData SkinData;
+    TsCommonData& SkinBinding() override { return SkinData; }
+    bool KeepsCacheInvalid() const override { return true; }
 
 protected:
     bool event(QEvent* event) override;

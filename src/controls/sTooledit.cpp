@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "binding/ControlKinds.h"
 #include "core/OsError.h"
 #include "platform/Application.h"
 #include "platform/Directories.h"
@@ -34,6 +35,7 @@ int ShortcutOf(const QKeyEvent* event) {
 }  // namespace
 
 TsCustomComboEdit::TsCustomComboEdit(QWidget* parent) : TsEdit(parent), Button_(new QToolButton(this)) {
+    SkinData.ControlKind = ckCustomComboEdit;
     Button_->setObjectName(QStringLiteral("Button"));
     Button_->setText(QStringLiteral("..."));
     Button_->setCursor(Qt::ArrowCursor);
@@ -100,9 +102,13 @@ bool IsUsableFileName(const QString& name) {
     return true;
 }
 
-TsFileDirEdit::TsFileDirEdit(QWidget* parent) : TsCustomComboEdit(parent) { SetMaxLength(255); }
+TsFileDirEdit::TsFileDirEdit(QWidget* parent) : TsCustomComboEdit(parent) {
+    SkinData.ControlKind = ckFileDirEdit;
+    SetMaxLength(255);
+}
 
 TsFilenameEdit::TsFilenameEdit(QWidget* parent) : TsFileDirEdit(parent) {
+    SkinData.ControlKind = ckFilenameEdit;
     Dialog_.Filter = QStringLiteral("All files (*.*)|*.*");
 }
 
@@ -147,7 +153,7 @@ void TsFilenameEdit::BrowseButtonPressed() {
     Dialog_.InitialDir = QFileInfo(name).path();
 }
 
-TsDirectoryEdit::TsDirectoryEdit(QWidget* parent) : TsFileDirEdit(parent) {}
+TsDirectoryEdit::TsDirectoryEdit(QWidget* parent) : TsFileDirEdit(parent) { SkinData.ControlKind = ckDirectoryEdit; }
 
 void TsDirectoryEdit::BrowseButtonPressed() {
     if (!FireEvent(OnButtonClick, this)) return;

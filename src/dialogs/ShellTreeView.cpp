@@ -4,7 +4,10 @@
 #include <QEvent>
 #include <QLabel>
 
-TsShellTreeView::TsShellTreeView(QWidget* parent) : TShellTreeBase(parent), SkinData(QStringLiteral("EDIT")) {}
+#include "binding/ControlKinds.h"
+
+TsShellTreeView::TsShellTreeView(QWidget* parent)
+    : TShellTreeBase(parent), SkinData(this, this, ckTreeView, false, QStringLiteral("EDIT")) {}
 
 TsShellTreeView::~TsShellTreeView() {
     delete BoundLabel_.data();
@@ -30,7 +33,7 @@ void TsShellTreeView::PlaceBoundLabel() {
 }
 
 bool TsShellTreeView::event(QEvent* event) {
-    if (SkinData.Handle(this, event)) return true;
+    if (HandleSkinEvent(SkinData, event)) return true;
     switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:

@@ -5,15 +5,17 @@
 #include <QPointer>
 
 #include "ShellTreeBase.h"
-#include "controls/ControlSkinState.h"
+#include "binding/SkinnedControl.h"
+#include "binding/sCommonData.h"
 
-class TsShellTreeView : public TShellTreeBase {
+class TsShellTreeView : public TShellTreeBase, public TsSkinnedControl {
     Q_OBJECT
 public:
     explicit TsShellTreeView(QWidget* parent = nullptr);
     ~TsShellTreeView() override;
 
-    TsControlSkinState SkinData;
+    TsCtrlSkinData SkinData;
+    TsCommonData& SkinBinding() override { return SkinData; }
 
     /// The bound label: shown over the tree's top left corner, moved in by the indent; a blank
     /// caption shows nothing.

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "binding/ControlKinds.h"
 #include "controls/sBevel.h"
 #include "controls/sButton.h"
 #include "controls/sComboBoxes.h"
@@ -25,7 +26,7 @@ bool RecordOpen(const QString& address) {
 }
 }  // namespace
 
-TEST(Controls, EveryControlAnswersIsSkinnedAndFollowsTheSkinCommands) {
+TEST(Controls, EveryControlOwnsABindingOfItsKindAndFollowsTheSkinCommands) {
     TsEdit edit;
     TsFilenameEdit fileEdit;
     TsDirectoryEdit dirEdit;
@@ -35,26 +36,50 @@ TEST(Controls, EveryControlAnswersIsSkinnedAndFollowsTheSkinCommands) {
     TsLabel label;
     TsWebLabel webLabel;
     TsBevel bevel;
-    const std::vector<std::pair<QWidget*, TsControlSkinState*>> controls = {
-        {&edit, &edit.SkinData},         {&fileEdit, &fileEdit.SkinData}, {&dirEdit, &dirEdit.SkinData},
-        {&colorBox, &colorBox.SkinData}, {&button, &button.SkinData},     {&progress, &progress.SkinData},
-        {&label, &label.SkinData},       {&webLabel, &webLabel.SkinData}, {&bevel, &bevel.SkinData}};
+    struct Row {
+        QWidget* Widget;
+        TsCommonData* Data;
+        int Kind;
+        const char* Section;
+        bool Windowless, Cache;
+    };
+    const Row rows[] = {
+        {&edit, &edit.SkinData, ckEdit, "EDIT", false, true},
+        {&fileEdit, &fileEdit.SkinData, ckFilenameEdit, "EDIT", false, true},
+        {&dirEdit, &dirEdit.SkinData, ckDirectoryEdit, "EDIT", false, true},
+        {&colorBox, &colorBox.SkinData, ckCustomColorBox, "COMBOBOX", false, false},
+        {&button, &button.SkinData, ckButton, "BUTTON", false, true},
+        {&progress, &progress.SkinData, ckProgressBar, "GAUGE", false, false},
+        {&label, &label.SkinData, ckNone, "", true, false},
+        {&webLabel, &webLabel.SkinData, ckNone, "", true, false},
+        {&bevel, &bevel.SkinData, ckBevel, "PANEL_LOW", true, true},
+    };
     TsSkinManager manager;
-    for (auto [widget, state] : controls) {
-        SCOPED_TRACE(widget->metaObject()->className());
-        EXPECT_TRUE(AnswersSkinCommands(widget));
-        SendSkinCommand(widget, MakeNimbrelParam(AC_SETNEWSKIN), &manager);
-        EXPECT_TRUE(state->Skinned);
-        EXPECT_EQ(state->SkinManager, &manager);
-        SendSkinCommand(widget, MakeNimbrelParam(AC_REMOVESKIN), &manager);
-        EXPECT_FALSE(state->Skinned);
-        EXPECT_EQ(state->SkinManager, nullptr);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Widget->metaObject()->className());
+        EXPECT_EQ(SkinDataOf(row.Widget), row.Data);
+        EXPECT_EQ(row.Data->ControlKind, row.Kind);
+        EXPECT_EQ(row.Data->SkinSection().toStdString(), row.Section);
+        EXPECT_EQ(row.Data->Windowless, row.Windowless);
+        EXPECT_EQ(row.Data->CacheBitmap != nullptr, row.Cache);
+        EXPECT_TRUE(AnswersSkinCommands(row.Widget));
+        SendSkinCommand(row.Widget, MakeNimbrelParam(AC_REMOVESKIN), &manager);
+        EXPECT_TRUE(row.Data->PaintingSuspended);
+        SendSkinCommand(row.Widget, MakeNimbrelParam(AC_REFRESH), &manager);
+        EXPECT_FALSE(row.Data->PaintingSuspended);
     }
-    EXPECT_EQ(edit.SkinData.SkinSection, QStringLiteral("EDIT"));
-    EXPECT_EQ(colorBox.SkinData.SkinSection, QStringLiteral("COMBOBOX"));
-    EXPECT_EQ(button.SkinData.SkinSection, QStringLiteral("BUTTON"));
-    EXPECT_EQ(progress.SkinData.SkinSection, QStringLiteral("GAUGE"));
-    EXPECT_STREQ(webLabel.metaObject()->className(), "TsWebLabel");
+    // The bevel's section follows its shape and style.
+    bevel.SetShape(TBevelShape::bsFrame);
+    EXPECT_EQ(bevel.SkinData.SkinSection(), QStringLiteral("GROUPBOX"));
+    bevel.SetShape(TBevelShape::bsTopLine);
+    bevel.SetStyle(TBevelStyle::bsRaised);
+    EXPECT_EQ(bevel.SkinData.SkinSection(), QStringLiteral("PANEL"));
+    // An edit's bound label is a skinned edit label.
+    QWidget form;
+    TsEdit bound(&form);
+    bound.setObjectName(QStringLiteral("bound"));
+    bound.BoundLabel.SetActive(true);
+    EXPECT_NE(qobject_cast<TsEditLabel*>(bound.BoundLabel.TheLabel()), nullptr);
 }
 
 TEST(Controls, WebLabelOpensOnThePressAndChangesColourWhileHovered) {

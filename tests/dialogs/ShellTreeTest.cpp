@@ -42,7 +42,7 @@ TEST(ShellTree, DesktopRootIsBuiltExpandedAndSelected) {
     EXPECT_EQ(tree.SelectedPath(), DesktopPath());
     ASSERT_GE(tree.TopNode()->childCount(), 1);
     EXPECT_EQ(tree.TopNode()->child(0)->text(0), QStringLiteral("Computer"));
-    EXPECT_EQ(tree.SkinData.SkinSection, QStringLiteral("EDIT"));
+    EXPECT_EQ(tree.SkinData.SkinSection(), QStringLiteral("EDIT"));
 }
 
 TEST(ShellTree, PathRootsShowTheirLastComponentAndSortedChildren) {
