@@ -5,6 +5,7 @@
 #include "Unit2.h"
 #include "core/Version.h"
 #include "dialogs/PathDialogRunner.h"
+#include "effects/EffectsRegistration.h"
 #include "platform/Application.h"
 #include "skinmanager/SkinEditorLink.h"
 #include "skinmanager/sSkinManager.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuadrimoVersion));
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
     RegisterPathDialog();
+    InstallEffects();
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();

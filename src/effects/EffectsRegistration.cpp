@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "binding/sCommonData.h"
 #include "effects/GlowEffect.h"
+#include "effects/GlowRule.h"
 #include "effects/HideAnimation.h"
 #include "effects/LayeredWindow.h"
 #include "skinmanager/sSkinManager.h"
@@ -23,6 +25,11 @@ void FreeEffects() {
 }
 
 void InstallEffects() {
+    TsEffectHooks binding;
+    binding.UpdateGlow = &UpdateGlow;
+    binding.RemoveGlow = &RemoveGlow;
+    binding.RemoveAllGlows = &RemoveAllGlows;
+    RegisterEffectHooks(binding);  // the manager's glow stop comes with it
     TsSkinManager::EffectsHooks manager;
     manager.SkinChangingAnimation = &RunSkinChangingAnimation;
     TsSkinManager::SetEffectsHooks(manager);

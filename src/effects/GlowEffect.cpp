@@ -18,6 +18,16 @@ std::vector<std::unique_ptr<GlowEffect>>& GlowList() {
 }
 
 bool Blocked = false;
+// Handles are indexes into the list counted on from every earlier list, so that a handle kept past
+// RemoveAllGlows can never name a later glow.
+int HandleBase = 0;
+
+GlowEffect* GlowAt(int handle) {
+    auto& list = GlowList();
+    const long long index = static_cast<long long>(handle) - HandleBase;
+    if (handle < 0 || index < 0 || index >= static_cast<long long>(list.size())) return nullptr;
+    return list[static_cast<size_t>(index)].get();
+}
 
 int BorderWidth(int own, int common, int cell) {
     if (own > 0) return own;
@@ -106,7 +116,7 @@ int ShowGlow(TRect controlScreenRect, TRect visibleRect, const std::string& sect
 
     auto& list = GlowList();
     list.push_back(std::make_unique<GlowEffect>(skinManager, maskIndex, margin));
-    const int handle = static_cast<int>(list.size()) - 1;
+    const int handle = HandleBase + static_cast<int>(list.size()) - 1;
     GlowEffect& glow = *list.back();
 
     const GlowPlacement place = PlaceGlow(controlScreenRect, visibleRect,
@@ -128,9 +138,8 @@ int ShowGlow(TRect controlScreenRect, TRect visibleRect, const std::string& sect
 }
 
 void RemoveGlow(int handle) {
-    auto& list = GlowList();
-    if (handle < 0 || handle >= static_cast<int>(list.size())) return;
-    list[static_cast<size_t>(handle)].reset();
+    if (GlowAt(handle) == nullptr) return;
+    GlowList()[static_cast<size_t>(handle - HandleBase)].reset();
 }
 
 void RemoveAllGlows() {
@@ -138,6 +147,7 @@ void RemoveAllGlows() {
     // Taken out first: freeing a window may lead back here.
     std::vector<std::unique_ptr<GlowEffect>> glows;
     glows.swap(list);
+    HandleBase += static_cast<int>(glows.size());
     for (auto& glow : glows)
         if (glow) ReleaseWindow(*glow, true);
 }
@@ -145,9 +155,8 @@ void RemoveAllGlows() {
 const std::vector<std::unique_ptr<GlowEffect>>& Glows() { return GlowList(); }
 
 TLayeredWindow* GlowWindow(int handle) {
-    const auto& list = GlowList();
-    if (handle < 0 || handle >= static_cast<int>(list.size()) || !list[static_cast<size_t>(handle)]) return nullptr;
-    return list[static_cast<size_t>(handle)]->Wnd;
+    GlowEffect* glow = GlowAt(handle);
+    return glow != nullptr ? glow->Wnd.data() : nullptr;
 }
 
 bool GlowsBlocked() { return Blocked; }

@@ -38,7 +38,8 @@ struct GlowPlacement {
 /// where the control is cut.
 GlowPlacement PlaceGlow(TRect controlScreenRect, TRect visibleRect, const GlowBorders& borders, int margin);
 
-/// One shown glow. Its handle is its index in the process-wide list.
+/// One shown glow. Its handle is its index in the process-wide list, counted on from the lists
+/// before the last RemoveAllGlows (a handle is never given twice).
 class GlowEffect {
 public:
     GlowEffect(TsSkinManager* skinManager, int maskIndex, int margin);

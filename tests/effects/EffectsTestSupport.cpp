@@ -1,6 +1,10 @@
 // What the effects tests share; the effects' process-wide state as a leftover check.
 #include "EffectsTestSupport.h"
 
+#include <algorithm>
+
+#include "binding/RepaintPath.h"
+#include "platform/NimbrelCommand.h"
 #include "effects/GlowEffect.h"
 #include "effects/HideAnimation.h"
 #include "platform/DesktopEffects.h"
@@ -45,3 +49,57 @@ const bool kRegistered = [] {
 }();
 
 }  // namespace
+
+// --- FadeWidget -------------------------------------------------------------------------------------
+
+uint32_t FaceOf(int state) {
+    static const uint32_t faces[] = {MakePixel(255, 255, 255), MakePixel(0, 0, 0), MakePixel(200, 200, 200)};
+    return faces[state];
+}
+
+FadeWidget::FadeWidget(QWidget* parent, bool windowless, int kind)
+    : QWidget(parent), Data(this, this, kind, true, QStringLiteral("BUTTON")) {
+    Data.Windowless = windowless;
+    setGeometry(20, 20, 60, 24);
+}
+
+FadeWidget::~FadeWidget() {
+    StopFade(FadeTimer, Data);
+    StopAnim(AnimTimer);
+}
+
+void FadeWidget::PaintFace(Bitmap32& cache, const BackgroundInfo&, int state) {
+    std::fill(cache.Pixels().begin(), cache.Pixels().end(), FaceOf(state));
+}
+
+void FadeWidget::Settle() {
+    show();
+    repaint();
+}
+
+bool FadeWidget::event(QEvent* event) {
+    if (TNimbrelCommandEvent* command = AsNimbrelCommand(event)) {
+        switch (command->Command()) {
+            case AC_STOPFADING:
+                ++StopRequests;
+                StopFade(FadeTimer, Data);
+                StopAnim(AnimTimer);
+                return true;
+            case AC_PREPARECACHE: RebuildSkinCache(*this); return true;
+            case AC_FRAMEREADY:
+                Frames.push_back(PixelRed(command->Data<const Bitmap32>()->At(5, 5)));
+                return true;  // answers 0: the frame is shown through the repaint path
+            case AC_REPAINT:
+                if (Data.AnimationFrame != nullptr) Frames.push_back(PixelRed(Data.AnimationFrame->At(5, 5)));
+                repaint();
+                command->Result = 1;
+                return true;
+            default:
+                if (Data.HandleSkinCommand(*command)) return true;
+        }
+    }
+    Data.HandleCommonMessage(event);
+    return QWidget::event(event);
+}
+
+void FadeWidget::paintEvent(QPaintEvent* event) { PaintSkinnedControl(*this, event); }

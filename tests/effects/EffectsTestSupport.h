@@ -2,7 +2,13 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
+#include <QWidget>
+
+#include "binding/SkinnedControl.h"
+#include "binding/sCommonData.h"
+#include "effects/sFade.h"
 #include "skinmanager/sSkinManager.h"
 
 /// A manager holding the internal skin, loaded as the main window's form data has it (hue 390).
@@ -13,4 +19,34 @@ class LayeredWindowsOn {
 public:
     LayeredWindowsOn();
     ~LayeredWindowsOn();
+};
+
+/// The flat face of a state, so that every frame pixel tells its blend weight: 0 white, 1 black,
+/// 2 grey 200.
+uint32_t FaceOf(int state);
+
+/// A control bound to the skin's BUTTON section (20 fading iterations, a glow), painting a flat
+/// face; kind 0 glows on hover like any control that does not start its glow itself.
+class FadeWidget : public QWidget, public TsSkinnedControl {
+public:
+    explicit FadeWidget(QWidget* parent, bool windowless = false, int kind = 0);
+    ~FadeWidget() override;
+
+    TsCtrlSkinData Data;
+    TsFadeTimer* FadeTimer = nullptr;
+    TsAnimTimer* AnimTimer = nullptr;
+    int State = 0;
+    std::vector<int> Frames;  // the red byte of each frame announced or painted from
+    int StopRequests = 0;
+
+    TsCommonData& SkinBinding() override { return Data; }
+    int PaintState() override { return State; }
+    void PaintFace(Bitmap32& cache, const BackgroundInfo&, int state) override;
+
+    /// Paints once, so that the cache holds the present look and is valid.
+    void Settle();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

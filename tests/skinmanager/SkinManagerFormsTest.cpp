@@ -268,8 +268,8 @@ EffectsCalls Calls;
 struct RecordingEffects {
     RecordingEffects() {
         Calls = EffectsCalls();
+        TsSkinManager::SetStopGlowsHook([] { ++Calls.GlowRemovals; });
         TsSkinManager::EffectsHooks hooks;
-        hooks.RemoveAllGlows = [] { ++Calls.GlowRemovals; };
         hooks.SkinChangingAnimation = [](QWidget* form, const QImage& oldLook, int time, TsAnimType, int alpha) {
             Calls.Animated.push_back(form);
             Calls.OldLook = oldLook;
@@ -278,7 +278,10 @@ struct RecordingEffects {
         };
         TsSkinManager::SetEffectsHooks(hooks);
     }
-    ~RecordingEffects() { TsSkinManager::SetEffectsHooks({}); }
+    ~RecordingEffects() {
+        TsSkinManager::SetStopGlowsHook(nullptr);
+        TsSkinManager::SetEffectsHooks({});
+    }
 };
 
 /// A provider form painted in its manager's loaded skin's background colour.

@@ -16,6 +16,7 @@
 #include "ShotStates.h"
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
+#include "effects/EffectsRegistration.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Shell.h"
@@ -62,6 +63,7 @@ int Shoot(const ShotRequest& request) {
     // A steady caret: a blinking one would make the picture depend on the moment it is taken.
     QApplication::setCursorFlashTime(0);
     SetShellOpenHandler(IgnoreShellOpen);
+    InstallEffects();  // as the program does at start-up
 
     const ShotWindow window = CreateShotWindow(request);
     LoadShotSource(*window.Manager, request.Source);

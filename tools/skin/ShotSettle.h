@@ -3,7 +3,6 @@
 
 #include <chrono>
 
-/// Processes events until nothing is pending (posted events, paints, timers due), at most for the
-/// limit. Where the window's pictures are still changing by themselves later, the wait for them
-/// belongs here too.
+/// Processes events until nothing is pending (posted events, paints, timers due) and no fade or
+/// animation of a control is running any more, at most for the limit.
 void SettleWindow(std::chrono::milliseconds limit = std::chrono::milliseconds(2000));
