@@ -6,6 +6,7 @@
 #include "core/Version.h"
 #include "dialogs/PathDialogRunner.h"
 #include "effects/EffectsRegistration.h"
+#include "frames/FormHook.h"
 #include "platform/Application.h"
 #include "skinmanager/SkinEditorLink.h"
 #include "skinmanager/sSkinManager.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
     RegisterPathDialog();
     InstallEffects();
+    // The manager of the main window installs the hook that gives the windows their skinned frames.
+    RegisterFrames();
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();

@@ -8,8 +8,8 @@
 #include <QPointer>
 
 #include "SkinnedFrame.h"
+#include "sSystemMenu.h"
 
-class TDialogSystemMenu;
 
 class TDialogFrame : public TSkinnedFrame {
     Q_OBJECT

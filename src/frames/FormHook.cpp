@@ -103,6 +103,8 @@ THookedWindow::~THookedWindow() {
     Forget(Identity_);
 }
 
+TsSkinProvider* THookedWindow::Provider() const { return Provider_; }
+
 void THookedWindow::CreateProvider() {
     if (Form_ != nullptr) Provider_ = TsSkinProvider::CreateAtRunTime(Form_);
 }

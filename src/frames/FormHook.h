@@ -24,7 +24,7 @@ public:
 
     QWidget* Window() const { return Window_; }
     TForm* Form() const { return Form_; }
-    TsSkinProvider* Provider() const { return Provider_; }
+    TsSkinProvider* Provider() const;
     TDialogFrame* DialogFrame() const { return Frame_.get(); }
     /// The address the window had, kept for recognising it once it is being destroyed.
     const QObject* Identity() const { return Identity_; }

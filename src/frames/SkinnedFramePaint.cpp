@@ -10,6 +10,7 @@
 #include "SkinnedFrame.h"
 #include "TitleButtonAnimation.h"
 #include "effects/GlowEffect.h"
+#include "core/SystemColors.h"
 #include "platform/BitmapView.h"
 #include "platform/DesktopEffects.h"
 #include "platform/SysCommands.h"

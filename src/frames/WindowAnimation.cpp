@@ -14,7 +14,8 @@
 #include "skinpaint/PaintPattern.h"
 
 TWindowAnimation::TWindowAnimation(QWidget& window, int timeMs, bool minimizing)
-    : Window_(&window), TimeMs_(timeMs), Minimizing(minimizing) {
+    : Window_(&window), TimeMs_(timeMs) {
+    Minimizing = minimizing;
     Steps = std::max(1, timeMs / kIntervalMs);
     StartRect = window.frameGeometry();
     const QPoint centre(StartRect.left() + StartRect.width() / 2, StartRect.top() + StartRect.height() / 2);

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 #include "CaptionCover.h"
 #include "WindowAnimation.h"
@@ -45,7 +46,8 @@ TFrameWindowState StateOf(const QWidget* window) {
 TsSkinProvider::TsSkinProvider(TForm* form) : TsSkinProvider(form, false) {}
 
 TsSkinProvider::TsSkinProvider(TForm* form, bool runTime)
-    : TSkinnedFrame(form, QStringLiteral("FORM"), form), Form_(form), RunTimeCreated(runTime) {
+    : TSkinnedFrame(form, QStringLiteral("FORM"), form), Form_(form) {
+    RunTimeCreated = runTime;
     setObjectName(QStringLiteral("SkinProvider"));
     if (RunTimeCreated) {
         SetUseGlobalColor(false);

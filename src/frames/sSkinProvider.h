@@ -9,9 +9,9 @@
 #include <QPointer>
 
 #include "SkinnedFrame.h"
+#include "sSystemMenu.h"
 
 class TForm;
-class TsSystemMenu;
 class TWindowAnimation;
 class TCaptionCover;
 
