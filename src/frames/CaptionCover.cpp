@@ -12,10 +12,9 @@ TCaptionCover::TCaptionCover(TSkinnedFrame& frame) : TForm(frame.Window(), Auxil
     setObjectName(QStringLiteral("CaptionCover"));
     Tag = kAuxiliaryFormTag;  // the hook leaves it alone
     SetBorderStyle(TFormBorderStyle::bsNone);
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
-    QWidget* window = frame.Window();
-    if (window != nullptr && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) flags |= Qt::WindowStaysOnTopHint;
-    setWindowFlags(flags);
+    // A tool tip's window: shown over everything without taking the activation or asking the window
+    // manager (which may not give it the place wanted), and gone before anyone could use it.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -14,7 +14,7 @@ public:
     /// Where the cover goes on the screen: the window's left, top and width, the non-client height
     /// above the client area.
     QRect CoverGeometry() const;
-    /// Shows the cover over the title band (topmost when the window is) without activating it and
+    /// Shows the cover over the title band, above every window, without activating it and
     /// without redrawing; nothing when the frame draws no title band.
     void ShowCover();
 

@@ -198,14 +198,15 @@ void TSkinnedFrame::UpdateWindowRegion() {
 
 bool TSkinnedFrame::CallDefault(QEvent* event) {
     if (Window_ == nullptr) return false;
-    InDefault_ = true;
+    QEvent* outer = DefaultEvent_;
+    DefaultEvent_ = event;
     const bool result = QCoreApplication::sendEvent(Window_, event);
-    InDefault_ = false;
+    DefaultEvent_ = outer;
     return result;
 }
 
 bool TSkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (InDefault_ || Window_ == nullptr) return false;
+    if (event == DefaultEvent_ || Window_ == nullptr) return false;
     if (watched == Window_) return WindowEvent(event);
     if (watched == ClientWidget()) return ClientEvent(event);
     return false;

@@ -201,7 +201,8 @@ private:
     QPointer<QWidget> Window_;
     std::unique_ptr<TsCommonData> SkinData_;
     bool FrameApplied_ = false;
-    bool InDefault_ = false;
+    // The event handed to the window's own handling, which the frame's filter lets through.
+    QEvent* DefaultEvent_ = nullptr;
     // A press in the title band or on an edge: where, and what it may turn into.
     struct Drag {
         int Code = 0;

@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 target_sources(quadrimo-skin PRIVATE
     ShotCommand.cpp
     ShotForms.cpp
+    ShotFrame.cpp
     ShotGeometry.cpp
     ShotOptions.cpp
     ShotSettle.cpp

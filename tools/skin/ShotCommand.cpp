@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "ShotForms.h"
+#include "ShotFrame.h"
 #include "ShotGeometry.h"
 #include "ShotOptions.h"
 #include "ShotSettle.h"
@@ -17,6 +18,7 @@
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "effects/EffectsRegistration.h"
+#include "frames/FormHook.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Shell.h"
@@ -24,13 +26,17 @@
 const char* const kShotUsage =
     "       quadrimo-skin shot [SOURCE | --internal] --form main|about [--inactive] [--hover NAME]\n"
     "                     [--focus NAME] [--press NAME] [--down NAME] [--disable NAME] [--progress POS/MAX]\n"
-    "                     [--text NAME=TEXT] [--geometry FILE.json] --out FILE.png\n";
+    "                     [--text NAME=TEXT] [--hover-frame BUTTON] [--press-frame BUTTON]\n"
+    "                     [--geometry FILE.json] --out FILE.png\n"
+    "       BUTTON: close, maximize, minimize or help\n";
 
 namespace {
 
 // Qt's notes about a missing runtime directory are noise for a batch tool; everything else is shown.
 void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
     if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    // The offscreen platform keeps a window's shape without applying it, and says so.
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
@@ -64,6 +70,7 @@ int Shoot(const ShotRequest& request) {
     QApplication::setCursorFlashTime(0);
     SetShellOpenHandler(IgnoreShellOpen);
     InstallEffects();  // as the program does at start-up
+    RegisterFrames();
 
     const ShotWindow window = CreateShotWindow(request);
     LoadShotSource(*window.Manager, request.Source);
@@ -73,9 +80,10 @@ int Shoot(const ShotRequest& request) {
     SettleWindow();
     const ShotFocusSink sink = ApplyWindowStates(window, request);
     SettleWindow();
+    ApplyFrameStates(window, request);
 
-    // Today the client area is the window's picture: the platform draws the frame.
-    QWidget& picture = *window.Form->Client();
+    // The whole window, its skinned frame included.
+    QWidget& picture = *window.Form;
     WriteWholeFile(request.Out, EncodePng(TakePicture(window, picture)));
     if (!request.Geometry.empty()) {
         const std::string text = ShotGeometryJson(window, request.Form, picture).Write();
