@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Side-by-side speed and memory of quadrimo-cli, vips dzsave and the decode-plus-encode limit on three
-# generated maps. Prints a table of medians and the ratios quadrimo / vips and quadrimo / limit.
+# Side-by-side speed and memory of quadrimo-cli (by default and with --memory-limit 200M), vips dzsave
+# and the decode-plus-encode limit on generated maps. Prints a table of medians, the ratios to vips, to
+# the limit and to quadrimo's default run, and each map's targets with their outcome.
 #
-#   bench/compare.sh [--runs N] [--sizes "5000x3000 12000x9000 20000x15000"]
+#   bench/compare.sh [--runs N] [--sizes "5000x3000 12000x9000 20000x15000 48000x36000"]
 #
 # Maps go to $QUADRIMO_BENCH_DIR (default /tmp/quadrimo-bench), outside the repository; outputs to
 # $QUADRIMO_BENCH_OUT (default the same folder).
@@ -11,7 +12,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 runs=3
-sizes="5000x3000 12000x9000 20000x15000"
+sizes="5000x3000 12000x9000 20000x15000 48000x36000"
+tools="quadrimo quadrimo-200M vips limit"
 while [ $# -gt 0 ]; do
     case "$1" in
         --runs) runs=$2; shift 2 ;;
@@ -57,17 +59,18 @@ measure() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-printf '%-12s %-9s %9s %9s %10s %13s %13s\n' map tool wall_s cpu_s rss_MiB "wall/vips" "wall/limit"
+printf '%-12s %-14s %8s %8s %8s %10s %11s %14s\n' map tool wall_s cpu_s rss_MiB "wall/vips" "wall/limit" "wall/quadrimo"
 for size in $sizes; do
     w=${size%x*}
     h=${size#*x}
     map=$scratch/map-$size.jpg
-    [ -f "$map" ] || "$mapgen" --kind photo --size "$size" --quality 90 --seed 7 "$map"
+    # Photo maps are painted and written strip by strip: a 48000 x 36000 map needs no picture of 5 GiB.
+    [ -f "$map" ] || "$mapgen" --kind photo --size "$size" --quality 90 --seed 7 "$map" >/dev/null
     declare -A results=()
-    for tool in quadrimo vips limit; do results[$tool]=""; done
+    for tool in $tools; do results[$tool]=""; done
     # Warm-up, then the tools alternately so that drifts of the machine hit all of them alike.
     for ((i = 0; i <= runs; i++)); do
-        for tool in quadrimo vips limit; do
+        for tool in $tools; do
             # Every run writes into a folder of its own and nothing is removed until the end: deleting
             # thousands of tiles makes the file system slow to create new files for minutes after
             # (it passes over the recently freed entries), which would time the harness, not the tools.
@@ -76,6 +79,7 @@ for size in $sizes; do
             sync
             case $tool in
                 quadrimo) r=$(measure "$cli" --quiet "$map" "$out") ;;
+                quadrimo-200M) r=$(measure "$cli" --quiet --memory-limit 200M "$map" "$out") ;;
                 vips) r=$(measure vips dzsave "$map" "$out/pyramid" --layout google --tile-size 256 --overlap 0 \
                           --suffix '.jpg[Q=75]' --region-shrink nearest) ;;
                 limit) r=$(measure "$limit" "$map") ;;
@@ -84,19 +88,30 @@ for size in $sizes; do
         done
     done
     declare -A wall=() cpu=() rss=()
-    for tool in quadrimo vips limit; do
+    for tool in $tools; do
         wall[$tool]=$(printf '%s' "${results[$tool]}" | awk '{ print $1 }' | median)
         cpu[$tool]=$(printf '%s' "${results[$tool]}" | awk '{ print $2 }' | median)
         rss[$tool]=$(printf '%s' "${results[$tool]}" | awk '{ print $3 }' | median)
     done
-    canvas_mib=$(awk -v w="$w" -v h="$h" 'BEGIN { printf "%.0f", (int(w / 256) + 1) * 256 * (int(h / 256) + 1) * 256 * 3 / 1048576 }')
-    for tool in quadrimo vips limit; do
-        printf '%-12s %-9s %9.2f %9.2f %10.0f %13.2f %13.2f\n' "$size" "$tool" "${wall[$tool]}" "${cpu[$tool]}" \
-            "$(awk -v k="${rss[$tool]}" 'BEGIN { print k / 1024 }')" \
-            "$(awk -v a="${wall[$tool]}" -v b="${wall[vips]}" 'BEGIN { print a / b }')" \
-            "$(awk -v a="${wall[$tool]}" -v b="${wall[limit]}" 'BEGIN { print a / b }')"
+    ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+    for tool in $tools; do
+        printf '%-12s %-14s %8.2f %8.2f %8.0f %10s %11s %14s\n' "$size" "$tool" "${wall[$tool]}" "${cpu[$tool]}" \
+            "$(awk -v k="${rss[$tool]}" 'BEGIN { print k / 1024 }')" "$(ratio "${wall[$tool]}" "${wall[vips]}")" \
+            "$(ratio "${wall[$tool]}" "${wall[limit]}")" "$(ratio "${wall[$tool]}" "${wall[quadrimo]}")"
     done
-    printf '%-12s %-9s memory target: rss <= 1.1 x canvas (%s MiB) + 64 MiB = %s MiB\n' "$size" "" "$canvas_mib" \
-        "$(awk -v c="$canvas_mib" 'BEGIN { printf "%.0f", 1.1 * c + 64 }')"
+    # The targets: in memory while the canvas fits the default budget, within 200 MiB with the limit.
+    canvas_mib=$(awk -v w="$w" -v h="$h" 'BEGIN { printf "%.0f", (int(w / 256) + 1) * 256 * (int(h / 256) + 1) * 256 * 3 / 1048576 }')
+    verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t) ? "holds" : "MISSED" }'; }
+    rss_q=$(awk -v k="${rss[quadrimo]}" 'BEGIN { printf "%.0f", k / 1024 }')
+    rss_s=$(awk -v k="${rss[quadrimo-200M]}" 'BEGIN { printf "%.0f", k / 1024 }')
+    if [ "$canvas_mib" -lt 900 ]; then
+        limit_mib=$(awk -v c="$canvas_mib" 'BEGIN { printf "%.0f", 1.1 * c + 64 }')
+        printf '%-12s   target: quadrimo rss %s MiB <= 1.1 x canvas (%s MiB) + 64 MiB = %s MiB: %s\n' "$size" \
+            "$rss_q" "$canvas_mib" "$limit_mib" "$(verdict "$rss_q" "$limit_mib")"
+    fi
+    printf '%-12s   target: quadrimo-200M rss %s MiB <= 200 MiB: %s\n' "$size" "$rss_s" "$(verdict "$rss_s" 200)"
+    printf '%-12s   quadrimo %s x vips, quadrimo-200M %s x vips and %s x quadrimo\n' "$size" \
+        "$(ratio "${wall[quadrimo]}" "${wall[vips]}")" "$(ratio "${wall[quadrimo-200M]}" "${wall[vips]}")" \
+        "$(ratio "${wall[quadrimo-200M]}" "${wall[quadrimo]}")"
     unset results wall cpu rss
 done

@@ -1,5 +1,7 @@
 // The decode-plus-encode limit: decodes a map once and encodes as many 256 x 256 tiles as a pyramid of
 // it has, into memory, on every core, with the tiles' encoder settings. Nothing is written to disk.
+// Rows are decoded into one band of 256 rows that is overwritten as decoding goes on, so that the
+// limit needs little memory whatever the map's size; the tiles are then cut from that band.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -9,23 +11,13 @@
 #include <thread>
 #include <vector>
 
-#include "codec/JpegDecoder.h"
 #include "codec/JpegEncoder.h"
+#include "codec/JpegRowReader.h"
 #include "core/Version.h"
 #include "tiles/MapPreparation.h"
 #include "tiles/PyramidGeometry.h"
-#include "tiles/Raster24.h"
 
 namespace {
-
-class RasterSink : public JpegRowSink {
-public:
-    explicit RasterSink(Raster24& raster) : Raster_(raster) {}
-    uint8_t* RowBuffer(int y) override { return Raster_.Row(y); }
-
-private:
-    Raster24& Raster_;
-};
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -45,17 +37,24 @@ int main(int argc, char** argv) {
     const int jobs = EffectiveJobs(argc > 2 ? std::atoi(argv[2]) : 0);
     try {
         auto start = std::chrono::steady_clock::now();
-        JpegImage image = DecodeJpeg(argv[1]);
-        Raster24 raster;
-        raster.Allocate(image.Width, image.Height);
-        RasterSink sink(raster);
-        image.DecodePixels(sink);
-        image.ReleaseData();
+        JpegRowReader reader(argv[1]);
+        const int width = reader.Width(), height = reader.Height();
+        // The band is as wide as the canvas, so that every tile column has pixels (background past the map).
+        const PyramidGeometry geometry = PyramidFor(width, height);
+        const size_t stride = static_cast<size_t>(geometry.CanvasWidth) * 3;
+        std::vector<uint8_t> band(stride * kTileSize, 255);
+        reader.Start();
+        uint8_t* rows[16];
+        for (int y = 0; y < height;) {
+            const int count = std::min(16, height - y);
+            for (int i = 0; i < count; ++i) rows[i] = band.data() + static_cast<size_t>((y + i) % kTileSize) * stride;
+            y += reader.ReadRows(rows, count);
+        }
+        reader.Finish();
         const double decodeSeconds = Seconds(start);
 
-        const int64_t tiles = PyramidFor(image.Width, image.Height).TotalTiles();
-        const int cols = std::max(1, image.Width / kTileSize);
-        const int rows = std::max(1, image.Height / kTileSize);
+        const int64_t tiles = geometry.TotalTiles();
+        const int cols = geometry.ColumnsG;
         std::atomic<int64_t> next{0};
         std::atomic<uint64_t> bytes{0};
         auto encodeStart = std::chrono::steady_clock::now();
@@ -65,21 +64,8 @@ int main(int argc, char** argv) {
                 JpegEncoder encoder;
                 const uint8_t* rowPointers[kTileSize];
                 for (int64_t i = next++; i < tiles; i = next++) {
-                    const int tx = static_cast<int>(i % cols), ty = static_cast<int>((i / cols) % rows);
-                    for (int r = 0; r < kTileSize; ++r) {
-                        // Maps smaller than a tile repeat their rows; the count of pixels encoded is what matters.
-                        const int y = std::min(ty * kTileSize + r, raster.Height() - 1);
-                        rowPointers[r] = raster.Row(y) + static_cast<size_t>(tx) * kTileSize * 3;
-                    }
-                    const int width = std::min(kTileSize, raster.Width());
-                    if (width < kTileSize) {
-                        static thread_local std::vector<uint8_t> padded;
-                        padded.assign(static_cast<size_t>(kTileSize) * kTileSize * 3, 255);
-                        for (int r = 0; r < kTileSize; ++r) {
-                            std::copy_n(rowPointers[r], width * 3, padded.data() + static_cast<size_t>(r) * kTileSize * 3);
-                            rowPointers[r] = padded.data() + static_cast<size_t>(r) * kTileSize * 3;
-                        }
-                    }
+                    const size_t offset = static_cast<size_t>(i % cols) * kTileSize * 3;
+                    for (int r = 0; r < kTileSize; ++r) rowPointers[r] = band.data() + static_cast<size_t>(r) * stride + offset;
                     bytes += encoder.Encode(kTileSize, kTileSize, rowPointers).size();
                 }
             });

@@ -5,6 +5,7 @@
 #include "Unit2.h"
 #include "core/Version.h"
 #include "dialogs/PathDialogRunner.h"
+#include "dialogs/sColorDialog.h"
 #include "effects/EffectsRegistration.h"
 #include "frames/FormHook.h"
 #include "platform/Application.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     InstallEffects();
     // The manager of the main window installs the hook that gives the windows their skinned frames.
     RegisterFrames();
+    // The colour box picks its custom colour through the program's own colour dialog.
+    RegisterColorDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();

@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstring>
 
 #include "core/CodePage.h"
 #include "core/ColorNames.h"
 
 const char* const kUsage =
     "usage: quadrimo-cli [--title TEXT] [--background COLOR] [--blank-image FILE] [--codepage N]\n"
-    "                    [--jobs N] [--preview] [--quiet] MAP.jpg OUTPUT_DIR\n"
+    "                    [--jobs N] [--memory-limit SIZE] [--preview] [--quiet] MAP.jpg OUTPUT_DIR\n"
     "       quadrimo-cli --verify [--quiet] OUTPUT_DIR";
 
 namespace {
@@ -30,6 +31,39 @@ std::optional<int> ParseInt(const std::string& text) {
 }
 
 }  // namespace
+
+std::optional<uint64_t> ParseByteSize(const std::string& text) {
+    size_t digits = 0;
+    while (digits < text.size() && (std::isdigit(static_cast<unsigned char>(text[digits])) || text[digits] == '.')) {
+        ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    double number = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + digits, number);
+    if (ec != std::errc() || end != text.data() + digits) return std::nullopt;
+    std::string unit = Lower(text.substr(digits));
+    for (const char* tail : {"ib", "b"}) {
+        if (unit.size() > 1 && unit.ends_with(tail)) {
+            unit.resize(unit.size() - std::strlen(tail));
+            break;
+        }
+    }
+    double scale = 1;
+    if (unit == "k") {
+        scale = 1024.0;
+    } else if (unit == "m") {
+        scale = 1024.0 * 1024;
+    } else if (unit == "g") {
+        scale = 1024.0 * 1024 * 1024;
+    } else if (unit == "t") {
+        scale = 1024.0 * 1024 * 1024 * 1024;
+    } else if (!unit.empty() && unit != "b") {
+        return std::nullopt;
+    }
+    const double bytes = number * scale;
+    if (!(bytes >= 1) || bytes > 1.8e19) return std::nullopt;
+    return static_cast<uint64_t>(bytes);
+}
 
 std::optional<TColor> ParseColor(const std::string& text) {
     if (text.size() == 7 && text[0] == '#') {
@@ -89,7 +123,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--verify") {
             cl.Verify = true;
         } else if (arg == "--title" || arg == "--background" || arg == "--blank-image" || arg == "--codepage" ||
-                   arg == "--jobs") {
+                   arg == "--jobs" || arg == "--memory-limit") {
             if (!takeValue()) return fail("option " + arg + " needs a value");
             runOption = arg;
             if (arg == "--title") {
@@ -107,6 +141,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                     return fail("unsupported code page \"" + value + "\" (use 1250 to 1258 or utf-8)");
                 }
                 cl.CodePage = *cp;
+            } else if (arg == "--memory-limit") {
+                auto limit = ParseByteSize(value);
+                if (!limit) return fail("--memory-limit needs a size such as 200M, 1.5G or 500000000");
+                cl.MemoryLimit = limit;
             } else {
                 auto jobs = ParseInt(value);
                 if (!jobs || *jobs < 1 || *jobs > 256) return fail("--jobs needs a number from 1 to 256");

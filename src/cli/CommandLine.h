@@ -1,6 +1,7 @@
 // Parsing of quadrimo-cli's arguments.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ struct CommandLine {
     std::string BlankImage;
     int CodePage = 0;  // 0: the system's
     int Jobs = 0;      // 0: one per core
+    std::optional<uint64_t> MemoryLimit;  // bytes; unset: the automatic budget
     bool Quiet = false;
     bool Preview = false;  // also write preview.html
     bool Verify = false;   // check the finished folder OutputDir instead of preparing a map
@@ -31,5 +33,9 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args);
 
 /// "#RRGGBB", or a named colour of the colour box ("White", "Sky Blue", "clCream"), any case.
 std::optional<TColor> ParseColor(const std::string& text);
+
+/// "200M", "1.5G", "65536", "512KiB": bytes with an optional binary K/M/G/T suffix; nothing for
+/// anything else or zero.
+std::optional<uint64_t> ParseByteSize(const std::string& text);
 
 extern const char* const kUsage;

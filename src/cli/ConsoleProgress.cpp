@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <string>
 
+#include "Interruption.h"
+
 ConsoleProgress::ConsoleProgress(std::FILE* stream, bool quiet)
     : Stream_(stream), Quiet_(quiet), Terminal_(::isatty(::fileno(stream)) != 0),
       Start_(std::chrono::steady_clock::now()) {}
@@ -19,7 +21,11 @@ void ConsoleProgress::SetPosition(int position) {
     Done_ = std::max(Done_, position);
 }
 
-void ConsoleProgress::ProcessMessages() { Draw(false); }
+void ConsoleProgress::ProcessMessages() {
+    // Called before every tile: a stop signal ends the run here, between two whole files.
+    ThrowIfInterrupted();
+    Draw(false);
+}
 
 void ConsoleProgress::Draw(bool force) {
     if (Quiet_ || !Terminal_) return;

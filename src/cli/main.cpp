@@ -1,6 +1,7 @@
 // quadrimo-cli: prepares a map picture into a tile folder from the command line.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -9,6 +10,8 @@
 
 #include "CommandLine.h"
 #include "ConsoleProgress.h"
+#include "FailureText.h"
+#include "Interruption.h"
 #include "VerifyCommand.h"
 #include "core/CodePage.h"
 #include "core/Exception.h"
@@ -34,6 +37,9 @@ void PrintHelp() {
         "  --blank-image FILE   background picture copied to blank_img.gif\n"
         "  --codepage N         code page of info.js: 1250 to 1258, or utf-8 (default: from the locale)\n"
         "  --jobs N             encoder threads (default: one per core)\n"
+        "  --memory-limit SIZE  the most memory the run may use, as 200M, 1.5G or bytes (default: the\n"
+        "                       smaller of 1G and half of the free memory); a map whose canvas does not\n"
+        "                       fit is prepared band by band in bounded memory\n"
         "  --preview            also write preview.html, a page showing the tiles in a web map viewer\n"
         "  --verify OUTPUT_DIR  check a finished folder: every tile info.js implies is there and sound,\n"
         "                       and no other tile lies beside them (exit 0 complete, 1 not)\n"
@@ -42,6 +48,20 @@ void PrintHelp() {
         "Exit status: 0 done (--verify: complete), 1 the preparation failed (--verify: incomplete),\n"
         "2 wrong usage.\n",
         kUsage);
+}
+
+// Characters of the title that the code page lacks become "?" in info.js; a user who typed them
+// should hear of it and of the option that keeps them.
+void WarnAboutLostCharacters(const std::string& title, int codePage) {
+    const std::string converted = ToCodePage(title, codePage);
+    const auto lost = std::count(converted.begin(), converted.end(), '?') - std::count(title.begin(), title.end(), '?');
+    if (lost <= 0) return;
+    const std::string name = codePage == kCodePageUtf8 ? "UTF-8" : "code page " + std::to_string(codePage);
+    std::fprintf(stderr,
+                 "quadrimo-cli: warning: %ld character%s of the title %s not in %s and become%s \"?\" in info.js; "
+                 "choose the code page with --codepage (1250 to 1258, or utf-8)\n",
+                 static_cast<long>(lost), lost == 1 ? "" : "s", lost == 1 ? "is" : "are", name.c_str(),
+                 lost == 1 ? "s" : "");
 }
 
 }  // namespace
@@ -70,10 +90,11 @@ int main(int argc, char** argv) {
         }
         return RunVerify(cl.OutputDir, cl.Quiet);
     }
-    if (::stat(cl.MapPath.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
-        return Fail("map file \"" + cl.MapPath + "\" does not exist");
-    }
+    if (::stat(cl.MapPath.c_str(), &info) != 0) return Fail("map file \"" + cl.MapPath + "\" does not exist");
+    if (S_ISDIR(info.st_mode)) return Fail("map file \"" + cl.MapPath + "\" is a folder");
     if (cl.OutputDir.empty()) return Fail("the output folder is empty");
+    const int codePage = cl.CodePage != 0 ? cl.CodePage : DefaultAnsiCodePage();
+    if (!cl.Quiet) WarnAboutLostCharacters(cl.Title, codePage);
 
     FixedMapInputs inputs;
     inputs.Map = cl.MapPath;
@@ -84,8 +105,10 @@ int main(int argc, char** argv) {
     MapPreparationOptions options;
     options.CodePage = cl.CodePage;
     options.Jobs = cl.Jobs;
+    options.MemoryLimitBytes = cl.MemoryLimit;
 
     ConsoleProgress progress(stderr, cl.Quiet);
+    InstallInterruptHandlers();
     try {
         MapPreparationSummary summary = PrepareMap(inputs, progress, options);
         progress.Finish(summary.Result == MapPreparationResult::Completed);
@@ -104,11 +127,17 @@ int main(int argc, char** argv) {
             if (!cl.Quiet) std::printf("open %s to look at the map\n", JoinPath(cl.OutputDir, kPreviewFileName).c_str());
         }
         return 0;
+    } catch (const EInterrupted& stop) {
+        // The files written so far are whole and info.js holds its lines so far: say so and end as
+        // the signal would have.
+        progress.Finish(false);
+        std::fprintf(stderr, "quadrimo-cli: interrupted\n");
+        return 128 + stop.Signal;
     } catch (const std::bad_alloc&) {
         progress.Finish(false);
         return Fail("Out of system resources");
     } catch (const std::exception& error) {
         progress.Finish(false);
-        return Fail(error.what());
+        return Fail(FailureText(error));
     }
 }

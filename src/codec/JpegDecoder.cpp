@@ -2,8 +2,6 @@
 // back into the fenced functions below, which hold no C++ objects, and become exceptions outside.
 #include "JpegDecoder.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -11,103 +9,11 @@
 #include <utility>
 
 #include "JpegLibrary.h"
+#include "JpegSource.h"
 #include "core/Exception.h"
 #include "core/FileStreams.h"
 
 namespace {
-
-constexpr size_t kPieceSize = 4096;
-constexpr size_t kFileChunkSize = 1 << 20;
-const JOCTET kEndOfImage[2] = {0xFF, 0xD9};
-
-// Hands the library the data in 4096-byte pieces, from memory or from a file read in larger chunks;
-// past the end an end-of-image marker, after a warning.
-struct ByteSource {
-    jpeg_source_mgr Public;
-    const uint8_t* Chunk;    // the memory buffer, or the file chunk buffer
-    size_t ChunkLength;      // bytes valid in Chunk
-    size_t Position;         // next byte of Chunk to hand out
-    int Fd;                  // -1 for a memory source
-    uint8_t* FileBuffer;
-    size_t FileBufferSize;
-    uint64_t FileOffset;
-    uint64_t Served;         // bytes handed to the library so far
-};
-
-void InitSource(j_decompress_ptr) {}
-
-// Reads the next chunk of a file source; false at the end of the file.
-bool ReadChunk(j_decompress_ptr cinfo, ByteSource* src) {
-    if (src->Fd < 0) return false;
-    for (;;) {
-        ssize_t n = ::pread(src->Fd, src->FileBuffer, src->FileBufferSize, static_cast<off_t>(src->FileOffset));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ERREXIT(cinfo, JERR_FILE_READ);
-        src->FileOffset += static_cast<uint64_t>(n);
-        src->Chunk = src->FileBuffer;
-        src->ChunkLength = static_cast<size_t>(n);
-        src->Position = 0;
-        return n > 0;
-    }
-}
-
-boolean FillInputBuffer(j_decompress_ptr cinfo) {
-    auto* src = reinterpret_cast<ByteSource*>(cinfo->src);
-    if (src->Position < src->ChunkLength || ReadChunk(cinfo, src)) {
-        size_t n = std::min(kPieceSize, src->ChunkLength - src->Position);
-        src->Public.next_input_byte = src->Chunk + src->Position;
-        src->Public.bytes_in_buffer = n;
-        src->Position += n;
-        src->Served += n;
-        return TRUE;
-    }
-    if (src->Served == 0) ERREXIT(cinfo, JERR_INPUT_EMPTY);
-    WARNMS(cinfo, JWRN_JPEG_EOF);
-    src->Public.next_input_byte = kEndOfImage;
-    src->Public.bytes_in_buffer = 2;
-    return TRUE;
-}
-
-void SkipInputData(j_decompress_ptr cinfo, long count) {
-    auto* src = reinterpret_cast<ByteSource*>(cinfo->src);
-    if (count <= 0) return;
-    while (count > static_cast<long>(src->Public.bytes_in_buffer)) {
-        count -= static_cast<long>(src->Public.bytes_in_buffer);
-        FillInputBuffer(cinfo);
-    }
-    src->Public.next_input_byte += count;
-    src->Public.bytes_in_buffer -= static_cast<size_t>(count);
-}
-
-void TermSource(j_decompress_ptr) {}
-
-// Where the compressed bytes come from, as plain data for the fenced functions.
-struct SourceOrigin {
-    const uint8_t* Data;
-    size_t Size;
-    int Fd;
-    uint8_t* FileBuffer;
-    size_t FileBufferSize;
-};
-
-void AttachSource(j_decompress_ptr cinfo, ByteSource* src, const SourceOrigin& origin) {
-    src->Public.init_source = InitSource;
-    src->Public.fill_input_buffer = FillInputBuffer;
-    src->Public.skip_input_data = SkipInputData;
-    src->Public.resync_to_restart = jpeg_resync_to_restart;
-    src->Public.term_source = TermSource;
-    src->Public.bytes_in_buffer = 0;
-    src->Public.next_input_byte = nullptr;
-    src->Chunk = origin.Data;
-    src->ChunkLength = origin.Fd >= 0 ? 0 : origin.Size;
-    src->Position = 0;
-    src->Fd = origin.Fd;
-    src->FileBuffer = origin.FileBuffer;
-    src->FileBufferSize = origin.FileBufferSize;
-    src->FileOffset = 0;
-    src->Served = 0;
-    cinfo->src = &src->Public;
-}
 
 struct HeaderInfo {
     int Width;
@@ -119,17 +25,17 @@ struct HeaderInfo {
 
 // Creates a decompressor over the source, reads the header and runs the body; the library's fatal
 // errors jump back here. Returns 0, or the library's error code.
-int RunDecompressor(const SourceOrigin* origin, void (*body)(j_decompress_ptr, void*), void* context) {
+int RunDecompressor(const JpegSourceOrigin* origin, void (*body)(j_decompress_ptr, void*), void* context) {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
-    ByteSource src;
+    JpegByteSource src;
     cinfo.err = InitJpegErrorManager(&err);
     if (setjmp(err.Jump)) {
         jpeg_destroy_decompress(&cinfo);
         return err.Code;
     }
     jpeg_create_decompress(&cinfo);
-    AttachSource(&cinfo, &src, *origin);
+    AttachJpegSource(&cinfo, &src, *origin);
     jpeg_read_header(&cinfo, TRUE);
     body(&cinfo, context);
     jpeg_destroy_decompress(&cinfo);
@@ -146,7 +52,7 @@ void KeepHeader(j_decompress_ptr cinfo, void* context) {
 }
 
 struct PixelPass {
-    SourceOrigin Source;
+    JpegSourceOrigin Source;
     JpegRowSink* Sink;
     uint8_t* Scratch;  // one row of up to four components
     size_t ScratchSize;
@@ -251,7 +157,7 @@ void DecodeRows(j_decompress_ptr cinfo, void* context) {
 }
 
 // Reads the header from the image's bytes or file; fills the image's fields.
-void ReadHeader(JpegImage& image, const SourceOrigin& origin) {
+void ReadHeader(JpegImage& image, const JpegSourceOrigin& origin) {
     HeaderInfo info{};
     int code = RunDecompressor(&origin, KeepHeader, &info);
     if (code != 0) throw EJpegError(code);
@@ -275,7 +181,7 @@ JpegImage DecodeJpeg(const std::string& path) {
     JpegImage image;
     image.File = OpenFileForReading(path);
     if (FileSize(image.File) > 0) {
-        std::vector<uint8_t> buffer(kFileChunkSize);
+        std::vector<uint8_t> buffer(kJpegFileChunkSize);
         ReadHeader(image, {nullptr, 0, image.File.Get(), buffer.data(), buffer.size()});
     }
     return image;
@@ -283,7 +189,7 @@ JpegImage DecodeJpeg(const std::string& path) {
 
 void JpegImage::DecodePixels(JpegRowSink& sink) const {
     std::vector<uint8_t> scratch(static_cast<size_t>(std::max(Width, 1)) * 4);
-    std::vector<uint8_t> fileBuffer(File.Get() >= 0 ? kFileChunkSize : 0);
+    std::vector<uint8_t> fileBuffer(File.Get() >= 0 ? kJpegFileChunkSize : 0);
     PixelPass pass{{Data.data(), Data.size(), File.Get(), fileBuffer.data(), fileBuffer.size()},
                    &sink, scratch.data(), scratch.size(), nullptr};
     int code = RunDecompressor(&pass.Source, DecodeRows, &pass);

@@ -6,6 +6,7 @@ namespace {
 void ErrorExit(j_common_ptr cinfo) {
     auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
     manager->Code = cinfo->err->msg_code;
+    cinfo->err->format_message(cinfo, manager->Message);
     std::longjmp(manager->Jump, 1);
 }
 
@@ -23,5 +24,6 @@ jpeg_error_mgr* InitJpegErrorManager(JpegErrorManager* manager) {
     err->emit_message = EmitMessage;
     err->output_message = OutputMessage;
     manager->Code = 0;
+    manager->Message[0] = '\0';
     return err;
 }

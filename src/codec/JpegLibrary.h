@@ -12,8 +12,9 @@ struct JpegErrorManager {
     jpeg_error_mgr Public;
     jmp_buf Jump;
     int Code;
+    char Message[JMSG_LENGTH_MAX];  // the library's own text of the fatal error
 };
 
-/// Installs the program's error handling: fatal errors jump back to Jump with Code set, warnings
+/// Installs the program's error handling: fatal errors jump back to Jump with Code and Message set, warnings
 /// and trace messages are discarded.
 jpeg_error_mgr* InitJpegErrorManager(JpegErrorManager* manager);

@@ -8,8 +8,10 @@
 #include <QStylePainter>
 #include <QWheelEvent>
 
+#include "ColorDialogLink.h"
 #include "ControlColors.h"
 #include "binding/ControlKinds.h"
+#include "sColorsPanel.h"
 #include "core/ColorNames.h"
 #include "core/SystemColors.h"
 #include "platform/Application.h"
@@ -132,7 +134,19 @@ void TsColorBox::RebuildColorItems() {
     if (!(Style_ & cbStandardColors))
         for (int i = 15; i >= 0; --i)
             if (i < count()) removeItem(i);
+    if ((Style_ & cbSavedColors) && ColorDialogLink().CustomColors) {
+        // The shared dialog's custom colours, each named by its hexadecimal text; empty slots skipped.
+        for (const QString& entry : ColorDialogLink().CustomColors())
+            if (entry != QStringLiteral("FFFFFF")) InsertItem(0, entry, ColorFromHexText(entry));
+    }
     if (Style_ & cbCustomColor) InsertItem(0, QStringLiteral("Custom..."), custom);
+    if ((Style_ & cbCustomColors) && OnCollectColors) {
+        std::vector<TsColorItem> items;
+        for (int i = 0; i < count(); ++i) items.push_back({itemText(i), ItemColor(i)});
+        FireEvent(OnCollectColors, this, items);
+        clear();
+        for (const TsColorItem& item : items) InsertItem(count(), item.Text, item.Color);
+    }
     SetSelected(selected);
 }
 
@@ -181,8 +195,13 @@ void TsColorBox::SetSelected(TColor value) {
 
 bool TsColorBox::RunCustomColorDialog() {
     TColor color = ColorToRGB(ItemColor(0));
-    if (!RunColorDialog(this, color)) return false;
-    if (Style_ & cbSavedColors) RebuildColorItems();
+    const TColorDialogLink& link = ColorDialogLink();
+    if (!(link.Run ? link.Run(this, color) : RunColorDialog(this, color))) return false;
+    if (Style_ & cbSavedColors) {
+        setUpdatesEnabled(false);
+        RebuildColorItems();
+        setUpdatesEnabled(true);
+    }
     SetItemColor(0, color);
     SetSelected(color);
     {
@@ -209,6 +228,8 @@ void TsColorBox::hidePopup() {
 
 void TsColorBox::showPopup() {
     if (ReadOnly) return;
+    // The custom colours may have changed in the shared dialog since the last rebuild.
+    if (Style_ & cbSavedColors) RebuildColorItems();
     QComboBox::showPopup();
 }
 

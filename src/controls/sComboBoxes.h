@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QComboBox>
 
@@ -21,6 +22,12 @@ enum TsColorBoxStyles : unsigned {
     cbSavedColors = 1u << 8,
 };
 using TsColorBoxStyle = unsigned;
+
+/// One item of the list: its text and colour.
+struct TsColorItem {
+    QString Text;
+    TColor Color = clBlack;
+};
 
 class TsColorBox : public QComboBox, public TsSkinnedControl {
     Q_OBJECT
@@ -46,6 +53,8 @@ public:
 
     /// Called after a user's pick (not for a cancelled custom colour).
     std::function<void(QObject*)> OnSelect;
+    /// With cbCustomColors: adds or changes items at the end of every rebuild.
+    std::function<void(TsColorBox* sender, std::vector<TsColorItem>& items)> OnCollectColors;
 
     TColor ItemColor(int index) const;
     void RebuildColorItems();

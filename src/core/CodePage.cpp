@@ -60,6 +60,8 @@ std::string SanitizeUtf8(std::string_view utf8) {
 
 int CodePageForLocale(std::string_view locale) {
     std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+    // A locale without a language (the usual case on servers and in containers): the program's own.
+    if (language.empty() || language == "C" || language == "POSIX") return kOwnLanguageCodePage;
     for (const auto& entry : kLanguages) {
         if (entry.Language == language) return entry.CodePage;
     }
@@ -71,7 +73,7 @@ int DefaultAnsiCodePage() {
         const char* value = std::getenv(name);
         if (value != nullptr && *value != '\0') return CodePageForLocale(value);
     }
-    return 1252;
+    return kOwnLanguageCodePage;
 }
 
 bool IsSupportedCodePage(int codePage) {

@@ -6,11 +6,16 @@
 
 constexpr int kCodePageUtf8 = 65001;
 
+/// The code page of the program's own (Russian) texts.
+constexpr int kOwnLanguageCodePage = 1251;
+
 /// The ANSI code page of this system: chosen from the locale's language (1251 for Cyrillic
-/// languages, the matching Windows code page for other scripts, 1252 otherwise).
+/// languages, the matching Windows code page for other scripts, 1252 otherwise); 1251 where the
+/// locale names no language (unset, C, POSIX).
 int DefaultAnsiCodePage();
 
-/// The code page for a locale name such as "ru_RU.UTF-8"; 1252 when the language is not known.
+/// The code page for a locale name such as "ru_RU.UTF-8"; 1252 when the language is not known,
+/// 1251 when the name has no language ("C", "C.UTF-8", "POSIX", empty).
 int CodePageForLocale(std::string_view locale);
 
 /// Whether the text can be converted to that code page: 65001 or a Windows single-byte code page.

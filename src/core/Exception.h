@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 /// Base of all the program's errors; what() is the text shown to the user.
 class Exception : public std::runtime_error {
@@ -11,10 +12,14 @@ public:
 };
 
 /// A text file could not be created, written or closed; Code is the Windows-style error code.
+/// Path and SystemText (what the system said) complete the message for the command line.
 class EInOutError : public Exception {
 public:
-    EInOutError(int code, const std::string& message) : Exception(message), ErrorCode(code) {}
+    EInOutError(int code, const std::string& message, std::string path = {}, std::string systemText = {})
+        : Exception(message), ErrorCode(code), Path(std::move(path)), SystemText(std::move(systemText)) {}
     int ErrorCode;
+    std::string Path;
+    std::string SystemText;
 };
 
 /// A file could not be opened for reading.
@@ -29,11 +34,16 @@ public:
     using Exception::Exception;
 };
 
-/// The JPEG library stopped with a fatal error; Code is the library's message code.
+/// The JPEG library stopped with a fatal error; Code is the library's message code. The library's
+/// own text and the file's path, where known, complete the message for the command line.
 class EJpegError : public Exception {
 public:
-    explicit EJpegError(int code) : Exception("JPEG error #" + std::to_string(code)), Code(code) {}
+    explicit EJpegError(int code, std::string libraryText = {}, std::string path = {})
+        : Exception("JPEG error #" + std::to_string(code)), Code(code), LibraryText(std::move(libraryText)),
+          Path(std::move(path)) {}
     int Code;
+    std::string LibraryText;
+    std::string Path;
 };
 
 /// Memory for a picture could not be had.

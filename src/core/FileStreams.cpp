@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "Exception.h"
+#include "FileFaults.h"
 #include "OsError.h"
 
 namespace {
@@ -27,17 +28,32 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     return *this;
 }
 
+int FileHandle::Release() {
+    const int fd = Fd_;
+    Fd_ = -1;
+    return fd;
+}
+
 void FileHandle::Close() {
     if (Fd_ >= 0) ::close(Fd_);
     Fd_ = -1;
 }
 
 FileHandle OpenFileForReading(const std::string& path) {
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a FIFO waits for a writer for ever.
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0) throw EFOpenError(OpenMessage(path, errno));
     struct stat info {};
-    if (::fstat(file.Get(), &info) == 0 && S_ISDIR(info.st_mode)) throw EFOpenError(OpenMessage(path, EISDIR));
+    if (::fstat(file.Get(), &info) != 0) throw EFOpenError(OpenMessage(path, errno));
+    if (S_ISDIR(info.st_mode)) throw EFOpenError(OpenMessage(path, EISDIR));
+    if (!S_ISREG(info.st_mode)) throw EFOpenError(NotRegularFileMessage(path));
+    const int flags = ::fcntl(file.Get(), F_GETFL);
+    if (flags >= 0) ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK);
     return file;
+}
+
+std::string NotRegularFileMessage(const std::string& path) {
+    return "Cannot open file \"" + path + "\". Not a regular file";
 }
 
 uint64_t FileSize(const FileHandle& file) {
@@ -63,28 +79,80 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-void WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        throw EFCreateError("Cannot create file \"" + path + "\". " + OsErrorDescription(errno));
+int WriteFully(int fd, const std::string& path, const uint8_t* data, size_t size) {
+    if (int injected = InjectedFileFault(path, FileOperation::Write); injected != 0) {
+        // As a disk that fills up in the middle of the file: half of it arrives.
+        WriteFully(fd, {}, data, size / 2);
+        return injected;
     }
     size_t done = 0;
-    int err = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < size) {
+        ssize_t n = ::write(fd, data + done, size - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            err = errno;
-            break;
+            return errno;
         }
         done += static_cast<size_t>(n);
     }
+    return 0;
+}
+
+FileHandle CreateFileForWriting(const std::string& path) {
+    int err = InjectedFileFault(path, FileOperation::Create);
+    int fd = -1;
+    if (err == 0) {
+        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0) err = errno;
+    }
+    if (err != 0) throw EFCreateError("Cannot create file \"" + path + "\". " + OsErrorDescription(err));
+    return FileHandle(fd);
+}
+
+namespace {
+
+// Closes a file being written; a failure to write or close removes it (a half-written file would
+// look like a valid one to a viewer) and is reported with the path.
+void FinishWrittenFile(FileHandle& file, const std::string& path, int err) {
+    const int fd = file.Release();
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
-        // A half-written file would look like a valid one to a viewer: take it away.
         ::unlink(path.c_str());
         throw EFCreateError("Cannot write file \"" + path + "\". " + OsErrorDescription(err));
     }
+}
+
+}  // namespace
+
+void WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes) {
+    FileHandle file = CreateFileForWriting(path);
+    FinishWrittenFile(file, path, WriteFully(file.Get(), path, bytes.data(), bytes.size()));
+}
+
+bool CopyFileContents(const std::string& source, const std::string& target) {
+    FileHandle in;
+    try {
+        in = OpenFileForReading(source);
+    } catch (const EFOpenError&) {
+        return false;
+    }
+    FileHandle out = CreateFileForWriting(target);
+    std::vector<uint8_t> chunk(1 << 16);
+    int writeError = 0;
+    for (;;) {
+        ssize_t n = ::read(in.Get(), chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            // An unreadable source is skipped like a missing one, without a partial copy.
+            out.Close();
+            ::unlink(target.c_str());
+            return false;
+        }
+        if (n == 0) break;
+        writeError = WriteFully(out.Get(), target, chunk.data(), static_cast<size_t>(n));
+        if (writeError != 0) break;
+    }
+    FinishWrittenFile(out, target, writeError);
+    return true;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

@@ -19,14 +19,19 @@ public:
 
     int Get() const { return Fd_; }
     void Close();
+    /// Gives up ownership: the descriptor is returned and no longer closed here.
+    int Release();
 
 private:
     int Fd_ = -1;
 };
 
-/// Opens an existing file for reading. Throws EFOpenError "Cannot open file "PATH". DESCRIPTION"
-/// (a folder cannot be opened as a file).
+/// Opens an existing regular file for reading. Throws EFOpenError "Cannot open file "PATH".
+/// DESCRIPTION": a folder, a FIFO or a device is refused (without waiting for a FIFO's writer).
 FileHandle OpenFileForReading(const std::string& path);
+
+/// "Cannot open file "PATH". Not a regular file": for FIFOs, devices and sockets.
+std::string NotRegularFileMessage(const std::string& path);
 
 /// Size in bytes of an open file (0 when unknown).
 uint64_t FileSize(const FileHandle& file);
@@ -34,10 +39,22 @@ uint64_t FileSize(const FileHandle& file);
 /// Reads every byte of the file. Throws EFOpenError "Cannot open file "PATH". DESCRIPTION".
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 
+/// Creates the file (replacing an existing one) for writing. Throws EFCreateError "Cannot create
+/// file "PATH". DESCRIPTION".
+FileHandle CreateFileForWriting(const std::string& path);
+
+/// Writes every byte to the open file (path for the test seam); returns 0 or the errno of the failure.
+int WriteFully(int fd, const std::string& path, const uint8_t* data, size_t size);
+
 /// Creates the file (replacing an existing one) and writes the bytes. Throws EFCreateError
 /// "Cannot create file "PATH". DESCRIPTION" when it cannot be created, and removes a file it could
 /// not write completely ("Cannot write file "PATH". DESCRIPTION").
 void WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes);
+
+/// Copies source to target, replacing target. Returns false, leaving no target behind, when the
+/// source cannot be opened or read; throws EFCreateError ("Cannot create file" or "Cannot write
+/// file", target removed) when the target cannot be created or written.
+bool CopyFileContents(const std::string& source, const std::string& target);
 
 /// Joins a folder text and a file name with one separator, exactly as typed otherwise.
 std::string JoinPath(const std::string& folder, const std::string& name);

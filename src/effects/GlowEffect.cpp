@@ -100,8 +100,13 @@ Bitmap32 GlowEffect::PrepareBitmap(int width, int height) const {
     BackgroundInfo none;
     none.Bitmap = &nothing;
     none.HasBitmap = true;
-    PaintBorderOverBackground(picture, {0, 0, picture.Width(), picture.Height()}, 0,
-                              model.ma[static_cast<size_t>(MaskIndex)], none, model.MasterBitmap);
+    const TsMaskData& mask = model.ma[static_cast<size_t>(MaskIndex)];
+    PaintBorderOverBackground(picture, {0, 0, picture.Width(), picture.Height()}, 0, mask, none, model.MasterBitmap);
+    // A halo is a frame: the picture's middle, tiled over the control by the painter's fill mode,
+    // would lay the inner rim of the glow picture over the control as a pattern.
+    const BorderWidths w = ReducedBorderWidths(mask, picture.Width(), picture.Height());
+    for (int y = w.Top; y < picture.Height() - w.Bottom; ++y)
+        for (int x = w.Left; x < picture.Width() - w.Right; ++x) picture.At(x, y) = 0;
     return picture;
 }
 

@@ -47,7 +47,8 @@ public:
     GlowEffect(const GlowEffect&) = delete;
     GlowEffect& operator=(const GlowEffect&) = delete;
 
-    /// The whole glow picture: transparent black with the mask's frame painted over it.
+    /// The whole glow picture: transparent black with the mask's frame painted over it; the middle
+    /// (inside the borders) stays transparent.
     virtual Bitmap32 PrepareBitmap(int width, int height) const;
 
     QPointer<TLayeredWindow> Wnd;

@@ -20,6 +20,8 @@ namespace {
 constexpr size_t kMinEntrySize = 4 + 1 + 4 + 8;
 // No skin picture or options text comes near this; it keeps forged sizes from exhausting memory.
 constexpr int32_t kMaxUnpackedSize = 256 * 1024 * 1024;
+// Nor does a whole skin: many entries just under the limit would otherwise add up to gigabytes.
+constexpr uint64_t kMaxTotalUnpackedSize = 256 * 1024 * 1024;
 // Deflate cannot expand data by more than about this factor.
 constexpr size_t kMaxDeflateRatio = 1032;
 
@@ -129,6 +131,7 @@ void TsSkinPackReader::ParseEntries() {
         Broken("entry count " + std::to_string(count) + " does not fit the data");
     }
     int ansi = DefaultAnsiCodePage();
+    uint64_t total = 0;
     for (int32_t i = 0; i < count; ++i) {
         std::string entry = "entry " + std::to_string(i + 1);
         int32_t nameLength = 0;
@@ -144,6 +147,11 @@ void TsSkinPackReader::ParseEntries() {
         if (!in.ReadInt(size)) Broken(entry + " is cut off before its unpacked size");
         if (size <= 0) Broken(entry + " has an unpacked size of " + std::to_string(size));
         if (size > kMaxUnpackedSize) Broken(entry + " is too large (" + std::to_string(size) + " bytes)");
+        total += static_cast<uint64_t>(size);
+        if (total > kMaxTotalUnpackedSize) {
+            Broken(entry + " takes the unpacked size of the package past " +
+                   std::to_string(kMaxTotalUnpackedSize >> 20) + " MiB");
+        }
         PackagePosition = in.Pos;
         // A size that the remaining bytes cannot inflate to would fail anyway: fail before allocating.
         if (static_cast<size_t>(size) > in.Left() * kMaxDeflateRatio + 64) throw EReadError();

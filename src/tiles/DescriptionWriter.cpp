@@ -2,6 +2,8 @@
 #include "DescriptionWriter.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +11,7 @@
 
 #include "core/CodePage.h"
 #include "core/Exception.h"
+#include "core/FileFaults.h"
 #include "core/OsError.h"
 
 std::string EscapeScriptString(std::string_view text, int codePage) {
@@ -46,26 +49,52 @@ DescriptionWriter::~DescriptionWriter() { CloseQuietly(); }
 
 void DescriptionWriter::Fail(int err) {
     int code = OsErrorCode(err);
-    throw EInOutError(code, InOutErrorMessage(code, Path_));
+    throw EInOutError(code, InOutErrorMessage(code, Path_), Path_, OsErrorDescription(err));
 }
 
 void DescriptionWriter::Open(const std::string& path) {
     Path_ = path;
     Used_ = 0;
-    Fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int err = InjectedFileFault(path, FileOperation::Create);
+    if (err != 0) Fail(err);
+    // Not truncated before the lock is held: a second run must leave the first one's file alone.
+    Fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (Fd_ < 0) Fail(errno);
+    if (::flock(Fd_, LOCK_EX | LOCK_NB) != 0) {
+        err = errno;
+        ::close(Fd_);
+        Fd_ = -1;
+        if (err == EWOULDBLOCK) {
+            throw EInOutError(kSharingViolation, InOutErrorMessage(kSharingViolation, path), path,
+                              "another run is writing into this folder");
+        }
+        Fail(err);
+    }
+    struct stat info {};
+    if (::fstat(Fd_, &info) == 0 && S_ISREG(info.st_mode) && ::ftruncate(Fd_, 0) != 0) {
+        err = errno;
+        CloseQuietly();
+        Fail(err);
+    }
+}
+
+FileHandle DescriptionWriter::LockHandle() const {
+    return FileHandle(Fd_ >= 0 ? ::fcntl(Fd_, F_DUPFD_CLOEXEC, 0) : -1);
+}
+
+void DescriptionWriter::FailWrite(int err) {
+    // A file cut in the middle of a line would read as a description of fewer levels, or not parse:
+    // it goes, and the run fails with the system's error. (Only a regular file: never a device.)
+    struct stat info {};
+    if (::fstat(Fd_, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(Path_.c_str());
+    ::close(Fd_);
+    Fd_ = -1;
+    Used_ = 0;
+    Fail(err);
 }
 
 void DescriptionWriter::Flush(size_t count) {
-    size_t done = 0;
-    while (done < count) {
-        ssize_t n = ::write(Fd_, Buffer_ + done, count - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail(errno);
-        }
-        done += static_cast<size_t>(n);
-    }
+    if (int err = WriteFully(Fd_, Path_, reinterpret_cast<const uint8_t*>(Buffer_), count); err != 0) FailWrite(err);
     std::memmove(Buffer_, Buffer_ + count, Used_ - count);
     Used_ -= count;
 }
@@ -99,6 +128,10 @@ void DescriptionWriter::WriteZoomLine(int coarsestLevel) {
 void DescriptionWriter::WriteSizeLine(int zoom, int maxX, int maxY) {
     WriteLine("sizes[" + std::to_string(zoom) + "] = [" + std::to_string(maxX) + "," +
               std::to_string(maxY) + "];");
+}
+
+void DescriptionWriter::WriteOut() {
+    if (Fd_ >= 0 && Used_ > 0) Flush(Used_);
 }
 
 void DescriptionWriter::Close() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/FileStreams.h"
 #include "core/OsError.h"  // InOutErrorMessage, the texts of its errors
 
 /// Makes text already in the file's code page safe between the apostrophes of a script string:
@@ -17,20 +18,27 @@ class DescriptionWriter {
 public:
     static constexpr size_t kBufferSize = 128;
     static constexpr const char* kFileName = "info.js";
+    /// The Windows-style code of a file that another writer holds.
+    static constexpr int kSharingViolation = 32;
 
     explicit DescriptionWriter(int codePage) : CodePage_(codePage) {}
     ~DescriptionWriter();
     DescriptionWriter(const DescriptionWriter&) = delete;
     DescriptionWriter& operator=(const DescriptionWriter&) = delete;
 
-    /// Creates (or truncates) the file. Throws EInOutError.
+    /// Creates (or truncates) the file and locks it against other writers (another run into the
+    /// same folder fails here with code 32 and leaves the file alone). Throws EInOutError.
     void Open(const std::string& path);
+    /// A second handle on the open file that keeps it locked after Close, for as long as it lives.
+    FileHandle LockHandle() const;
     /// var map_title = 'TITLE'; (title UTF-8; converted to the code page, then escaped)
     void WriteTitleLine(std::string_view title);
     /// var zoom = [Zmid,Zmin,Zmax];
     void WriteZoomLine(int coarsestLevel);
     /// sizes[ZOOM] = [MAXX,MAXY];
     void WriteSizeLine(int zoom, int maxX, int maxY);
+    /// Writes the buffered text to the disk now. Throws EInOutError.
+    void WriteOut();
     /// Writes out the buffer and closes the file. Throws EInOutError.
     void Close();
     /// Closes after a failure elsewhere: writes what it can, reports nothing.
@@ -43,6 +51,7 @@ private:
     void WriteRawLine(std::string_view bytes);
     void Flush(size_t count);
     [[noreturn]] void Fail(int err);
+    [[noreturn]] void FailWrite(int err);
 
     int CodePage_;
     int Fd_ = -1;

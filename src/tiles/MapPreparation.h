@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "MemoryBudget.h"
 #include "core/Color.h"
 
 /// The five inputs, read from their controls at the moments the run needs them.
@@ -46,8 +47,10 @@ struct FixedMapInputs : MapInputs {
 struct MapPreparationOptions {
     int CodePage = 0;  // 0: the system's ANSI code page
     int Jobs = 0;      // encoder threads; 0: one per core
-    /// Memory the run may use; unset: what the system reports as available.
+    /// The most memory the run may use; unset: the smaller of 1 GiB and half of the available
+    /// memory, to choose the pipeline (see ChooseMemoryPlan).
     std::optional<uint64_t> MemoryLimitBytes;
+    MapPipelineChoice Pipeline = MapPipelineChoice::Automatic;
 };
 
 enum class MapPreparationResult {
@@ -62,15 +65,17 @@ struct MapPreparationSummary {
     int64_t Tiles = 0;
     int MinZoom = 0;
     int MaxZoom = 0;
+    MapPipeline Pipeline = MapPipeline::InMemory;
 };
 
-/// Runs the whole preparation. Failures propagate as exceptions carrying the user's message;
-/// what was written before the failure stays. The caller shows the completion box.
+/// Runs the whole preparation. The in-memory pipeline runs when the map's canvas fits the memory
+/// budget: files in the pyramid's order, progress exactly as the window's bar expects. Otherwise the
+/// streaming pipeline: the same files with the same bytes, written band by band as rows are
+/// decoded, info.js complete before the first tile, the progress maximum set to the total at once.
+/// Failures propagate as exceptions carrying the user's message; what was written before the
+/// failure stays, and no tile file is ever left half-written. The caller shows the completion box.
 MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress,
                                 const MapPreparationOptions& options = {});
-
-/// Memory the run needs for a map of that size besides the file bytes already read.
-uint64_t EstimatedRunMemory(int mapWidth, int mapHeight, int jobs);
 
 /// Worker threads to use for a requested count (0: the number of cores).
 int EffectiveJobs(int requested);

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 #include "core/Color.h"
@@ -24,7 +25,10 @@ public:
     const uint8_t* Row(int y) const { return Pixels_.get() + static_cast<size_t>(y) * Stride_; }
 
 private:
-    std::unique_ptr<uint8_t[]> Pixels_;
+    struct FreePixels {
+        void operator()(uint8_t* pixels) const noexcept { std::free(pixels); }
+    };
+    std::unique_ptr<uint8_t[], FreePixels> Pixels_;
     int Width_ = 0;
     int Height_ = 0;
     size_t Stride_ = 0;

@@ -13,6 +13,16 @@
 /// Loads options text into the manager's model and marks the skin active, as an applied skin is.
 void LoadTestSkin(TsSkinManager& manager, const std::string& optionsText);
 
+/// A manager holding the tests' skin: opaque, translucent, see-through, gradient and framed sections,
+/// an edit section, and the text sections (BindingTestSupport.cpp lists them).
+struct TTestSkin {
+    TTestSkin();
+    TsSkinManager Manager;
+};
+
+/// A kind in none of the kind sets: the control keeps its own colours and is no container.
+constexpr int kPlainKind = 200;
+
 /// A skinned widget with a binding of a chosen kind and section. It records the commands it
 /// receives and how often its cache was rebuilt, paints through the common repaint path, and fills
 /// its content with nothing unless told.

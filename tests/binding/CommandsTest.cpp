@@ -8,34 +8,14 @@
 #include "platform/NimbrelCommand.h"
 
 namespace {
-const std::string kSkin = R"(
-[GLOBALINFO]
-VERSION=6.4
-COLOR=12632256
-[SOLID]
-COLOR=65280
-STATES=1
-[HALF]
-COLOR=255
-TRANSPARENCY=50
-[CLEAR]
-TRANSPARENCY=100
-[GRADIENT]
-GRADIENTPERCENT=100
-GRADIENTDATA=255;16711680;100;0;0
-)";
-
-// A kind in none of the kind sets: the control keeps its own colours.
-constexpr int kPlainKind = 200;
-
 struct Fixture {
     Fixture() : Control(&Parent, kPlainKind, QStringLiteral("SOLID")) {
-        LoadTestSkin(Manager, kSkin);
         Parent.resize(100, 100);
         Control.setGeometry(10, 10, 30, 20);
         Control.SkinData.Loaded();
     }
-    TsSkinManager Manager;
+    TTestSkin Skin;
+    TsSkinManager& Manager = Skin.Manager;
     QWidget Parent;
     TTestControl Control;
 };

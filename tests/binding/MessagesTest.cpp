@@ -10,21 +10,6 @@
 #include "platform/NimbrelCommand.h"
 
 namespace {
-const std::string kSkin = R"(
-[GLOBALINFO]
-VERSION=6.4
-[EDIT]
-COLOR=16777215
-STATES=2
-[PANEL]
-COLOR=65280
-[HALF]
-TRANSPARENCY=50
-[GRADIENT]
-GRADIENTPERCENT=100
-GRADIENTDATA=255;16711680;100;0;0
-)";
-
 // What the effects would do, recorded.
 struct GlowLog {
     static inline int Updates = 0;
@@ -52,12 +37,12 @@ void Leave(QWidget& widget) {
 
 struct Hooked {
     Hooked() {
-        LoadTestSkin(Manager, kSkin);
         GlowLog::Reset();
         RegisterEffectHooks({&GlowLog::Update, &GlowLog::Remove, nullptr});
     }
     ~Hooked() { RegisterEffectHooks({}); }
-    TsSkinManager Manager;
+    TTestSkin Skin;
+    TsSkinManager& Manager = Skin.Manager;
 };
 }  // namespace
 
@@ -132,8 +117,8 @@ TEST(Messages, MovingASeeThroughControlInvalidatesItAndItsChildren) {
     TTestControl panel(&form, ckPanel, QStringLiteral("GRADIENT"));
     panel.setGeometry(0, 0, 150, 150);
     panel.SkinData.Loaded();
-    TTestControl halfway(&panel, 200, QStringLiteral("HALF"));
-    TTestControl opaque(&panel, 200, QStringLiteral("PANEL"));
+    TTestControl halfway(&panel, kPlainKind, QStringLiteral("HALF"));
+    TTestControl opaque(&panel, kPlainKind, QStringLiteral("PANEL"));
     for (TTestControl* c : {&halfway, &opaque}) {
         c->setGeometry(10, 10, 20, 20);
         c->SkinData.Loaded();
@@ -155,7 +140,7 @@ TEST(Messages, HiddenControlsGiveTheirPictureBackAndShownOnesResume) {
     Hooked hooked;
     QWidget form;
     form.resize(100, 100);
-    TTestControl control(&form, 200, QStringLiteral("PANEL"));
+    TTestControl control(&form, kPlainKind, QStringLiteral("PANEL"));
     control.setGeometry(0, 0, 30, 20);
     control.SkinData.Loaded();
     form.show();
@@ -172,8 +157,8 @@ TEST(Messages, HiddenControlsGiveTheirPictureBackAndShownOnesResume) {
 
 TEST(Messages, ChildrenAreAnnouncedToTheFormAndDestructionEndsTheGlow) {
     Hooked hooked;
-    TTestControl form(nullptr, 200, QStringLiteral("PANEL"));
-    TTestControl* panel = new TTestControl(&form, 200, QStringLiteral("PANEL"));
+    TTestControl form(nullptr, kPlainKind, QStringLiteral("PANEL"));
+    TTestControl* panel = new TTestControl(&form, kPlainKind, QStringLiteral("PANEL"));
     form.Commands.clear();
     new QWidget(panel);
     EXPECT_EQ(form.Commands, std::vector<int>{AC_REGISTERCONTROL});

@@ -14,25 +14,6 @@
 #include "platform/SystemMetrics.h"
 
 namespace {
-const std::string kSkin = R"(
-[GLOBALINFO]
-VERSION=6.4
-COLOR=12632256
-[SOLID]
-COLOR=65280
-[HALF]
-COLOR=255
-TRANSPARENCY=50
-[CLEAR]
-TRANSPARENCY=100
-[GRADIENT]
-GRADIENTPERCENT=100
-GRADIENTDATA=255;16711680;100;0;0
-[FRAMED]
-COLOR=16777215
-)";
-constexpr int kPlainKind = 200;
-
 int Count(const std::vector<int>& commands, int command) {
     return static_cast<int>(std::count(commands.begin(), commands.end(), command));
 }
@@ -44,14 +25,10 @@ void SetBackground(QWidget& widget, QColor color) {
     widget.setAutoFillBackground(true);
 }
 
-struct Skinned {
-    Skinned() { LoadTestSkin(Manager, kSkin); }
-    TsSkinManager Manager;
-};
 }  // namespace
 
 TEST(Repaint, APartlyVisiblePanelMakesItsChildrenRebuildAtEveryPaint) {
-    Skinned skin;
+    TTestSkin skin;
     for (const bool outside : {true, false}) {
         SCOPED_TRACE(outside);
         QWidget form;
@@ -72,7 +49,7 @@ TEST(Repaint, APartlyVisiblePanelMakesItsChildrenRebuildAtEveryPaint) {
 }
 
 TEST(Repaint, ResizingAVerticalGradientParentInvalidatesLeftTopAnchoredChildrenOnly) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
     form.resize(200, 200);
     TTestControl panel(&form, ckPanel, QStringLiteral("GRADIENT"));
@@ -102,7 +79,7 @@ TEST(Repaint, ResizingAVerticalGradientParentInvalidatesLeftTopAnchoredChildrenO
 }
 
 TEST(Repaint, HeldOffPaintingRebuildsNothing) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
     form.resize(100, 100);
     TTestControl control(&form, kPlainKind, QStringLiteral("SOLID"));
@@ -131,7 +108,7 @@ TEST(Repaint, HeldOffPaintingRebuildsNothing) {
 }
 
 TEST(ParentBackground, TransparencyHundredShowsExactlyTheParentsPixels) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
     form.resize(200, 200);
     TTestControl panel(&form, ckPanel, QStringLiteral("GRADIENT"));
@@ -158,7 +135,7 @@ TEST(ParentBackground, TransparencyHundredShowsExactlyTheParentsPixels) {
 }
 
 TEST(ParentBackground, TransparencyZeroNeverAsksTheParent) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
     form.resize(100, 100);
     TTestControl panel(&form, ckPanel, QStringLiteral("GRADIENT"));
@@ -178,7 +155,7 @@ TEST(ParentBackground, TransparencyZeroNeverAsksTheParent) {
 }
 
 TEST(ParentBackground, AnswersOfSkinnedAndPlainParents) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
     form.resize(100, 100);
     SetBackground(form, QColor(0x33, 0x66, 0x99));
@@ -232,7 +209,7 @@ TEST(ParentBackground, AnswersOfSkinnedAndPlainParents) {
 }
 
 TEST(ParentBackground, RefreshCornersShowsTheParentsPresentColourInTheKeyedCorners) {
-    Skinned skin;
+    TTestSkin skin;
     SkinModel& model = skin.Manager.CommonSkinData();
     // A 3 x 3 frame whose corners are key-coloured and whose sides are blue.
     TsMaskData frame;

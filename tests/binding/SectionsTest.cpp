@@ -7,24 +7,6 @@
 #include "platform/NimbrelCommand.h"
 #include "skin/ColorTransforms.h"
 
-namespace {
-const std::string kSkin = R"(
-[GLOBALINFO]
-VERSION=6.4
-COLOR=12632256
-[EDIT]
-COLOR=15790320
-FONTCOLOR=255
-GRADIENTPERCENT=100
-GRADIENTDATA=255;16711680;100;1;0
-IMAGEPERCENT=0
-[PANEL]
-COLOR=65280
-[TSPECIAL]
-COLOR=16711680
-)";
-}  // namespace
-
 TEST(Sections, NamesAreStoredUpperCaseAndAnEmptyNameBecomesUnknown) {
     QWidget form;
     TTestControl control(&form, ckEdit, QStringLiteral("edit"));
@@ -73,8 +55,8 @@ TEST(Sections, DefaultSectionsAndKindSets) {
 }
 
 TEST(Sections, ResolutionFollowsTheManagerAndItsActiveState) {
-    TsSkinManager manager;
-    LoadTestSkin(manager, kSkin);
+    TTestSkin skin;
+    TsSkinManager& manager = skin.Manager;
     QWidget form;
     TTestControl edit(&form, ckEdit, QStringLiteral("EDIT"));
     edit.SkinData.ResolveSkinIndexes();
@@ -99,8 +81,7 @@ TEST(Sections, ResolutionFollowsTheManagerAndItsActiveState) {
 }
 
 TEST(Sections, AMissingSectionSendsRemoveSkinAndTheControlPaintsUnskinned) {
-    TsSkinManager manager;
-    LoadTestSkin(manager, kSkin);
+    TTestSkin skin;
     QWidget form;
     form.resize(100, 50);
     TTestControl control(&form, ckPanel, QStringLiteral("PANEL"));
@@ -125,8 +106,8 @@ TEST(Sections, AMissingSectionSendsRemoveSkinAndTheControlPaintsUnskinned) {
 }
 
 TEST(Sections, AnEditTakesTheSectionColourUnlessCustomColorAtLoadAndRefresh) {
-    TsSkinManager manager;
-    LoadTestSkin(manager, kSkin);
+    TTestSkin skin;
+    TsSkinManager& manager = skin.Manager;
     QWidget form;
     for (const bool custom : {false, true}) {
         SCOPED_TRACE(custom);
@@ -151,8 +132,7 @@ TEST(Sections, AnEditTakesTheSectionColourUnlessCustomColorAtLoadAndRefresh) {
 }
 
 TEST(Sections, TheControlsOwnHueOffsetTurnsTheColoursItTakes) {
-    TsSkinManager manager;
-    LoadTestSkin(manager, kSkin);
+    TTestSkin skin;
     QWidget form;
     TTestControl edit(&form, ckEdit, QStringLiteral("EDIT"));
     edit.SkinData.SetHUEOffset(120);  // runs Loaded again

@@ -11,28 +11,6 @@
 #include "skinpaint/PixelBlends.h"
 
 namespace {
-const std::string kSkin = R"(
-[GLOBALINFO]
-VERSION=6.4
-COLOR=16777215
-[TEXT]
-FONTCOLOR=0
-TCLEFT=255
-TCRIGHT=65280
-HOTFONTCOLOR=16711680
-[GLOWING]
-FONTCOLOR=0
-GSIZE=3
-GCOL=255
-[SEETHROUGH]
-TRANSPARENCY=60
-FONTCOLOR=8421504
-[LENDER]
-GIVEOWNFONT=1
-FONTCOLOR=4210752
-[KEEPER]
-FONTCOLOR=12632256
-)";
 constexpr uint32_t kGround = 0xFF808080;
 constexpr TRect kRect{10, 5, 70, 25};
 
@@ -68,14 +46,10 @@ struct Canvas {
 
 uint32_t Pixel(TColor color) { return ColorToPixel(color); }
 
-struct Skinned {
-    Skinned() { LoadTestSkin(Manager, kSkin); }
-    TsSkinManager Manager;
-};
 }  // namespace
 
 TEST(SkinText, ColoursByStateContourAndSkin) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
     struct Case {
         const char* Name;
@@ -94,7 +68,7 @@ TEST(SkinText, ColoursByStateContourAndSkin) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        TTestControl control(&form, 200, QString::fromLatin1(c.Section));
+        TTestControl control(&form, kPlainKind, QString::fromLatin1(c.Section));
         control.SkinData.Loaded();
         control.SkinData.SetCustomFont(c.CustomFont);
         Canvas canvas;
@@ -106,9 +80,9 @@ TEST(SkinText, ColoursByStateContourAndSkin) {
 }
 
 TEST(SkinText, EmptyTextDrawsNothingAndAlignmentMovesTheText) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
-    TTestControl control(&form, 200, QStringLiteral("TEXT"));
+    TTestControl control(&form, kPlainKind, QStringLiteral("TEXT"));
     control.SkinData.Loaded();
     Canvas empty;
     DrawSkinText(empty.Text, QString(), true, false, control.SkinData, Qt::AlignLeft, kRect);
@@ -121,9 +95,9 @@ TEST(SkinText, EmptyTextDrawsNothingAndAlignmentMovesTheText) {
 }
 
 TEST(SkinText, TheGlowTintsTheCacheAroundTheTextOnly) {
-    Skinned skin;
+    TTestSkin skin;
     QWidget form;
-    TTestControl control(&form, 200, QStringLiteral("GLOWING"));
+    TTestControl control(&form, kPlainKind, QStringLiteral("GLOWING"));
     control.resize(80, 30);
     control.SkinData.Loaded();
     control.SkinData.EnsureCache();
@@ -150,7 +124,7 @@ TEST(SkinText, TheGlowTintsTheCacheAroundTheTextOnly) {
 }
 
 TEST(SkinText, TransparentWindowlessControlsBorrowTheColoursOfALendingAncestor) {
-    Skinned skin;
+    TTestSkin skin;
     const SkinModel& model = skin.Manager.CommonSkinData();
     struct Case {
         const char* Name;
@@ -166,13 +140,13 @@ TEST(SkinText, TransparentWindowlessControlsBorrowTheColoursOfALendingAncestor) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        TTestControl grandparent(nullptr, 200, QString::fromLatin1(c.Grandparent));
-        TTestControl parent(&grandparent, 200, QString::fromLatin1(c.Parent));
+        TTestControl grandparent(nullptr, kPlainKind, QString::fromLatin1(c.Grandparent));
+        TTestControl parent(&grandparent, kPlainKind, QString::fromLatin1(c.Parent));
         TTestControl label(&parent, 0, QStringLiteral("SEETHROUGH"), true);
         for (TTestControl* w : {&grandparent, &parent, &label}) w->SkinData.Loaded();
         EXPECT_EQ(TextSectionIndex(label.SkinData, false), model.SectionIndexOf(c.Expected));
         // A windowed control, or one with a font of its own, keeps its own section.
-        TTestControl windowed(&parent, 200, QStringLiteral("SEETHROUGH"));
+        TTestControl windowed(&parent, kPlainKind, QStringLiteral("SEETHROUGH"));
         windowed.SkinData.Loaded();
         EXPECT_EQ(TextSectionIndex(windowed.SkinData, false), model.SectionIndexOf("SEETHROUGH"));
         label.setFont(QFont(QStringLiteral("Serif")));

@@ -91,6 +91,25 @@ TEST_F(CliProgram, SuccessPrintsTheSummary) {
               "sizes[16] = [0,0];\r\n");
 }
 
+TEST_F(CliProgram, MemoryLimitStreamsOrRefusesTheMap) {
+    const std::string map = Map(3000, 2000);
+    const std::string a = Work / "a", b = Work / "b", c = Work / "c";
+    for (const auto& dir : {a, b, c}) fs::create_directory(dir);
+    ASSERT_EQ(Run({"--quiet", map, a}).Status, 0);
+    // 40 MiB holds no 18 MiB canvas with the finished tiles waiting beside it, but the bands.
+    Outcome o = Run({"--quiet", "--memory-limit", "40M", map, b});
+    ASSERT_EQ(o.Status, 0) << o.Err;
+    EXPECT_EQ(FolderEntries(b), FolderEntries(a));
+    for (const auto& name : FolderEntries(a)) EXPECT_TRUE(ReadBytes(a + "/" + name) == ReadBytes(b + "/" + name)) << name;
+
+    o = Run({"--memory-limit", "4M", map, c});
+    EXPECT_EQ(o.Status, 1);
+    EXPECT_TRUE(std::regex_match(
+        o.Err, std::regex("quadrimo-cli: Not enough memory for a map of 3000 × 2000 pixels: it needs at least [0-9]+ "
+                          "MiB, but the memory limit is 4 MiB\\.\\n")))
+        << o.Err;
+}
+
 TEST_F(CliProgram, QuietPrintsNothing) {
     const std::string out = Work / "out";
     fs::create_directory(out);
@@ -140,13 +159,13 @@ TEST_F(CliProgram, FailuresExitWith1AndTheMessage) {
 
     o = Run({map, Work / "no such folder"});
     EXPECT_EQ(o.Status, 1);
-    EXPECT_EQ(o.Err, "quadrimo-cli: Invalid file name - " + (Work / "no such folder") + "/info.js.\n");
+    EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / "no such folder") + "/info.js: No such file or directory (I/O error 3)\n");
     EXPECT_EQ(o.Out, "");
 
     WriteBytes(Work / "text.jpg", {'n', 'o', 't', ' ', 'a', ' ', 'J', 'P', 'E', 'G'});
     o = Run({"--codepage", "1252", "--title", "T", Work / "text.jpg", out});
     EXPECT_EQ(o.Status, 1);
-    EXPECT_EQ(o.Err, "quadrimo-cli: JPEG error #53.\n");
+    EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / "text.jpg") + ": Not a JPEG file: starts with 0x6e 0x6f (JPEG error #53)\n");
     EXPECT_EQ(FolderEntries(out), (std::vector<std::string>{"info.js"}));
     EXPECT_EQ(ReadText(out + "/info.js"), "var map_title = 'T';\r\n");
 }

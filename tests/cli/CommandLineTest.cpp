@@ -52,6 +52,22 @@ TEST(ParseCommandLine, OptionsWithSeparateOrAttachedValues) {
     EXPECT_TRUE(Parsed({"--quiet", "m", "o"}).Quiet);
 }
 
+TEST(ParseCommandLine, MemoryLimitTakesBinarySuffixes) {
+    EXPECT_FALSE(Parsed({"m", "o"}).MemoryLimit.has_value());
+    const std::pair<const char*, uint64_t> sizes[] = {
+        {"200M", 200ull << 20}, {"200m", 200ull << 20}, {"200MB", 200ull << 20}, {"200MiB", 200ull << 20},
+        {"1.5G", 3ull << 29},   {"512k", 512ull << 10}, {"65536", 65536},        {"2T", 2ull << 40},
+        {"100b", 100},
+    };
+    for (const auto& [text, bytes] : sizes) {
+        EXPECT_EQ(Parsed({"--memory-limit", text, "m", "o"}).MemoryLimit, bytes) << text;
+    }
+    EXPECT_EQ(Parsed({"--memory-limit=1G", "m", "o"}).MemoryLimit, 1ull << 30);
+    for (const char* bad : {"", "M", "200X", "-5M", "0", "0.1", "1.2.3G", "200 M", "1e9"}) {
+        EXPECT_NE(ErrorOf({"--memory-limit", bad, "m", "o"}).find("--memory-limit"), std::string::npos) << bad;
+    }
+}
+
 TEST(ParseCommandLine, DoubleDashEndsTheOptions) {
     CommandLine cl = Parsed({"--", "-map.jpg", "--out"});
     EXPECT_EQ(cl.MapPath, "-map.jpg");

@@ -82,10 +82,12 @@ TEST(CodePageForLocale, LanguageChoosesTheWindowsCodePage) {
     EXPECT_EQ(CodePageForLocale("vi_VN"), 1258);
     EXPECT_EQ(CodePageForLocale("en_US.UTF-8"), 1252);
     EXPECT_EQ(CodePageForLocale("de_DE@euro"), 1252);
-    EXPECT_EQ(CodePageForLocale("C"), 1252);
-    EXPECT_EQ(CodePageForLocale("POSIX"), 1252);
-    EXPECT_EQ(CodePageForLocale(""), 1252);
     EXPECT_EQ(CodePageForLocale("rus"), 1252);  // only the language code counts
+    // No language at all: the program's own.
+    EXPECT_EQ(CodePageForLocale("C"), 1251);
+    EXPECT_EQ(CodePageForLocale("C.UTF-8"), 1251);
+    EXPECT_EQ(CodePageForLocale("POSIX"), 1251);
+    EXPECT_EQ(CodePageForLocale(""), 1251);
 }
 
 // Sets an environment variable for one scope and restores the old value.
@@ -128,6 +130,16 @@ TEST(DefaultAnsiCodePage, FirstSetLocaleVariableWins) {
         ScopedEnv all("LC_ALL", nullptr);
         ScopedEnv ctype("LC_CTYPE", nullptr);
         ScopedEnv lang("LANG", nullptr);
+        EXPECT_EQ(DefaultAnsiCodePage(), 1251);
+    }
+    {
+        ScopedEnv all("LC_ALL", "C");
+        EXPECT_EQ(DefaultAnsiCodePage(), 1251);
+    }
+    {
+        ScopedEnv all("LC_ALL", nullptr);
+        ScopedEnv ctype("LC_CTYPE", nullptr);
+        ScopedEnv lang("LANG", "en_GB.UTF-8");
         EXPECT_EQ(DefaultAnsiCodePage(), 1252);
     }
 }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <QTest>
+
 #include "binding/RepaintPath.h"
 #include "platform/NimbrelCommand.h"
 #include "effects/GlowEffect.h"
@@ -74,7 +76,8 @@ void FadeWidget::PaintFace(Bitmap32& cache, const BackgroundInfo&, int state) {
 
 void FadeWidget::Settle() {
     show();
-    repaint();
+    // A widget paints only once its window is exposed.
+    if (QTest::qWaitForWindowExposed(window())) repaint();
 }
 
 bool FadeWidget::event(QEvent* event) {
@@ -87,10 +90,10 @@ bool FadeWidget::event(QEvent* event) {
                 return true;
             case AC_PREPARECACHE: RebuildSkinCache(*this); return true;
             case AC_FRAMEREADY:
-                Frames.push_back(PixelRed(command->Data<const Bitmap32>()->At(5, 5)));
+                Frames.push_back(PixelRed(command->Data<const Bitmap32>()->At(30, 12)));
                 return true;  // answers 0: the frame is shown through the repaint path
             case AC_REPAINT:
-                if (Data.AnimationFrame != nullptr) Frames.push_back(PixelRed(Data.AnimationFrame->At(5, 5)));
+                if (Data.AnimationFrame != nullptr) Frames.push_back(PixelRed(Data.AnimationFrame->At(30, 12)));
                 repaint();
                 command->Result = 1;
                 return true;

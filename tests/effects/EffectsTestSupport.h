@@ -36,7 +36,7 @@ public:
     TsFadeTimer* FadeTimer = nullptr;
     TsAnimTimer* AnimTimer = nullptr;
     int State = 0;
-    std::vector<int> Frames;  // the red byte of each frame announced or painted from
+    std::vector<int> Frames;  // the red byte of each frame announced or painted from, at the centre
     int StopRequests = 0;
 
     TsCommonData& SkinBinding() override { return Data; }

@@ -71,7 +71,7 @@ TEST(Fade, FrameWeightsFollowTheStepsAndTheLastFrameIsTheNewLook) {
         EXPECT_EQ(f.Widget->StopRequests, 1);
         EXPECT_EQ(LiveFadeTimers(), 0);
         EXPECT_EQ(f.Widget->Data.AnimationFrame, nullptr);
-        EXPECT_EQ(f.Widget->grab().toImage().pixel(5, 5), 0xFF000000u);  // the new look from the cache
+        EXPECT_EQ(f.Widget->grab().toImage().pixel(30, 12), 0xFF000000u);  // the new look from the cache
     }
 }
 
@@ -85,7 +85,7 @@ TEST(Fade, TheWidgetShowsEachFrameWhileTheFadeRuns) {
     ASSERT_EQ(f.Widget->Data.AnimationFrame, &timer->Frame());
     // The widget shows the third frame, even when it repaints for another reason.
     f.Widget->repaint();
-    EXPECT_EQ(qRed(f.Widget->grab().toImage().pixel(5, 5)), 216);
+    EXPECT_EQ(qRed(f.Widget->grab().toImage().pixel(30, 12)), 216);
     // A disabled control ends its fade and shows its cache again.
     f.Widget->setEnabled(false);
     timer->Step();
@@ -103,12 +103,14 @@ TEST(Fade, ARestartStartsFromThePreviousTargetLook) {
     TsFadeTimer* running = f.Widget->FadeTimer;
     f.FadeTo(2, false);  // to grey, half-way through
     EXPECT_EQ(f.Widget->FadeTimer, running);  // the same timer, started over
-    EXPECT_EQ(PixelRed(running->BmpFrom.At(5, 5)), 0);
+    EXPECT_EQ(PixelRed(running->BmpFrom.At(30, 12)), 0);
     ASSERT_TRUE(f.WaitForTheEnd());
     ASSERT_EQ(f.Widget->Frames.size(), 20u);
     // From black: 200 weighted 12 out of 256, not from a half-white frame.
     EXPECT_EQ(f.Widget->Frames.front(), (200 * 12 + 127) >> 8);
-    EXPECT_EQ(f.Widget->Frames.back(), 200);
+    // The last frame's rounding leaves 199; the control then shows its cache, the new look exactly.
+    EXPECT_EQ(f.Widget->Frames.back(), (200 * 255 + 127) >> 8);
+    EXPECT_EQ(qRed(f.Widget->grab().toImage().pixel(30, 12)), 200);
 }
 
 TEST(Fade, NoFrameWhereTheTransitionDoesNotFade) {
@@ -137,7 +139,7 @@ TEST(Fade, NoFrameWhereTheTransitionDoesNotFade) {
         EXPECT_TRUE(f.Widget->Frames.empty());
         // Shown at once: the new look.
         f.Widget->repaint();
-        EXPECT_EQ(f.Widget->grab().toImage().pixel(5, 5), 0xFF000000u);
+        EXPECT_EQ(f.Widget->grab().toImage().pixel(30, 12), 0xFF000000u);
     }
 }
 
@@ -146,8 +148,8 @@ TEST(Fade, AWindowlessControlAnimatesFromItsOldLookAndPaintsTheFrames) {
     StartAnim(f.Widget->AnimTimer, *f.Widget, true, [&] { f.Widget->State = 1; });
     ASSERT_NE(f.Widget->AnimTimer, nullptr);
     EXPECT_EQ(f.Widget->Frames, std::vector<int>{229});  // one step at once
-    EXPECT_EQ(PixelRed(f.Widget->AnimTimer->BmpFrom.At(5, 5)), 255);
-    EXPECT_EQ(qRed(f.Widget->grab().toImage().pixel(5, 5)), 229);
+    EXPECT_EQ(PixelRed(f.Widget->AnimTimer->BmpFrom.At(30, 12)), 255);
+    EXPECT_EQ(qRed(f.Widget->grab().toImage().pixel(30, 12)), 229);
     ASSERT_TRUE(f.WaitForTheEnd());
     // Levels 1 to 10 painted (the first one twice: at once and at the first tick), then stopped.
     ASSERT_EQ(f.Widget->Frames.size(), 11u);

@@ -1,6 +1,8 @@
 // Tests of the skin package reader: layout, case rules, and damaged packages of every kind.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "TestPictures.h"
 #include "skin/SkinErrors.h"
 #include "skin/SkinPackReader.h"
@@ -101,6 +103,25 @@ TEST(SkinPackReaderTest, RejectsFieldsThatDoNotFit) {
     EXPECT_EQ(MessageOf(patched(17, 0x7FFFFFFF)), "Damaged skin package: entry 1 \"A.BMP\" is too large (2147483647 bytes)");
     EXPECT_EQ(MessageOf(patched(17, 100000)), "Stream read error");  // more than the stream can hold
     EXPECT_EQ(MessageOf(patched(17, 4)), "Stream read error");  // one byte more than the stream holds
+}
+
+TEST(SkinPackReaderTest, UnpackedTotalIsCapped) {
+    // Each entry is under the cap of one entry; together they would pass 256 MiB. The second entry
+    // is refused before anything is allocated for it.
+    const std::vector<uint8_t> zeros(2u << 20, 0);
+    auto package = testpic::MakePackage({{"A.BMP", zeros}, {"B.BMP", Bytes("abc")}});
+    size_t at = 0;  // B.BMP's unpacked size follows its name
+    for (size_t i = 8; i + 5 <= package.size(); ++i) {
+        if (std::memcmp(package.data() + i, "B.BMP", 5) == 0) at = i + 5;
+    }
+    ASSERT_NE(at, 0u);
+    const uint32_t declared = 255u << 20;
+    for (int i = 0; i < 4; ++i) package[at + i] = static_cast<uint8_t>(declared >> (8 * i));
+    EXPECT_EQ(MessageOf(package),
+              "Damaged skin package: entry 2 \"B.BMP\" takes the unpacked size of the package past 256 MiB");
+    // Below the cap the same layout unpacks.
+    auto fine = testpic::MakePackage({{"A.BMP", zeros}, {"B.BMP", Bytes("abc")}});
+    EXPECT_EQ(Unpacked(fine)->Pictures.size(), 2u);
 }
 
 TEST(SkinPackReaderTest, ShortEntriesAndBadZlibDataGiveTheirMessages) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "MapRunSupport.h"
+#include "codec/JpegRowReader.h"
 #include "core/Exception.h"
 
 namespace {
@@ -133,12 +134,15 @@ TEST_F(FailingRun, NotEnoughMemoryIsReportedBeforeAnyTile) {
     EXPECT_EQ(Progress.Events, (std::vector<std::string>{"pos 0", "max 0"}));
 }
 
-TEST_F(FailingRun, EnoughMemoryPassesTheCheck) {
+TEST_F(FailingRun, InMemoryExactlyWhenItsEstimateFitsTheLimit) {
     Inputs.Map = WriteUniformMap(Work, "plan.jpg", 1000, 700, {1, 2, 3});
-    Options.MemoryLimitBytes = EstimatedRunMemory(1000, 700, 2);
-    EXPECT_EQ(PrepareMap(Inputs, Progress, Options).Result, MapPreparationResult::Completed);
-    EXPECT_GT(EstimatedRunMemory(1000, 700, 2), 1024u * 768u * 3u);
-    EXPECT_GT(EstimatedRunMemory(100000, 100000, 2), 30000000000u);
+    const uint64_t decoding = JpegRowReader(Inputs.Map).DecodingMemoryBytes();
+    const uint64_t inMemory = InMemoryRunBytes(PyramidFor(1000, 700), 2, decoding);
+    EXPECT_GT(inMemory, 1024u * 768u * 3u + decoding);
+    Options.MemoryLimitBytes = inMemory;
+    EXPECT_EQ(PrepareMap(Inputs, Progress, Options).Pipeline, MapPipeline::InMemory);
+    Options.MemoryLimitBytes = inMemory - 1;
+    EXPECT_EQ(PrepareMap(Inputs, Progress, Options).Pipeline, MapPipeline::Streaming);
 }
 
 TEST_F(FailingRun, TileThatCannotBeCreatedStopsTheRunThere) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <thread>
 #include <vector>
@@ -68,15 +69,17 @@ TEST(TileEncodingPipeline, TilesEncodedWhileRowsArriveEqualTilesEncodedAfterward
     for (uint64_t budget : {uint64_t{0}, uint64_t{1}}) {
         for (int jobs : {2, 3}) {
             TileEncodingPipeline pipeline(map.Canvas, map.Geometry, 0x336699, jobs, false, budget);
+            // The consumer takes tiles while the rows are still arriving.
             std::thread decoder([&] {
                 for (int rows = 0; rows <= map.Geometry.MapHeight; rows += 37) {
                     pipeline.RowsDecoded(rows);
-                    std::this_thread::yield();
+                    std::this_thread::sleep_for(std::chrono::microseconds(200));
                 }
                 pipeline.DecodeFinished();
             });
+            const auto tiles = TakeAll(pipeline);
             decoder.join();
-            EXPECT_EQ(TakeAll(pipeline), expected) << "jobs " << jobs << " budget " << budget;
+            EXPECT_EQ(tiles, expected) << "jobs " << jobs << " budget " << budget;
         }
     }
 }

@@ -18,10 +18,11 @@ namespace {
 // Points around a village centre that must all be dry land: its houses reach about this far.
 const QPointF kVillageSpread[] = {{0, 0}, {-220, 0}, {220, 0}, {0, -220}, {0, 220}};
 
-struct Road {
-    QPainterPath Path;
-    int Class;  // 0 dirt track, 1 local road, 2 highway
-};
+using Road = PhotoScene::Road;
+using House = PhotoScene::House;
+
+// Qt's raster painter works in 16.16 fixed point: wider pictures are painted in blocks of columns.
+constexpr int kPaintBlock = 16384;
 
 // A road wandering from a to b: points every ~300 px pushed sideways, joined by smooth curves.
 QPainterPath Meander(MapRandom& rng, QPointF a, QPointF b, double wander) {
@@ -50,47 +51,52 @@ QPointF EdgePoint(MapRandom& rng, const QRectF& r) {
     }
 }
 
-void DrawRoads(QPainter& painter, const std::vector<Road>& roads) {
+void DrawRoads(QPainter& painter, const std::vector<const Road*>& roads) {
     static const QColor casing[] = {QColor(150, 134, 104, 200), QColor(58, 58, 56), QColor(50, 50, 48)};
     static const QColor surface[] = {QColor(186, 170, 136), QColor(118, 117, 112), QColor(98, 98, 96)};
     static const double width[] = {5, 9, 17};
     for (int pass = 0; pass < 2; ++pass) {
         for (int cls = 0; cls < 3; ++cls) {
-            for (const Road& road : roads) {
-                if (road.Class != cls || (pass == 0 && cls == 0)) continue;
+            for (const Road* road : roads) {
+                if (road->Class != cls || (pass == 0 && cls == 0)) continue;
                 const double w = pass == 0 ? width[cls] + 4 : width[cls];
-                painter.strokePath(road.Path, QPen(pass == 0 ? casing[cls] : surface[cls], w, Qt::SolidLine,
-                                                   Qt::RoundCap, Qt::RoundJoin));
+                painter.strokePath(road->Path, QPen(pass == 0 ? casing[cls] : surface[cls], w, Qt::SolidLine,
+                                                    Qt::RoundCap, Qt::RoundJoin));
             }
         }
     }
     QPen centre(QColor(235, 235, 225), 2, Qt::CustomDashLine, Qt::FlatCap);
     centre.setDashPattern({8, 8});
-    for (const Road& road : roads)
-        if (road.Class == 2) painter.strokePath(road.Path, centre);
+    for (const Road* road : roads)
+        if (road->Class == 2) painter.strokePath(road->Path, centre);
 }
 
-void DrawVillage(QPainter& painter, MapRandom& rng, QPointF centre) {
-    static const QColor roofs[] = {QColor(150, 72, 52), QColor(124, 124, 130), QColor(186, 176, 164), QColor(120, 60, 48)};
-    const int houses = rng.Range(50, 120);
+// A village's houses line up on two crossing village streets, facing them.
+void PlanVillage(std::vector<House>& houses, MapRandom& rng, QPointF centre) {
+    const int count = rng.Range(50, 120);
     const double street = rng.Uniform(0, 180);
-    for (int i = 0; i < houses; ++i) {
-        // Houses line up on two crossing village streets, facing them.
+    for (int i = 0; i < count; ++i) {
         const bool first = rng.Chance(0.6);
         const double along = rng.Uniform(-260, 260), side = (rng.Chance(0.5) ? 1 : -1) * rng.Uniform(20, 44);
         const double turn = first ? street : street + 90;
         const QPointF at = centre + QPointF(along * std::cos(qDegreesToRadians(turn)) - side * std::sin(qDegreesToRadians(turn)),
                                             along * std::sin(qDegreesToRadians(turn)) + side * std::cos(qDegreesToRadians(turn)));
         const QSizeF size(rng.Uniform(14, 26), rng.Uniform(11, 18));
-        painter.save();
-        painter.translate(at);
-        painter.rotate(turn + rng.Uniform(-4, 4));
-        const QRectF roof(-size.width() / 2, -size.height() / 2, size.width(), size.height());
-        painter.fillRect(roof.translated(3, 3), QColor(20, 24, 16, 120));
-        painter.fillRect(roof, roofs[rng.Range(0, 4)]);
-        painter.fillRect(QRectF(roof.left(), roof.top(), roof.width(), roof.height() / 2), QColor(255, 255, 255, 30));
-        painter.restore();
+        const double angle = turn + rng.Uniform(-4, 4);
+        houses.push_back({at, angle, size, rng.Range(0, 4)});
     }
+}
+
+void DrawHouse(QPainter& painter, const House& house) {
+    static const QColor roofs[] = {QColor(150, 72, 52), QColor(124, 124, 130), QColor(186, 176, 164), QColor(120, 60, 48)};
+    painter.save();
+    painter.translate(house.At);
+    painter.rotate(house.Angle);
+    const QRectF roof(-house.Size.width() / 2, -house.Size.height() / 2, house.Size.width(), house.Size.height());
+    painter.fillRect(roof.translated(3, 3), QColor(20, 24, 16, 120));
+    painter.fillRect(roof, roofs[house.Roof]);
+    painter.fillRect(QRectF(roof.left(), roof.top(), roof.width(), roof.height() / 2), QColor(255, 255, 255, 30));
+    painter.restore();
 }
 
 void DrawRoadNumber(QPainter& painter, QPointF at, const QString& text) {
@@ -104,15 +110,17 @@ void DrawRoadNumber(QPainter& painter, QPointF at, const QString& text) {
 
 }  // namespace
 
-void PaintPhoto(QImage& image, uint64_t seed) {
-    const auto textureSeed = static_cast<uint32_t>(seed ^ (seed >> 32));
-    FillPhotoTexture(image, textureSeed);
+PhotoScene PlanPhoto(QSize size, uint64_t seed) {
+    PhotoScene scene;
+    scene.Size = size;
+    scene.TextureSeed = static_cast<uint32_t>(seed ^ (seed >> 32));
+    const uint32_t textureSeed = scene.TextureSeed;
 
     MapRandom rng(seed ^ 0x5DEECE66Dull);
-    const QRectF area(0, 0, image.width(), image.height());
+    const QRectF area(0, 0, size.width(), size.height());
     const double megapixels = area.width() * area.height() / 1e6;
     const int villageCount = std::clamp(static_cast<int>(megapixels / 2.5), 2, 400);
-    std::vector<QPointF> villages;
+    std::vector<QPointF>& villages = scene.Villages;
     // Villages stand on dry land; a picture that is nearly all water gets fewer of them.
     for (int tries = 0; tries < villageCount * 20 && static_cast<int>(villages.size()) < villageCount; ++tries) {
         const QPointF at(rng.Uniform(300, std::max(301.0, area.width() - 300)),
@@ -125,7 +133,7 @@ void PaintPhoto(QImage& image, uint64_t seed) {
         if (!crowded && dry) villages.push_back(at);
     }
 
-    std::vector<Road> roads;
+    std::vector<Road>& roads = scene.Roads;
     // Local roads link each village to its nearest neighbours, tracks lead out to the fields,
     // highways cross the whole picture.
     for (size_t i = 0; i < villages.size(); ++i) {
@@ -146,25 +154,62 @@ void PaintPhoto(QImage& image, uint64_t seed) {
     const int highways = std::clamp(static_cast<int>(megapixels / 40), 1, 20);
     for (int i = 0; i < highways; ++i) roads.push_back({Meander(rng, EdgePoint(rng, area), EdgePoint(rng, area), 25), 2});
 
-    QPainter painter(&image);
+    for (const QPointF& v : villages) PlanVillage(scene.Houses, rng, v);
+    scene.FirstPlace = rng.Range(0, static_cast<int>(MapLabels::PlaceNames().size()));
+    return scene;
+}
+
+namespace {
+
+// Paints what lies on the ground inside `block` (scene coordinates) through a painter that maps the
+// scene onto the block's pixels.
+void PaintSceneBlock(QPainter& painter, const QRectF& block, const PhotoScene& scene) {
     painter.setRenderHint(QPainter::Antialiasing, true);
-    for (const QPointF& v : villages) DrawVillage(painter, rng, v);
+    const QRectF near = block.adjusted(-60, -60, 60, 60);
+    for (const House& house : scene.Houses)
+        if (near.contains(house.At)) DrawHouse(painter, house);
+    std::vector<const Road*> roads;
+    for (const Road& road : scene.Roads)
+        if (road.Path.controlPointRect().adjusted(-20, -20, 20, 20).intersects(block)) roads.push_back(&road);
     DrawRoads(painter, roads);
 
     const QStringList& places = MapLabels::PlaceNames();
-    const int firstPlace = rng.Range(0, static_cast<int>(places.size()));
     const QFont placeFont = MapLabels::MapFont(34, true);
-    for (size_t i = 0; i < villages.size(); ++i) {
-        QString name = places[static_cast<int>((firstPlace + i) % places.size())];
+    const QRectF labelArea = block.adjusted(-500, -120, 500, 120);
+    for (size_t i = 0; i < scene.Villages.size(); ++i) {
+        const QPointF at = scene.Villages[i] + QPointF(0, -70);
+        if (!labelArea.contains(at)) continue;
+        QString name = places[static_cast<int>((scene.FirstPlace + i) % places.size())];
         if (i >= static_cast<size_t>(places.size())) name += QStringLiteral(" %1").arg(i / places.size() + 1);
-        MapLabels::DrawHaloText(painter, villages[i] + QPointF(0, -70), 0, name, placeFont, Qt::white, QColor(25, 25, 20), 3);
+        MapLabels::DrawHaloText(painter, at, 0, name, placeFont, Qt::white, QColor(25, 25, 20), 3);
     }
     static const char* const numbers[] = {"M-7", "Р-21", "A-40", "E-95", "Р-132", "M-10"};
-    for (size_t i = 0; i < roads.size(); ++i) {
-        if (roads[i].Class != 2) continue;
+    const QRectF area(QPointF(0, 0), QSizeF(scene.Size));
+    for (size_t i = 0; i < scene.Roads.size(); ++i) {
+        if (scene.Roads[i].Class != 2) continue;
         for (double t : {0.25, 0.75}) {
-            const QPointF at = roads[i].Path.pointAtPercent(t);
-            if (area.adjusted(40, 40, -40, -40).contains(at)) DrawRoadNumber(painter, at, QString::fromUtf8(numbers[i % 6]));
+            const QPointF at = scene.Roads[i].Path.pointAtPercent(t);
+            if (area.adjusted(40, 40, -40, -40).contains(at) && block.adjusted(-120, -40, 120, 40).contains(at))
+                DrawRoadNumber(painter, at, QString::fromUtf8(numbers[i % 6]));
         }
     }
+}
+
+}  // namespace
+
+void PaintPhotoRegion(QImage& region, QPoint origin, const PhotoScene& scene) {
+    FillPhotoTexture(region, scene.TextureSeed, origin.y());
+    for (int x0 = 0; x0 < region.width(); x0 += kPaintBlock) {
+        const int width = std::min(kPaintBlock, region.width() - x0);
+        // A view of the block's columns, sharing the region's pixels.
+        QImage block(region.bits() + static_cast<size_t>(x0) * 4, width, region.height(), region.bytesPerLine(),
+                     QImage::Format_RGB32);
+        QPainter painter(&block);
+        painter.translate(-(origin.x() + x0), -origin.y());
+        PaintSceneBlock(painter, QRectF(origin.x() + x0, origin.y(), width, region.height()), scene);
+    }
+}
+
+void PaintPhoto(QImage& image, uint64_t seed) {
+    PaintPhotoRegion(image, QPoint(0, 0), PlanPhoto(image.size(), seed));
 }

@@ -111,7 +111,7 @@ uint32_t Pack(Rgb c, float light) {
 
 }  // namespace
 
-void FillPhotoTexture(QImage& image, uint32_t seed) {
+void FillPhotoTexture(QImage& image, uint32_t seed, int firstRow) {
     const int width = image.width();
     NoiseField land = LandField(width, seed);
     NoiseField detail(width, seed + 101, {{6, 0.35f}, {5, 0.35f}, {4, 0.3f}, {3, 0.3f}, {2, 0.3f}, {1, 0.2f}});
@@ -123,11 +123,12 @@ void FillPhotoTexture(QImage& image, uint32_t seed) {
     const float cosA = static_cast<float>(std::cos(angle)), sinA = static_cast<float>(std::sin(angle));
     constexpr float kParcelU = 190, kParcelV = 115;
 
-    for (int y = 0; y < image.height(); ++y) {
+    for (int row = 0; row < image.height(); ++row) {
+        const int y = firstRow + row;
         const float* l = land.Row(y);
         const float* d = detail.Row(y);
         const float* h = tint.Row(y);
-        auto* out = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        auto* out = reinterpret_cast<uint32_t*>(image.scanLine(row));
         uint32_t grain = HashPoint(0, y, seed) | 1;
         for (int x = 0; x < width; ++x) {
             grain ^= grain << 13;

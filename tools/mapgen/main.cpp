@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -22,9 +23,13 @@ void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& messa
 }
 
 constexpr const char* kUsage = "usage: quadrimo-mapgen --kind plan|photo --size WxH [--quality Q] [--seed N] OUT.jpg";
-// Qt's raster painter works in 16.16 fixed point; larger sides overflow it.
-constexpr int kMaxSide = 32767;
+// Qt's raster painter works in 16.16 fixed point; larger sides overflow it. Photo maps are painted in
+// strips of blocks and may reach the largest size a JPEG file allows.
+constexpr int kMaxPlanSide = 32767;
+constexpr int kMaxPhotoSide = 65500;
 constexpr int kMinSide = 64;
+// Pixels of one strip of a photo map: the picture is never held whole.
+constexpr qint64 kStripPixels = 32 << 20;
 
 struct Options {
     bool Photo = false;
@@ -68,8 +73,9 @@ std::optional<Options> Parse(int argc, char** argv, std::string& error) {
             const std::string size = argv[++i];
             const size_t x = size.find('x');
             const auto w = ParseNumber(size.substr(0, x)), h = x == std::string::npos ? std::nullopt : ParseNumber(size.substr(x + 1));
-            if (!w || !h || *w < kMinSide || *h < kMinSide || *w > kMaxSide || *h > kMaxSide) {
-                error = "--size must be WxH with sides from " + std::to_string(kMinSide) + " to " + std::to_string(kMaxSide);
+            if (!w || !h || *w < kMinSide || *h < kMinSide || *w > kMaxPhotoSide || *h > kMaxPhotoSide) {
+                error = "--size must be WxH with sides from " + std::to_string(kMinSide) + " to " +
+                        std::to_string(kMaxPhotoSide) + " (" + std::to_string(kMaxPlanSide) + " for plans)";
                 return {};
             }
             options.Width = static_cast<int>(*w);
@@ -100,6 +106,10 @@ std::optional<Options> Parse(int argc, char** argv, std::string& error) {
         error = "--kind, --size and the output file are required";
         return {};
     }
+    if (!options.Photo && (options.Width > kMaxPlanSide || options.Height > kMaxPlanSide)) {
+        error = "plans are at most " + std::to_string(kMaxPlanSide) + " pixels on a side";
+        return {};
+    }
     return options;
 }
 
@@ -123,15 +133,33 @@ int main(int argc, char** argv) {
     QGuiApplication app(appArgc, argv);
 
     try {
-        QImage image(options->Width, options->Height, QImage::Format_RGB32);
-        if (image.isNull()) {
-            std::fprintf(stderr, "quadrimo-mapgen: not enough memory for a %dx%d picture\n", options->Width, options->Height);
-            return 1;
-        }
-        if (options->Photo) PaintPhoto(image, options->Seed);
-        else PaintPlan(image, options->Seed);
         const QString path = QString::fromLocal8Bit(options->Output.c_str());
-        WriteJpegFile(image, path, options->Quality);
+        if (options->Photo) {
+            // Strip by strip: a gigapixel map needs no picture of its whole size.
+            const PhotoScene scene = PlanPhoto(QSize(options->Width, options->Height), options->Seed);
+            const int stripRows = static_cast<int>(std::clamp<qint64>(kStripPixels / options->Width / 16 * 16, 16, options->Height));
+            QImage strip(options->Width, stripRows, QImage::Format_RGB32);
+            if (strip.isNull()) {
+                std::fprintf(stderr, "quadrimo-mapgen: not enough memory for a strip of %dx%d\n", options->Width, stripRows);
+                return 1;
+            }
+            JpegStripWriter writer(path, options->Width, options->Height, options->Quality);
+            for (int y = 0; y < options->Height; y += stripRows) {
+                const int rows = std::min(stripRows, options->Height - y);
+                if (rows < strip.height()) strip = QImage(options->Width, rows, QImage::Format_RGB32);
+                PaintPhotoRegion(strip, QPoint(0, y), scene);
+                writer.WriteRows(strip);
+            }
+            writer.Finish();
+        } else {
+            QImage image(options->Width, options->Height, QImage::Format_RGB32);
+            if (image.isNull()) {
+                std::fprintf(stderr, "quadrimo-mapgen: not enough memory for a %dx%d picture\n", options->Width, options->Height);
+                return 1;
+            }
+            PaintPlan(image, options->Seed);
+            WriteJpegFile(image, path, options->Quality);
+        }
         std::printf("%s: %s map %dx%d, quality %d, seed %llu\n", options->Output.c_str(), options->Photo ? "photo" : "plan",
                     options->Width, options->Height, options->Quality, static_cast<unsigned long long>(options->Seed));
     } catch (const std::exception& e) {

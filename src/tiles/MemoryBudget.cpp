@@ -1,0 +1,70 @@
+// The memory estimates of both pipelines and the rule that picks one.
+#include "MemoryBudget.h"
+
+#include <algorithm>
+#include <string>
+
+#include "Raster24.h"
+#include "StreamingTilePipeline.h"
+#include "TileEncodingPipeline.h"
+#include "core/Exception.h"
+#include "core/SystemMemory.h"
+
+namespace {
+
+constexpr uint64_t kPerWorker = 2u << 20;  // encoder state, sampled tile, compressed tile
+constexpr uint64_t kFixed = 16u << 20;     // the rest of the process
+constexpr uint64_t kDefaultBudget = 1ull << 30;
+
+uint64_t Workers(int jobs) { return kPerWorker * static_cast<uint64_t>(std::max(jobs, 1)); }
+
+[[noreturn]] void NotEnoughMemory(const PyramidGeometry& geometry, uint64_t needed, const std::string& limitText) {
+    throw EOutOfResources("Not enough memory for a map of " + std::to_string(geometry.MapWidth) + " × " +
+                          std::to_string(geometry.MapHeight) + " pixels: it needs at least " +
+                          FormatByteSize(needed) + ", but " + limitText);
+}
+
+}  // namespace
+
+uint64_t DefaultMemoryBudget(std::optional<uint64_t> availableBytes) {
+    return availableBytes ? std::min(kDefaultBudget, *availableBytes / 2) : kDefaultBudget;
+}
+
+uint64_t InMemoryRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes) {
+    const uint64_t canvas = RasterBytes(geometry.CanvasWidth, geometry.CanvasHeight);
+    return canvas + TileEncodingPipeline::HeldBytesBudget(canvas) + decodingBytes + Workers(jobs) + kFixed;
+}
+
+uint64_t StreamingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes, int bandBuffers) {
+    // Encoding on the decoding thread frees each band before the next: one buffer per level.
+    const int buffers = jobs <= 1 ? 1 : bandBuffers;
+    return StreamingTilePipeline::BandBytes(geometry, buffers) + decodingBytes + Workers(jobs) + kFixed;
+}
+
+MemoryPlan ChooseMemoryPlan(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes,
+                            std::optional<uint64_t> limitBytes, std::optional<uint64_t> availableBytes,
+                            MapPipelineChoice choice) {
+    const uint64_t budget = limitBytes ? *limitBytes : DefaultMemoryBudget(availableBytes);
+    // What must not be exceeded: the explicit limit, or what the machine has.
+    const std::optional<uint64_t> hardLimit = limitBytes ? limitBytes : availableBytes;
+    auto fitsHard = [&](uint64_t bytes) { return !hardLimit || bytes <= *hardLimit; };
+    auto limitText = [&] {
+        return limitBytes ? "the memory limit is " + FormatByteSize(*limitBytes)
+                          : "only " + FormatByteSize(*availableBytes) + " are available";
+    };
+
+    const uint64_t inMemory = InMemoryRunBytes(geometry, jobs, decodingBytes);
+    if (choice == MapPipelineChoice::InMemory) {
+        if (!fitsHard(inMemory)) NotEnoughMemory(geometry, inMemory, limitText());
+        return {MapPipeline::InMemory, 0, inMemory};
+    }
+    if (choice == MapPipelineChoice::Automatic && inMemory <= budget) return {MapPipeline::InMemory, 0, inMemory};
+
+    const uint64_t two = StreamingRunBytes(geometry, jobs, decodingBytes, 2);
+    const uint64_t one = StreamingRunBytes(geometry, jobs, decodingBytes, 1);
+    if (two <= budget) return {MapPipeline::Streaming, 2, two};
+    if (one <= budget) return {MapPipeline::Streaming, 1, one};
+    if (!limitBytes && fitsHard(two)) return {MapPipeline::Streaming, 2, two};
+    if (!limitBytes && fitsHard(one)) return {MapPipeline::Streaming, 1, one};
+    NotEnoughMemory(geometry, one, limitText());
+}

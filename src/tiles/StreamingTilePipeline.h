@@ -1,0 +1,120 @@
+// The bounded-memory pipeline: decoded map rows are sampled into one band of tile rows per zoom
+// level; a band is cut into tiles, encoded and written as soon as it is complete.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <thread>
+#include <vector>
+
+#include "PyramidGeometry.h"
+#include "core/Color.h"
+
+class JpegEncoder;
+
+/// Where finished tiles go. Called from the worker threads, several at a time.
+class TileFileSink {
+public:
+    virtual ~TileFileSink() = default;
+    virtual void WriteTile(int zoom, int x, int y, std::span<const uint8_t> jpeg) = 0;
+};
+
+/// Level L keeps a band of 256 sampled rows (canvas rows k * 2^L), each as wide as the level's tiles
+/// together, with the canvas background beyond the map and the tile background beyond the canvas,
+/// exactly the pixels the in-memory pipeline samples from its canvas. The decoder writes map rows
+/// straight into the full-resolution band; the coarser bands sample them as they arrive. Tiles of a
+/// complete band are encoded on worker threads and written at once, so files appear band by band,
+/// all levels interleaved. Memory: the band buffers (one or two per level) and one encoder per
+/// worker, whatever the map's height.
+class StreamingTilePipeline {
+public:
+    /// Called on the decoding thread with the number of tiles written so far, whenever it grew;
+    /// it may throw to stop the run.
+    using ProgressCallback = std::function<void(int64_t tilesWritten)>;
+
+    /// jobs <= 1 encodes and writes on the calling thread as each band completes. More starts that
+    /// many workers; while the map is still being decoded the last of them stays idle so that the
+    /// decoder keeps a core, and a decoder that waits for a band buffer encodes queued tiles itself.
+    /// bandBuffers (1 or 2) per level: with two, the decoder fills the next band while the last one
+    /// is encoded.
+    StreamingTilePipeline(const PyramidGeometry& geometry, TColor canvasRgb, TColor tileRgb, int jobs,
+                          int bandBuffers, TileFileSink& sink, ProgressCallback progress);
+    ~StreamingTilePipeline();
+    StreamingTilePipeline(const StreamingTilePipeline&) = delete;
+    StreamingTilePipeline& operator=(const StreamingTilePipeline&) = delete;
+
+    /// Memory of the band buffers.
+    static uint64_t BandBytes(const PyramidGeometry& geometry, int bandBuffers);
+
+    /// How many rows from map row y on the decoder may write before reporting them: up to the end
+    /// of y's band or of the map.
+    int RowsBeforeReport(int y) const;
+
+    /// The memory for map row y (3 * map width bytes); asked for in order. May wait for a band
+    /// buffer; rethrows the first error of a worker.
+    uint8_t* RowBuffer(int y);
+
+    /// Map rows [0, rows) are decoded: samples them into the coarser bands and hands over every band
+    /// they complete. Rethrows the first error of a worker.
+    void RowsDecoded(int rows);
+
+    /// Every map row is decoded: fills the rest of each level with background, writes the remaining
+    /// tiles and waits for all of them. Rethrows the first error of a worker.
+    void Finish();
+
+    /// After a failure of the decoder: waits until the tiles already handed over are written (or
+    /// fail), reporting nothing.
+    void Drain() noexcept;
+
+    int64_t TilesWritten() const;
+
+private:
+    struct Band;
+    struct Level;
+    struct TileTask {
+        Band* Buffer;
+        int X;
+    };
+
+    void AcquireBand(Level& level, int bandIndex);
+    void SubmitBand(Level& level);
+    void SampleRow(Level& level, const uint8_t* mapRow);
+    void FillBackgroundRow(Level& level, int sampledRow);
+    void EncodeAndWrite(JpegEncoder& encoder, const TileTask& task);
+    void Worker(int workerIndex);
+    /// With the lock held: takes the first queued tile, encodes and writes it unlocked, records the outcome.
+    void RunFirstTask(JpegEncoder* encoder, std::exception_ptr setupError, std::unique_lock<std::mutex>& lock);
+    void Stop();
+    /// With the lock held: rethrows a worker's error, reports new tiles (unlocking around the call).
+    void CheckAndReport(std::unique_lock<std::mutex>& lock);
+    void ReportInline();
+
+    const PyramidGeometry& Geometry_;
+    TColor CanvasRgb_;
+    TColor TileRgb_;
+    int Jobs_;
+    TileFileSink& Sink_;
+    ProgressCallback Progress_;
+    std::vector<Level> Levels_;
+    int RowsProcessed_ = 0;
+    int64_t Reported_ = 0;
+
+    std::unique_ptr<JpegEncoder> InlineEncoder_;  // the decoding thread's: jobs <= 1, or helping while it waits
+
+    mutable std::mutex Mutex_;
+    std::condition_variable WorkAvailable_;
+    std::condition_variable Changed_;  // a tile finished, a band came free or an error happened
+    std::deque<TileTask> Queue_;
+    int64_t Pending_ = 0;  // tiles handed over and not yet finished
+    int64_t Written_ = 0;
+    std::exception_ptr Error_;
+    bool Decoded_ = false;
+    bool Stopping_ = false;
+    std::vector<std::thread> Workers_;
+};
