@@ -13,7 +13,9 @@ TTitleButtonAnimation::TTitleButtonAnimation(TSkinnedFrame& frame, int hitCode)
     connect(Timer_, &QTimer::timeout, this, &TTitleButtonAnimation::Tick);
 }
 
-TTitleButtonAnimation::~TTitleButtonAnimation() = default;
+TTitleButtonAnimation::~TTitleButtonAnimation() {
+    if (Timer_->isActive()) --Live_;
+}
 
 void TTitleButtonAnimation::Start(TSkinnedFrame& frame, TFrameButton& button, Bitmap32 newLook) {
     Bitmap32* picture = frame.SkinData().CacheBitmap.get();
@@ -25,6 +27,7 @@ void TTitleButtonAnimation::Start(TSkinnedFrame& frame, TFrameButton& button, Bi
     animation.To_ = std::move(newLook);
     animation.Step_ = 0;
     animation.Steps_ = button.State == 2 ? 1 : kSteps;
+    if (!animation.Timer_->isActive()) ++Live_;
     animation.Timer_->start();
 }
 
@@ -46,6 +49,7 @@ void TTitleButtonAnimation::Tick() {
             window->update(button->Left, button->Top, button->Right - button->Left, button->Bottom - button->Top);
     }
     if (last) {
+        if (Timer_->isActive()) --Live_;
         Timer_->stop();
         if (button != nullptr) button->Animation = nullptr;
         deleteLater();

@@ -19,6 +19,9 @@ public:
     /// Starts (or restarts from what the window shows now) the button's change to newLook.
     static void Start(TSkinnedFrame& frame, TFrameButton& button, Bitmap32 newLook);
 
+    /// Caption-button animations running now in the process (a picture of a window waits for them).
+    static int Live() { return Live_; }
+
     int Steps() const { return Steps_; }
     int Step() const { return Step_; }
     /// One step: the next blend of the two looks into the picture and onto the window; the last one
@@ -30,6 +33,7 @@ private:
     ~TTitleButtonAnimation() override;
     friend class TSkinnedFrame;
 
+    static inline int Live_ = 0;
     TSkinnedFrame& Frame_;
     int HitCode_;
     Bitmap32 From_;

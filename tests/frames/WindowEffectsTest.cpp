@@ -25,6 +25,7 @@ TEST(FrameEffects, ACaptionButtonBlendsToItsNewLookAndGlowsWhileHot) {
     SendMouse(&form, QEvent::MouseMove, QPoint(382, 14));
     ASSERT_NE(close.Animation, nullptr);
     EXPECT_EQ(close.Animation->Steps(), TTitleButtonAnimation::kSteps);
+    EXPECT_EQ(TTitleButtonAnimation::Live(), 1);  // what a picture of the window waits for
     // The skin's close glow ("BICONCLOSEGLOW0") around the button, above the window.
     ASSERT_GE(close.GlowHandle, 0);
     TLayeredWindow* glow = GlowWindow(close.GlowHandle);
@@ -40,6 +41,7 @@ TEST(FrameEffects, ACaptionButtonBlendsToItsNewLookAndGlowsWhileHot) {
         frames.push_back(provider->SkinData().CacheBitmap->Copy(close.Left, close.Top, close.Right, close.Bottom));
     }
     EXPECT_EQ(close.Animation, nullptr);
+    EXPECT_EQ(TTitleButtonAnimation::Live(), 0);
     const Bitmap32& hot = frames.back();
     EXPECT_NE(hot, normal);
     EXPECT_NE(frames[4], normal);
@@ -54,7 +56,7 @@ TEST(FrameEffects, ACaptionButtonBlendsToItsNewLookAndGlowsWhileHot) {
     EXPECT_EQ(close.GlowHandle, -1);
     EXPECT_EQ(GlowWindow(0), nullptr);
     SendMouse(&form, QEvent::MouseButtonRelease, QPoint(200, 10));
-    QTest::qWait(50);  // the restarted animation back to normal runs out
+    EXPECT_TRUE(QTest::qWaitFor([] { return TTitleButtonAnimation::Live() == 0; }, 1000));
 }
 
 TEST(FrameEffects, TheTaskbarPointLiesOnTheEdgeTheWorkAreaLeavesFree) {
