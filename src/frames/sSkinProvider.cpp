@@ -117,6 +117,16 @@ void TsSkinProvider::SetGripMode(TsGripMode mode) {
     InvalidateFrame();
 }
 
+void TsSkinProvider::SetSkinSection(const QString& section) {
+    SkinData().SetSkinSection(section);
+    if (!SetUp_) return;
+    // The new section may lack in the skin (the platform's frame comes back) or change the corners.
+    UpdateSkinState();
+    ApplyGlobalColor();
+    UpdateWindowRegion();
+    InvalidateFrame();
+}
+
 void TsSkinProvider::SetShowAppIcon(bool value) {
     ShowAppIcon_ = value;
     UpdateLayout();

@@ -69,6 +69,9 @@ public:
     bool MakeSkinMenu = false;
     QString MenuLineSkin;
     TsResizeMode ResizeMode = TsResizeMode::rmStandard;
+    /// The section of the window's face: the binding's SkinSection ("FORM" unless set).
+    QString SkinSection() const { return SkinData().SkinSection(); }
+    void SetSkinSection(const QString& section);
     bool ScreenSnap = false;
     int SnapBuffer = 10;
     bool ShowAppIcon() const { return ShowAppIcon_; }

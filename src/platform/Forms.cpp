@@ -94,6 +94,7 @@ void TForm::SetDrawnFrame(const std::optional<QMargins>& margins) {
     if (!sizeable && ClientWidth_ > 0 && ClientHeight_ > 0) {
         setFixedSize(host);
     } else {
+        ApplyFixedSize();
         resize(host);
     }
     Client_->setGeometry(rect().marginsRemoved(m));
@@ -107,11 +108,21 @@ void TForm::SetClientSize(int width, int height) {
     ApplyFixedSize();
 }
 
+void TForm::SetMinClientSize(int width, int height) {
+    MinClientWidth_ = width;
+    MinClientHeight_ = height;
+    ApplyFixedSize();
+}
+
 void TForm::ApplyFixedSize() {
     const bool sizeable =
         BorderStyle_ == TFormBorderStyle::bsSizeable || BorderStyle_ == TFormBorderStyle::bsSizeToolWin;
     if (sizeable) {
-        setMinimumSize(0, 0);
+        const QMargins m = ClientMargins();
+        if (MinClientWidth_ > 0 || MinClientHeight_ > 0)
+            setMinimumSize(MinClientWidth_ + m.left() + m.right(), MinClientHeight_ + m.top() + m.bottom());
+        else
+            setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else if (ClientWidth_ > 0 && ClientHeight_ > 0) {
         const QMargins m = ClientMargins();

@@ -55,6 +55,9 @@ public:
     int ClientWidth() const { return ClientWidth_; }
     int ClientHeight() const { return ClientHeight_; }
     void SetClientSize(int width, int height);
+    /// The smallest client a sizeable form may be given; the window's own minimum adds the frame a
+    /// provider draws, so that the outer size stays what it is with the platform's frame.
+    void SetMinClientSize(int width, int height);
 
     TColor Color() const { return Color_; }
     void SetColor(TColor color);
@@ -101,6 +104,8 @@ private:
     TBorderIcons BorderIcons_ = biSystemMenu | biMinimize | biMaximize;
     int ClientWidth_ = 0;
     int ClientHeight_ = 0;
+    int MinClientWidth_ = 0;
+    int MinClientHeight_ = 0;
     TColor Color_;
     TPosition Position_ = TPosition::poDesigned;
     bool Placed_ = false;

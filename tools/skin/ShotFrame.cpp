@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "ShotSettle.h"
+#include "frames/TitleButtonAnimation.h"
 #include "frames/sSkinProvider.h"
 #include "platform/Forms.h"
 #include "platform/SysCommands.h"
@@ -56,6 +57,10 @@ void ApplyFrameStates(const ShotWindow& window, const ShotRequest& request) {
     if (!QTest::qWaitFor([&] { return provider.HotCode == code; }, kShotWaitMs))
         std::cerr << "shot: the pointer did not reach the " << name << " button\n";
     if (!request.PressFrame.empty()) QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, centre);
+    SettleWindow();
+    // Where caption buttons blend to their new look, the picture shows the finished one.
+    if (!QTest::qWaitFor([] { return TTitleButtonAnimation::Live() == 0; }, kShotWaitMs))
+        std::cerr << "shot: the " << name << " button was still changing its look\n";
     SettleWindow();
 }
 
