@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -238,7 +239,15 @@ bool TSkinnedFrame::SkinCommand(TNimbrelCommandEvent& command) {
     return SkinData_->HandleSkinCommand(command);
 }
 
-void TSkinnedFrame::SysCommand(TSysCommandEvent&) {}
+void TSkinnedFrame::SysCommand(TSysCommandEvent& command) {
+    // The platform's move and resize follow a held button only; chosen from the menu they are ours.
+    if ((command.Command == SC_MOVE || command.Command == SC_SIZE) && !command.Handled && DrawsFrame() &&
+        QGuiApplication::mouseButtons() == Qt::NoButton && Window_->isVisible() && !Window_->isMinimized() &&
+        !Window_->isMaximized()) {
+        command.Handled = true;
+        StartTracking(command.Command == SC_MOVE ? HTCAPTION : HTBOTTOMRIGHT);
+    }
+}
 
 void TSkinnedFrame::ActivationChanged(QEvent* event) {
     CallDefault(event);
@@ -266,8 +275,10 @@ bool TSkinnedFrame::WindowEvent(QEvent* event) {
             UpdateLayout();
             UpdateWindowRegion();
             return false;
+        case QEvent::KeyPress: return TrackingKey(static_cast<QKeyEvent*>(event));
         case QEvent::WindowActivate:
         case QEvent::WindowDeactivate: {
+            if (event->type() == QEvent::WindowDeactivate && Drag_ && Drag_->Tracking) EndDrag();
             const bool active = Window_->isActiveWindow();
             if (active != FormActive) {
                 FormActive = active;

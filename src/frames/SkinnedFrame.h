@@ -20,6 +20,7 @@
 #include "core/Bitmap32.h"
 #include "skinpaint/TextGlow.h"
 
+class QKeyEvent;
 class QMouseEvent;
 class QTimer;
 class TNimbrelCommandEvent;
@@ -185,6 +186,10 @@ private:
     void StartDrag(QPoint global);
     void DragTo(QPoint global);
     void EndDrag();
+    /// Move or Size chosen without a mouse button held (the system menu): the window follows the
+    /// pointer until a click or Enter; Esc puts it back. Code: HTCAPTION or HTBOTTOMRIGHT.
+    void StartTracking(int code);
+    bool TrackingKey(QKeyEvent* event);
     /// Draws one caption button in its present state into a picture whose (0, 0) is the window's origin.
     void DrawTitleButton(Bitmap32& picture, const TFrameButton& button, bool animated, TPoint origin) const;
     /// The picture of one button's rectangle in a state (backdrop plus the button).
@@ -210,6 +215,8 @@ private:
         QRect StartGeometry;
         bool Moving = false;
         bool System = false;
+        // Follows the pointer without a button held, with the mouse and keyboard grabbed.
+        bool Tracking = false;
     };
     std::optional<Drag> Drag_;
     QTimer* MenuTimer_ = nullptr;

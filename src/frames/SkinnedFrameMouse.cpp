@@ -1,7 +1,9 @@
 // The mouse on the frame: hot and pressed caption buttons, the armed press, double clicks, the system
 // menu, and moving and sizing by the frame (the platform's own move where it is reliable, else ours).
 #include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
@@ -50,7 +52,7 @@ void TSkinnedFrame::UpdateCursor(int code) {
 
 void TSkinnedFrame::MouseMove(QMouseEvent* event) {
     if (Drag_) {
-        if (event->buttons() & Qt::LeftButton) {
+        if ((event->buttons() & Qt::LeftButton) || Drag_->Tracking) {
             DragTo(event->globalPosition().toPoint());
             return;
         }
@@ -70,6 +72,10 @@ void TSkinnedFrame::ButtonPressed(int code) {
 }
 
 void TSkinnedFrame::MousePress(QMouseEvent* event) {
+    if (Drag_ && Drag_->Tracking) {
+        EndDrag();  // a click puts the window down where it is
+        return;
+    }
     if (event->button() != Qt::LeftButton) return;
     const QPoint pos = event->position().toPoint();
     const int code = FrameHitTest(pos);
@@ -250,6 +256,53 @@ void TSkinnedFrame::DragTo(QPoint global) {
 
 void TSkinnedFrame::EndDrag() {
     const bool moved = Drag_ && Drag_->Moving && Drag_->Code == HTCAPTION;
+    const bool tracking = Drag_ && Drag_->Tracking;
     Drag_.reset();
+    if (tracking && Window_ != nullptr) {
+        Window_->releaseMouse();
+        Window_->releaseKeyboard();
+    }
     if (moved) MovingChanged(false);
+}
+
+void TSkinnedFrame::StartTracking(int code) {
+    if (Drag_) EndDrag();
+    // The pointer goes to the middle of the title band (moving) or to the bottom-right corner (sizing).
+    const QPoint local = code == HTCAPTION ? QPoint(Window_->width() / 2, (Layout.B + Layout.C) / 2)
+                                           : QPoint(Window_->width() - 1, Window_->height() - 1);
+    const QPoint global = Window_->mapToGlobal(local);
+    QCursor::setPos(Window_->screen(), global);
+    StartDrag(global);
+    Drag_->Code = code;
+    Drag_->Moving = true;
+    Drag_->Tracking = true;
+    Window_->grabMouse(code == HTCAPTION ? Qt::SizeAllCursor : Qt::SizeFDiagCursor);
+    Window_->grabKeyboard();
+    if (code == HTCAPTION) MovingChanged(true);
+}
+
+bool TSkinnedFrame::TrackingKey(QKeyEvent* event) {
+    if (!Drag_ || !Drag_->Tracking) return false;
+    // The arrows move the pointer, and with it the window, by 8 pixels (1 with Ctrl).
+    const int step = event->modifiers().testFlag(Qt::ControlModifier) ? 1 : 8;
+    QPoint delta;
+    switch (event->key()) {
+        case Qt::Key_Escape: {
+            const QRect start = Drag_->StartGeometry;
+            EndDrag();
+            Window_->setGeometry(start);
+            return true;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter: EndDrag(); return true;
+        case Qt::Key_Left: delta = {-step, 0}; break;
+        case Qt::Key_Right: delta = {step, 0}; break;
+        case Qt::Key_Up: delta = {0, -step}; break;
+        case Qt::Key_Down: delta = {0, step}; break;
+        default: return true;
+    }
+    const QPoint to = QCursor::pos(Window_->screen()) + delta;
+    QCursor::setPos(Window_->screen(), to);
+    DragTo(to);
+    return true;
 }

@@ -314,6 +314,7 @@ void TsSkinProvider::StartWindowAnimation(bool minimizing) {
 }
 
 void TsSkinProvider::SysCommand(TSysCommandEvent& command) {
+    TSkinnedFrame::SysCommand(command);
     if (command.Command == SC_MINIMIZE && !Form_->isMinimized() && Animation_ == nullptr && MinimizeAnimationAllowed()) {
         command.Handled = true;
         StartWindowAnimation(true);

@@ -221,6 +221,41 @@ TEST(SkinProvider, DraggingTheTitleBandMovesTheWindowAfterAFewPixels) {
     SendMouse(&form, QEvent::MouseButtonRelease, kCaption);
 }
 
+// Move and Size chosen from the system menu, with no button held: the window follows the pointer
+// until a click or Enter, and Esc puts it back.
+TEST(SkinProvider, MoveAndSizeFromTheMenuFollowThePointer) {
+    const auto manager = MakeGlimmerManager();
+    TFrameTestForm form;
+    form.SetBorderStyle(TFormBorderStyle::bsSizeable);
+    form.move(100, 100);
+    ShowActive(form);
+    TsSkinProvider* provider = TsSkinProvider::ProviderOf(&form);
+    ASSERT_NE(provider, nullptr);
+    const QRect start = form.geometry();
+    // Where the pointer is put: the middle of the title band.
+    const QPoint title(form.width() / 2, (provider->Layout.B + provider->Layout.C) / 2);
+    SendSysCommand(&form, SC_MOVE);
+    SendMouse(&form, QEvent::MouseMove, title + QPoint(30, 20), Qt::NoButton);
+    EXPECT_EQ(form.pos(), start.topLeft() + QPoint(30, 20));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_EQ(form.geometry(), start);
+
+    SendSysCommand(&form, SC_MOVE);
+    SendMouse(&form, QEvent::MouseMove, title + QPoint(-10, 5), Qt::NoButton);
+    SendMouse(&form, QEvent::MouseButtonPress, title + QPoint(-10, 5));
+    SendMouse(&form, QEvent::MouseButtonRelease, title + QPoint(-10, 5));
+    SendMouse(&form, QEvent::MouseMove, title + QPoint(40, 40), Qt::NoButton);
+    EXPECT_EQ(form.pos(), start.topLeft() + QPoint(-10, 5));  // the click put it down
+
+    const QRect moved = form.geometry();
+    SendSysCommand(&form, SC_SIZE);
+    const QPoint corner(form.width() - 1, form.height() - 1);
+    SendMouse(&form, QEvent::MouseMove, corner + QPoint(20, 10), Qt::NoButton);
+    QTest::keyClick(&form, Qt::Key_Return);
+    SendMouse(&form, QEvent::MouseMove, corner + QPoint(50, 50), Qt::NoButton);
+    EXPECT_EQ(form.geometry(), QRect(moved.topLeft(), moved.size() + QSize(20, 10)));
+}
+
 TEST(SkinProvider, DrawNonClientAreaOffGivesThePlatformFrameBackAndOnTakesItAgain) {
     const auto manager = MakeGlimmerManager();
     TFrameTestForm form;
