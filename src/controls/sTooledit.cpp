@@ -68,8 +68,9 @@ void TsCustomComboEdit::SetReadOnly(bool value) {
 int TsCustomComboEdit::ButtonWidth() const { return ShowButton_ ? kButtonWidth : 0; }
 
 void TsCustomComboEdit::UpdateTextRect() {
-    setTextMargins(0, 0, ButtonWidth(), 0);
-    Button_->setGeometry(width() - kButtonWidth - 1, 1, kButtonWidth, height() - 2);
+    const int b = BorderWidth();
+    setTextMargins(b, b, b + ButtonWidth(), b);
+    Button_->setGeometry(width() - b - kButtonWidth, b, kButtonWidth, height() - 2 * b);
 }
 
 void TsCustomComboEdit::resizeEvent(QResizeEvent* event) {

@@ -43,8 +43,8 @@ public:
 
     QToolButton* Button() const { return Button_; }
     int ButtonWidth() const;
-    /// The text's right edge stops at the button.
-    void UpdateTextRect();
+    /// The text's right edge stops at the button, which stands inside the frame at the right end.
+    void UpdateTextRect() override;
 
     /// The button's press: fires OnButtonClick; the edits with dialogs add their dialog.
     virtual void BrowseButtonPressed();

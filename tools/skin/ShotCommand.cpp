@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QWindow>
 
+#include "ShotDropDown.h"
 #include "ShotForms.h"
 #include "ShotFrame.h"
 #include "ShotGeometry.h"
@@ -24,10 +25,10 @@
 #include "platform/Shell.h"
 
 const char* const kShotUsage =
-    "       quadrimo-skin shot [SOURCE | --internal] --form main|about [--inactive] [--hover NAME]\n"
+    "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color [--inactive] [--hover NAME]\n"
     "                     [--focus NAME] [--press NAME] [--down NAME] [--disable NAME] [--progress POS/MAX]\n"
-    "                     [--text NAME=TEXT] [--hover-frame BUTTON] [--press-frame BUTTON]\n"
-    "                     [--geometry FILE.json] --out FILE.png\n"
+    "                     [--text NAME=TEXT] [--dropdown NAME] [--color 0xBBGGRR] [--hover-frame BUTTON]\n"
+    "                     [--press-frame BUTTON] [--geometry FILE.json] --out FILE.png\n"
     "       BUTTON: close, maximize, minimize or help\n";
 
 namespace {
@@ -35,7 +36,8 @@ namespace {
 // Qt's notes about a missing runtime directory are noise for a batch tool; everything else is shown.
 void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
     if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
-    // The offscreen platform keeps a window's shape without applying it, and says so.
+    // The offscreen platform's notes on a window's shape (kept, not applied) and on a dropped-down
+    // list's popup window.
     if (message.startsWith(QLatin1String("This plugin does not support"))) return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
@@ -81,10 +83,13 @@ int Shoot(const ShotRequest& request) {
     const ShotFocusSink sink = ApplyWindowStates(window, request);
     SettleWindow();
     ApplyFrameStates(window, request);
+    QWidget* list = request.Dropdown.empty() ? nullptr : DropShotList(window, request.Dropdown);
 
     // The whole window, its skinned frame included.
     QWidget& picture = *window.Form;
-    WriteWholeFile(request.Out, EncodePng(TakePicture(window, picture)));
+    Bitmap32 bitmap = TakePicture(window, picture);
+    if (list != nullptr) OverlayDropDown(bitmap, picture, *list);
+    WriteWholeFile(request.Out, EncodePng(bitmap));
     if (!request.Geometry.empty()) {
         const std::string text = ShotGeometryJson(window, request.Form, picture).Write();
         WriteWholeFile(request.Geometry, std::vector<uint8_t>(text.begin(), text.end()));
