@@ -7,6 +7,7 @@
 #include "dialogs/PathDialogRunner.h"
 #include "dialogs/sColorDialog.h"
 #include "effects/EffectsRegistration.h"
+#include "frames/FormHook.h"
 #include "platform/Application.h"
 #include "skinmanager/SkinEditorLink.h"
 #include "skinmanager/sSkinManager.h"
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
     RegisterPathDialog();
     InstallEffects();
+    // The manager of the main window installs the hook that gives the windows their skinned frames.
+    RegisterFrames();
     // The colour box picks its custom colour through the program's own colour dialog.
     RegisterColorDialog();
     // The main window owns the taskbar entry; the forms belong to the application object.

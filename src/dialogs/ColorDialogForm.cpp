@@ -19,6 +19,7 @@
 #include "controls/sLabel.h"
 #include "controls/sMaskEdit.h"
 #include "core/SystemColors.h"
+#include "frames/sSkinProvider.h"
 #include "platform/Application.h"
 #include "platform/EngineTexts.h"
 #include "platform/SystemMetrics.h"
@@ -110,6 +111,12 @@ TsColorDialogForm::TsColorDialogForm(QWidget* parent) : TForm(parent) {
     SetClientSize(kClientWidth, kClientHeight);
     SetPosition(TPosition::poScreenCenter);
     setFont(FormFont("Tahoma", -11));
+    // The frame is the skin's dialog look: caption centred, no icon, snapping to the screen's edges.
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider1->SetSkinSection(QStringLiteral("DIALOG"));
+    sSkinProvider1->SetCaptionAlignment(TAlignment::taCenter);
+    sSkinProvider1->SetShowAppIcon(false);
+    sSkinProvider1->ScreenSnap = true;
     CreateControls();
     SetTabOrders();
     Client()->installEventFilter(this);

@@ -15,6 +15,7 @@ class TsColorsPanel;
 class TsCurrencyEdit;
 class TsLabel;
 class TsMaskEdit;
+class TsSkinProvider;
 class TColorAreaPanel;
 class TShape;
 
@@ -25,6 +26,7 @@ public:
     ~TsColorDialogForm() override;
 
     // --- Controls, in form-data order -------------------------------------------------------------
+    TsSkinProvider* sSkinProvider1;
     TsLabel* sLabel1;
     TsColorsPanel* MainPal;
     TsLabel* sLabel2;

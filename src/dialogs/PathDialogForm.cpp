@@ -13,6 +13,7 @@
 #include "ShellTreeView.h"
 #include "controls/sButton.h"
 #include "controls/sLabel.h"
+#include "frames/sSkinProvider.h"
 #include "platform/Anchors.h"
 #include "platform/Application.h"
 #include "platform/Directories.h"
@@ -46,6 +47,13 @@ TPathDialogForm::TPathDialogForm(QWidget* parent) : TForm(parent) {
     SetClientSize(kClientWidth, kClientHeight);
     ApplyMinimumSize();
     SetPosition(TPosition::poScreenCenter);
+
+    // The frame is the skin's dialog look: caption centred, a size grip, no icon.
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider1->SetSkinSection(QStringLiteral("DIALOG"));
+    sSkinProvider1->SetCaptionAlignment(TAlignment::taCenter);
+    sSkinProvider1->SetGripMode(TsGripMode::gmRightBottom);
+    sSkinProvider1->SetShowAppIcon(false);
 
     QWidget* client = Client();
     sLabel1 = Place<TsLabel>(client, "sLabel1", 8, 3, 40, 13);
@@ -93,7 +101,7 @@ TPathDialogForm::TPathDialogForm(QWidget* parent) : TForm(parent) {
 }
 
 void TPathDialogForm::ApplyMinimumSize() {
-    setMinimumSize(kMinClientWidth, kMinClientHeight);
+    SetMinClientSize(kMinClientWidth, kMinClientHeight);
 }
 
 void TPathDialogForm::SetCaptions() {

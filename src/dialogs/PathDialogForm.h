@@ -11,12 +11,14 @@ class TAnchorLayout;
 class TsButton;
 class TsLabel;
 class TsShellTreeView;
+class TsSkinProvider;
 
 class TPathDialogForm : public TForm {
     Q_OBJECT
 public:
     explicit TPathDialogForm(QWidget* parent = nullptr);
 
+    TsSkinProvider* sSkinProvider1;
     TsLabel* sLabel1;
     TsShellTreeView* sShellTreeView1;
     TsButton* sBitBtn1;  // OK

@@ -10,6 +10,12 @@ struct TTextEntry {
 constexpr TTextEntry kTexts[] = {
     {s_Create, "Create"},
     {s_SelectDirectory, "Select directory"},
+    {s_Restore, "Restore"},
+    {s_Move, "Move"},
+    {s_Size, "Size"},
+    {s_Minimize, "Minimize"},
+    {s_Maximize, "Maximize"},
+    {s_Close, "Close"},
     {s_HexPrefix, "Hex - "},
     {s_DecimalPrefix, "Decimal - "},
     {s_Blue, "Blue :"},

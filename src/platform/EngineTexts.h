@@ -5,6 +5,13 @@
 
 constexpr int s_Create = 58910;
 constexpr int s_SelectDirectory = 58911;
+// The system menu's items, where the window's platform menu gives no texts.
+constexpr int s_Restore = 58920;
+constexpr int s_Move = 58921;
+constexpr int s_Size = 58922;
+constexpr int s_Minimize = 58923;
+constexpr int s_Maximize = 58924;
+constexpr int s_Close = 58925;
 constexpr int s_HexPrefix = 58951;
 constexpr int s_DecimalPrefix = 58952;
 constexpr int s_Blue = 58953;

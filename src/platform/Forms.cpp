@@ -1,12 +1,15 @@
 // The form base: frame style, client size, colour, position rule and modal showing.
 #include "Forms.h"
 
+#include <vector>
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 #include "Application.h"
 #include "SystemMetrics.h"
@@ -26,7 +29,15 @@ TForm::TForm(QWidget* parent, AuxiliaryForm)
     UpdateWindowFlags();
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() {
+    Destroying_ = true;
+    // Components may still ask the form about itself while they go (a frame provider gives nothing
+    // back to a form that is going, but has to know that it is).
+    std::vector<QPointer<QObject>> components;
+    for (QObject* child : children())
+        if (!child->isWidgetType()) components.emplace_back(child);
+    for (const QPointer<QObject>& component : components) delete component.data();
+}
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
     BorderStyle_ = style;
@@ -40,11 +51,10 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
 }
 
 void TForm::UpdateWindowFlags() {
-    const bool visible = isVisible();
     Qt::WindowFlags flags = Qt::CustomizeWindowHint;
     const bool dialog = BorderStyle_ == TFormBorderStyle::bsDialog;
     flags |= dialog ? Qt::Dialog : Qt::Window;
-    if (BorderStyle_ == TFormBorderStyle::bsNone) {
+    if (BorderStyle_ == TFormBorderStyle::bsNone || DrawnFrame_) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::WindowTitleHint;
@@ -55,14 +65,52 @@ void TForm::UpdateWindowFlags() {
             flags |= Qt::WindowMaximizeButtonHint;
         if (BorderIcons_ & biHelp) flags |= Qt::WindowContextHelpButtonHint;
     }
+    ApplyWindowFlags(flags);
+}
+
+void TForm::ApplyWindowFlags(Qt::WindowFlags flags) {
+    if (flags == windowFlags()) return;
+    if (testAttribute(Qt::WA_WState_Created) && windowHandle() != nullptr) {
+        // A window that exists keeps it: re-creating would hide it, and it may be in the middle of
+        // being shown (a provider taking it over at its first showing).
+        overrideWindowFlags(flags);
+        windowHandle()->setFlags(flags);
+        return;
+    }
+    const bool visible = isVisible();
     setWindowFlags(flags);
     if (visible) show();
+}
+
+void TForm::SetDrawnFrame(const std::optional<QMargins>& margins) {
+    if (margins == DrawnFrame_) return;
+    const QSize client(ClientWidth_ > 0 ? ClientWidth_ : Client_->width(), ClientHeight_ > 0 ? ClientHeight_ : Client_->height());
+    DrawnFrame_ = margins;
+    UpdateWindowFlags();
+    const QMargins m = ClientMargins();
+    const QSize host(client.width() + m.left() + m.right(), client.height() + m.top() + m.bottom());
+    const bool sizeable =
+        BorderStyle_ == TFormBorderStyle::bsSizeable || BorderStyle_ == TFormBorderStyle::bsSizeToolWin;
+    if (!sizeable && ClientWidth_ > 0 && ClientHeight_ > 0) {
+        setFixedSize(host);
+    } else {
+        ApplyFixedSize();
+        resize(host);
+    }
+    Client_->setGeometry(rect().marginsRemoved(m));
 }
 
 void TForm::SetClientSize(int width, int height) {
     ClientWidth_ = width;
     ClientHeight_ = height;
-    resize(width, height);
+    const QMargins m = ClientMargins();
+    resize(width + m.left() + m.right(), height + m.top() + m.bottom());
+    ApplyFixedSize();
+}
+
+void TForm::SetMinClientSize(int width, int height) {
+    MinClientWidth_ = width;
+    MinClientHeight_ = height;
     ApplyFixedSize();
 }
 
@@ -70,19 +118,24 @@ void TForm::ApplyFixedSize() {
     const bool sizeable =
         BorderStyle_ == TFormBorderStyle::bsSizeable || BorderStyle_ == TFormBorderStyle::bsSizeToolWin;
     if (sizeable) {
-        setMinimumSize(0, 0);
+        const QMargins m = ClientMargins();
+        if (MinClientWidth_ > 0 || MinClientHeight_ > 0)
+            setMinimumSize(MinClientWidth_ + m.left() + m.right(), MinClientHeight_ + m.top() + m.bottom());
+        else
+            setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else if (ClientWidth_ > 0 && ClientHeight_ > 0) {
-        setFixedSize(ClientWidth_, ClientHeight_);
+        const QMargins m = ClientMargins();
+        setFixedSize(ClientWidth_ + m.left() + m.right(), ClientHeight_ + m.top() + m.bottom());
     }
 }
 
 void TForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Client_->setGeometry(rect());
+    Client_->setGeometry(rect().marginsRemoved(ClientMargins()));
     if (BorderStyle_ == TFormBorderStyle::bsSizeable) {
-        ClientWidth_ = width();
-        ClientHeight_ = height();
+        ClientWidth_ = Client_->width();
+        ClientHeight_ = Client_->height();
     }
 }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include <QMargins>
 #include <QWidget>
 
 #include "core/Color.h"
@@ -28,7 +30,10 @@ class TForm : public QWidget {
     Q_OBJECT
 public:
     explicit TForm(QWidget* parent = nullptr);
+    /// The form's components (its children that are no widgets) go first, while the form is whole.
     ~TForm() override;
+    /// True while the form is being destroyed.
+    bool Destroying() const { return Destroying_; }
 
     /// The widget the controls live in, at client coordinates.
     QWidget* Client() const { return Client_; }
@@ -41,9 +46,18 @@ public:
     TBorderIcons BorderIcons() const { return BorderIcons_; }
     void SetBorderIcons(TBorderIcons icons);
 
+    /// The frame a skinning provider draws itself: the host turns frameless and the client lies inside
+    /// these margins (borders, title band, menu line); std::nullopt gives the platform's frame back.
+    /// The client keeps its size: the host grows or shrinks around it.
+    void SetDrawnFrame(const std::optional<QMargins>& margins);
+    const std::optional<QMargins>& DrawnFrame() const { return DrawnFrame_; }
+
     int ClientWidth() const { return ClientWidth_; }
     int ClientHeight() const { return ClientHeight_; }
     void SetClientSize(int width, int height);
+    /// The smallest client a sizeable form may be given; the window's own minimum adds the frame a
+    /// provider draws, so that the outer size stays what it is with the platform's frame.
+    void SetMinClientSize(int width, int height);
 
     TColor Color() const { return Color_; }
     void SetColor(TColor color);
@@ -82,16 +96,22 @@ protected:
 private:
     void UpdateWindowFlags();
     void ApplyFixedSize();
+    void ApplyWindowFlags(Qt::WindowFlags flags);
+    QMargins ClientMargins() const { return DrawnFrame_.value_or(QMargins()); }
 
     QWidget* Client_;
     TFormBorderStyle BorderStyle_ = TFormBorderStyle::bsSizeable;
     TBorderIcons BorderIcons_ = biSystemMenu | biMinimize | biMaximize;
     int ClientWidth_ = 0;
     int ClientHeight_ = 0;
+    int MinClientWidth_ = 0;
+    int MinClientHeight_ = 0;
     TColor Color_;
     TPosition Position_ = TPosition::poDesigned;
     bool Placed_ = false;
     bool Modal_ = false;
     TModalResult ModalResult_ = mrNone;
     QEventLoop* ModalLoop_ = nullptr;
+    std::optional<QMargins> DrawnFrame_;
+    bool Destroying_ = false;
 };

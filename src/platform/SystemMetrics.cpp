@@ -60,3 +60,9 @@ QFont FormFont(const char* family, int height) {
     }
     return font;
 }
+
+QFont CaptionFont() {
+    QFont font = FormFont("Tahoma", -11);
+    font.setBold(true);
+    return font;
+}

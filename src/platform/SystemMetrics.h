@@ -38,3 +38,6 @@ TColor FromQColor(const QColor& color);
 
 /// The program's fonts: a family and a height in pixels, negative as in form data (-11 is 8 points).
 QFont FormFont(const char* family, int height);
+
+/// The caption font of the classic desktop's non-client metrics: Tahoma, bold, 11 pixels.
+QFont CaptionFont();

@@ -24,6 +24,7 @@ bool LoadingSkin = false;
 bool NewStyle = true;
 TsSkinManager::ChildFilter Filter;
 TsSkinManager::MessageHook Messages;
+TsSkinManager::WindowHookHandlers HookHandlers;
 void (*StopGlows)() = nullptr;
 
 std::vector<std::string> ToStdLines(const QStringList& lines) {
@@ -73,6 +74,7 @@ bool TsSkinManager::SkinLoading() { return LoadingSkin; }
 bool TsSkinManager::NewStyleDialogs() { return NewStyle; }
 void TsSkinManager::SetChildFilter(ChildFilter filter) { Filter = std::move(filter); }
 void TsSkinManager::SetMessageHook(MessageHook hook) { Messages = std::move(hook); }
+void TsSkinManager::SetWindowHookHandlers(const WindowHookHandlers& handlers) { HookHandlers = handlers; }
 void TsSkinManager::SetStopGlowsHook(void (*hook)()) { StopGlows = hook; }
 
 std::vector<QPointer<QWidget>>& TsSkinManager::ProviderForms() {
@@ -358,15 +360,21 @@ void TsSkinManager::RemoveSkin() {
 }
 
 void TsSkinManager::InstallHook() {
-    // What the hook does with the windows it sees comes with the window frames.
-    TWindowHook::Install([](const THookMessage&) {});
     HookInstalled_ = true;
+    // What the hook does with the windows it sees is the frames' business.
+    if (HookHandlers.Install != nullptr)
+        HookHandlers.Install();
+    else
+        TWindowHook::Install([](const THookMessage&) {});
 }
 
 void TsSkinManager::UninstallHook() {
     if (!HookInstalled_) return;
-    TWindowHook::Remove();
     HookInstalled_ = false;
+    if (HookHandlers.Remove != nullptr)
+        HookHandlers.Remove();
+    else
+        TWindowHook::Remove();
     HookedWindows().clear();
 }
 

@@ -126,6 +126,16 @@ public:
     /// instead of a box when set.
     using MessageHook = std::function<void(const QString&)>;
     static void SetMessageHook(MessageHook hook);
+    /// The window hook through which forms and dialogs without a provider of their own are
+    /// skinned: the frames register it at start-up. Without it the manager installs a hook that
+    /// takes no window. Remove frees the wrappers of HookedWindows.
+    struct WindowHookHandlers {
+        void (*Install)() = nullptr;
+        void (*Remove)() = nullptr;
+    };
+    static void SetWindowHookHandlers(const WindowHookHandlers& handlers);
+    /// Whether the default manager's hook is installed now.
+    bool HookInstalled() const { return HookInstalled_; }
     /// Removes every glow of the controls before a skin is applied or removed; registered by the
     /// layer that shows glows.
     static void SetStopGlowsHook(void (*hook)());

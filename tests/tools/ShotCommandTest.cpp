@@ -46,46 +46,58 @@ QJsonObject Control(const QJsonObject& geometry, const QString& name) {
     return {};
 }
 
-// Pixels that differ between two pictures of one size, counted inside and outside a rectangle.
+// Pixels that differ between two pictures of one size: inside a control's rectangle, elsewhere in
+// the client area, and on the frame around it.
 struct Changes {
     int Inside = 0;
     int Outside = 0;
+    int Frame = 0;
 };
 
-Changes Compare(const Bitmap32& a, const Bitmap32& b, const QJsonObject& rect) {
+Changes Compare(const Bitmap32& a, const Bitmap32& b, const QJsonObject& geometry, const QJsonObject& rect) {
     const int left = rect[QStringLiteral("x")].toInt();
     const int top = rect[QStringLiteral("y")].toInt();
     const int right = left + rect[QStringLiteral("width")].toInt();
     const int bottom = top + rect[QStringLiteral("height")].toInt();
+    const QJsonObject frame = geometry[QStringLiteral("frame")].toObject();
+    const int border = frame[QStringLiteral("B")].toInt();
+    const int clientTop = border + frame[QStringLiteral("C")].toInt();
     Changes changes;
     for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.At(x, y) != b.At(x, y))
-                ++(x >= left && x < right && y >= top && y < bottom ? changes.Inside : changes.Outside);
+        for (int x = 0; x < a.Width(); ++x) {
+            if (a.At(x, y) == b.At(x, y)) continue;
+            if (x >= left && x < right && y >= top && y < bottom)
+                ++changes.Inside;
+            else if (x < border || x >= a.Width() - border || y < clientTop || y >= a.Height() - border)
+                ++changes.Frame;
+            else
+                ++changes.Outside;
+        }
     return changes;
 }
 
 }  // namespace
 
-TEST(ShotCommand, MainWindowIsItsClientAreaWithTheControlsWhereTheFormPutsThem) {
+TEST(ShotCommand, MainWindowIsTheWholeWindowWithTheControlsWhereTheFormPutsThem) {
     TempFolder folder;
     const Shot shot = TakeShot(folder, "--form main");
     ASSERT_EQ(shot.Run.Status, 0) << shot.Run.Out;
-    EXPECT_EQ(shot.Picture.Width(), 393);
-    EXPECT_EQ(shot.Picture.Height(), 195);
-    EXPECT_EQ(PixelAlpha(shot.Picture.At(0, 0)), 255);  // no window region yet: all of it is the window
+    EXPECT_EQ(shot.Picture.Width(), 399);
+    EXPECT_EQ(shot.Picture.Height(), 223);
+    EXPECT_EQ(PixelAlpha(shot.Picture.At(0, 0)), 0);  // a cut corner of the window region
+    EXPECT_EQ(PixelAlpha(shot.Picture.At(2, 0)), 255);
     const QJsonObject& g = shot.Geometry;
     EXPECT_EQ(g[QStringLiteral("class")].toString(), QStringLiteral("TForm2"));
     EXPECT_EQ(g[QStringLiteral("skin")].toString(), QStringLiteral("Glimmer (internal)"));
-    EXPECT_EQ(g[QStringLiteral("width")].toInt(), 393);
-    EXPECT_EQ(g[QStringLiteral("height")].toInt(), 195);
+    EXPECT_EQ(g[QStringLiteral("width")].toInt(), 399);
+    EXPECT_EQ(g[QStringLiteral("height")].toInt(), 223);
     EXPECT_TRUE(g[QStringLiteral("active")].toBool());
     EXPECT_EQ(g[QStringLiteral("focus")].toString(), QStringLiteral("mapTitleEdit"));  // first in tab order
     EXPECT_EQ(g[QStringLiteral("controls")].toArray().size(), 13);
     const QJsonObject button = Control(g, QStringLiteral("sButton1"));
     EXPECT_EQ(button[QStringLiteral("class")].toString(), QStringLiteral("TsButton"));
-    EXPECT_EQ(button[QStringLiteral("x")].toInt(), 8);
-    EXPECT_EQ(button[QStringLiteral("y")].toInt(), 143);
+    EXPECT_EQ(button[QStringLiteral("x")].toInt(), 3 + 8);  // the client begins at (B, B + C)
+    EXPECT_EQ(button[QStringLiteral("y")].toInt(), 25 + 143);
     EXPECT_EQ(button[QStringLiteral("width")].toInt(), 289);
     EXPECT_EQ(button[QStringLiteral("height")].toInt(), 25);
     EXPECT_TRUE(button[QStringLiteral("visible")].toBool());
@@ -96,6 +108,7 @@ TEST(ShotCommand, MainWindowIsItsClientAreaWithTheControlsWhereTheFormPutsThem) 
     EXPECT_EQ(button[QStringLiteral("region")].toArray(), expectedShape);
 }
 
+// The test skin has no frame sections: the platform keeps the frame and the picture is the client.
 TEST(ShotCommand, AboutWindowWithASkinFolder) {
     TempFolder folder;
     const Shot shot = TakeShot(folder, std::string(QUADRIMO_SOURCE_DIR) + "/tests/data/skin/basic --form about");
@@ -107,23 +120,25 @@ TEST(ShotCommand, AboutWindowWithASkinFolder) {
     EXPECT_FALSE(Control(shot.Geometry, QStringLiteral("sLabel2"))[QStringLiteral("enabled")].toBool());
 }
 
-// Each state changes its control's pixels and nothing else.
+// Each state changes its control's pixels and nothing else of the client; only deactivation
+// changes the frame too.
 TEST(ShotCommand, StatesChangeOnlyTheirControl) {
     TempFolder folder;
     const struct {
         const char* Form;
         const char* Args;
         const char* Control;
+        bool FrameChanges;
     } cases[] = {
-        {"main", "--hover sButton1", "sButton1"},
-        {"main", "--down sButton2", "sButton2"},
-        {"main", "--disable pathEdit", "pathEdit"},
-        {"main", "--text mapTitleEdit=Plan", "mapTitleEdit"},
-        {"main", "--hover bgColor", "bgColor"},  // the drop-down button's hot look
-        {"main", "--progress 50/100", "Progress"},
-        {"main", "--inactive", "mapTitleEdit"},  // the focused edit's caret and frame go
-        {"about", "--hover sWebLabel1", "sWebLabel1"},
-        {"about", "--press sButton1", "sButton1"},
+        {"main", "--hover sButton1", "sButton1", false},
+        {"main", "--down sButton2", "sButton2", false},
+        {"main", "--disable pathEdit", "pathEdit", false},
+        {"main", "--text mapTitleEdit=Plan", "mapTitleEdit", false},
+        {"main", "--hover bgColor", "bgColor", false},  // the drop-down button's hot look
+        {"main", "--progress 50/100", "Progress", false},
+        {"main", "--inactive", "mapTitleEdit", true},  // the focused edit's caret and frame go
+        {"about", "--hover sWebLabel1", "sWebLabel1", false},
+        {"about", "--press sButton1", "sButton1", false},
     };
     std::map<std::string, Bitmap32> plain;
     for (const char* form : {"main", "about"}) {
@@ -134,11 +149,46 @@ TEST(ShotCommand, StatesChangeOnlyTheirControl) {
     for (const auto& c : cases) {
         const Shot shot = TakeShot(folder, std::string("--form ") + c.Form + " " + c.Args);
         ASSERT_EQ(shot.Run.Status, 0) << c.Args << ": " << shot.Run.Out;
-        const Changes changes =
-            Compare(plain[c.Form], shot.Picture, Control(shot.Geometry, QString::fromLatin1(c.Control)));
+        const Changes changes = Compare(plain[c.Form], shot.Picture, shot.Geometry,
+                                        Control(shot.Geometry, QString::fromLatin1(c.Control)));
         EXPECT_GT(changes.Inside, 0) << c.Args;
         EXPECT_EQ(changes.Outside, 0) << c.Args;
+        EXPECT_EQ(changes.Frame > 0, c.FrameChanges) << c.Args << ": " << changes.Frame;
     }
+}
+
+QJsonObject FrameButton(const QJsonObject& geometry, const QString& name) {
+    for (const QJsonValue& button : geometry[QStringLiteral("frame")][QStringLiteral("buttons")].toArray())
+        if (button[QStringLiteral("name")].toString() == name) return button.toObject();
+    return {};
+}
+
+// The pointer on a caption button changes that button's pixels only, and the geometry tells its state.
+TEST(ShotCommand, CaptionButtonStatesChangeOnlyTheirButton) {
+    TempFolder folder;
+    const Shot plain = TakeShot(folder, "--form main");
+    ASSERT_EQ(plain.Run.Status, 0) << plain.Run.Out;
+    const struct {
+        const char* Args;
+        const char* Button;
+        int State;
+    } cases[] = {
+        {"--hover-frame close", "close", 1},
+        {"--press-frame close", "close", 2},
+        {"--hover-frame minimize", "minimize", 1},
+    };
+    for (const auto& c : cases) {
+        const Shot shot = TakeShot(folder, std::string("--form main ") + c.Args);
+        ASSERT_EQ(shot.Run.Status, 0) << c.Args << ": " << shot.Run.Out;
+        const QJsonObject button = FrameButton(shot.Geometry, QString::fromLatin1(c.Button));
+        EXPECT_EQ(button[QStringLiteral("state")].toInt(), c.State) << c.Args;
+        const Changes changes = Compare(plain.Picture, shot.Picture, shot.Geometry, button);
+        EXPECT_GT(changes.Inside, 0) << c.Args;
+        EXPECT_EQ(changes.Outside + changes.Frame, 0) << c.Args;
+    }
+    const ProgramResult run = RunProgram(kTool + "--form main --hover-frame maximize --out " + (folder / "x.png"));
+    EXPECT_EQ(run.Status, 3);
+    EXPECT_NE(run.Out.find("has no maximize button"), std::string::npos) << run.Out;
 }
 
 TEST(ShotCommand, GeometryTellsFocusActivationAndEnabledState) {

@@ -6,6 +6,7 @@ target_sources(quadrimo-skin PRIVATE
     ShotDetails.cpp
     ShotDropDown.cpp
     ShotForms.cpp
+    ShotFrame.cpp
     ShotGeometry.cpp
     ShotOptions.cpp
     ShotSettle.cpp

@@ -11,6 +11,7 @@
 
 #include "ShotDropDown.h"
 #include "ShotForms.h"
+#include "ShotFrame.h"
 #include "ShotGeometry.h"
 #include "ShotOptions.h"
 #include "ShotSettle.h"
@@ -18,6 +19,7 @@
 #include "codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "effects/EffectsRegistration.h"
+#include "frames/FormHook.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Shell.h"
@@ -25,15 +27,17 @@
 const char* const kShotUsage =
     "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color [--inactive] [--hover NAME]\n"
     "                     [--focus NAME] [--press NAME] [--down NAME] [--disable NAME] [--progress POS/MAX]\n"
-    "                     [--text NAME=TEXT] [--dropdown NAME] [--color 0xBBGGRR] [--geometry FILE.json]\n"
-    "                     --out FILE.png\n";
+    "                     [--text NAME=TEXT] [--dropdown NAME] [--color 0xBBGGRR] [--hover-frame BUTTON]\n"
+    "                     [--press-frame BUTTON] [--geometry FILE.json] --out FILE.png\n"
+    "       BUTTON: close, maximize, minimize or help\n";
 
 namespace {
 
 // Qt's notes about a missing runtime directory are noise for a batch tool; everything else is shown.
 void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
     if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
-    // The offscreen platform's notes on a dropped-down list's popup window.
+    // The offscreen platform's notes on a window's shape (kept, not applied) and on a dropped-down
+    // list's popup window.
     if (message.startsWith(QLatin1String("This plugin does not support"))) return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
@@ -68,6 +72,7 @@ int Shoot(const ShotRequest& request) {
     QApplication::setCursorFlashTime(0);
     SetShellOpenHandler(IgnoreShellOpen);
     InstallEffects();  // as the program does at start-up
+    RegisterFrames();
 
     const ShotWindow window = CreateShotWindow(request);
     LoadShotSource(*window.Manager, request.Source);
@@ -77,10 +82,11 @@ int Shoot(const ShotRequest& request) {
     SettleWindow();
     const ShotFocusSink sink = ApplyWindowStates(window, request);
     SettleWindow();
+    ApplyFrameStates(window, request);
     QWidget* list = request.Dropdown.empty() ? nullptr : DropShotList(window, request.Dropdown);
 
-    // Today the client area is the window's picture: the platform draws the frame.
-    QWidget& picture = *window.Form->Client();
+    // The whole window, its skinned frame included.
+    QWidget& picture = *window.Form;
     Bitmap32 bitmap = TakePicture(window, picture);
     if (list != nullptr) OverlayDropDown(bitmap, picture, *list);
     WriteWholeFile(request.Out, EncodePng(bitmap));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "ShotDetails.h"
+#include "ShotFrame.h"
 #include "ShotStates.h"
 #include "platform/Forms.h"
 #include "skinmanager/sSkinManager.h"
@@ -39,6 +40,7 @@ Json ShotGeometryJson(const ShotWindow& window, const std::string& formName, con
             focusName = control->objectName().toStdString();
     json.Set("focus", focusName);
     if (!form->mask().isEmpty()) json.Set("region", Rectangles(form->mask(), -picture.mapTo(form, QPoint(0, 0))));
+    json.Set("frame", ShotFrameJson(window));
     Json controls = Json::Array();
     for (QWidget* control : ShotControls(window)) {
         const QPoint at = control->mapTo(&picture, QPoint(0, 0));

@@ -1,6 +1,7 @@
 // Reading the shot command's arguments.
 #include "ShotOptions.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -54,6 +55,11 @@ void SetOnce(std::string& target, const std::string& option, const std::string& 
 
 }  // namespace
 
+const std::vector<std::string>& ShotFrameButtonNames() {
+    static const std::vector<std::string> names = {"close", "maximize", "minimize", "help"};
+    return names;
+}
+
 const std::vector<std::string>& ShotFormNames() {
     static const std::vector<std::string> names = {"main", "about", "color"};
     return names;
@@ -76,6 +82,12 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
             SetOnce(r.Form, arg, value());
         } else if (arg == "--hover") {
             SetOnce(r.Hover, arg, value());
+        } else if (arg == "--hover-frame" || arg == "--press-frame") {
+            std::string& target = arg == "--hover-frame" ? r.HoverFrame : r.PressFrame;
+            SetOnce(target, arg, value());
+            const auto& names = ShotFrameButtonNames();
+            if (std::find(names.begin(), names.end(), target) == names.end())
+                Usage(arg + " wants close, maximize, minimize or help, not \"" + target + "\"");
         } else if (arg == "--focus") {
             SetOnce(r.Focus, arg, value());
         } else if (arg == "--press") {
@@ -119,5 +131,10 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
     // One mouse: a pressed control is the one under it.
     if (!r.Hover.empty() && !r.Press.empty() && r.Hover != r.Press)
         Usage("--hover " + r.Hover + " and --press " + r.Press + ": the mouse is over one control only");
+    if (!r.HoverFrame.empty() && !r.PressFrame.empty() && r.HoverFrame != r.PressFrame)
+        Usage("--hover-frame " + r.HoverFrame + " and --press-frame " + r.PressFrame + ": the mouse is over one button only");
+    const bool onControl = !r.Hover.empty() || !r.Press.empty();
+    const bool onFrame = !r.HoverFrame.empty() || !r.PressFrame.empty();
+    if (onControl && onFrame) Usage("a control and a caption button at once: the mouse is over one of them only");
     return r;
 }

@@ -34,6 +34,8 @@ struct ShotRequest {
     std::string Hover;  // control names; empty for none
     std::string Focus;
     std::string Press;
+    std::string HoverFrame;  // a caption button: close, maximize, minimize or help; empty for none
+    std::string PressFrame;
     std::vector<std::string> Down;
     std::vector<std::string> Disable;
     std::optional<ShotProgress> Progress;
@@ -46,6 +48,8 @@ struct ShotRequest {
 
 /// The forms the command can show, by the names --form takes.
 const std::vector<std::string>& ShotFormNames();
+/// The caption buttons --hover-frame and --press-frame take.
+const std::vector<std::string>& ShotFrameButtonNames();
 
 /// Reads the arguments after "shot". Throws ShotError (kShotExitUsage) with a message naming what is wrong.
 ShotRequest ParseShotArguments(const std::vector<std::string>& args);
