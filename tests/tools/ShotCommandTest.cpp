@@ -103,8 +103,10 @@ TEST(ShotCommand, MainWindowIsTheWholeWindowWithTheControlsWhereTheFormPutsThem)
     EXPECT_TRUE(button[QStringLiteral("visible")].toBool());
     EXPECT_TRUE(button[QStringLiteral("enabled")].toBool());
     // The skin's rounded corners: three key pixels cut from the outer rows, one from the next two.
-    const QJsonArray expectedShape = {QJsonArray{11, 143, 283, 1}, QJsonArray{9, 144, 287, 2}, QJsonArray{8, 146, 289, 19},
-                                      QJsonArray{9, 165, 287, 2}, QJsonArray{11, 167, 283, 1}};
+    // In the picture's coordinates, like the control's own rectangle.
+    const QJsonArray expectedShape = {QJsonArray{3 + 11, 25 + 143, 283, 1}, QJsonArray{3 + 9, 25 + 144, 287, 2},
+                                      QJsonArray{3 + 8, 25 + 146, 289, 19}, QJsonArray{3 + 9, 25 + 165, 287, 2},
+                                      QJsonArray{3 + 11, 25 + 167, 283, 1}};
     EXPECT_EQ(button[QStringLiteral("region")].toArray(), expectedShape);
 }
 
