@@ -80,10 +80,14 @@ TAboutForm::TAboutForm(QWidget* parent) : TForm(parent) {
     sLabel5 = PlaceLabel(client, "sLabel5", 304, 28, 63, 13, QStringLiteral("Разработка:"));
     sWebLabel2 = PlaceWebLabel(client, "sWebLabel2", 378, 28, 42, 13, QStringLiteral("Brovanti"), kDeveloperAddress);
     sBevel1 = Place<TsBevel>(client, "sBevel1", 8, 51, 412, 246);
-    sLabel3 = Place<TsLabel>(client, "sLabel3", 24, 64, 377, 225);
-    sLabel3->setTextFormat(Qt::PlainText);
+    // Not auto-sized from the start: setting the font would otherwise measure the still empty label.
+    sLabel3 = new TsLabel(client);
     sLabel3->SetAutoSize(false);
     sLabel3->SetWordWrap(true);
+    sLabel3->setObjectName(QStringLiteral("sLabel3"));
+    sLabel3->setGeometry(24, 64, 377, 225);
+    sLabel3->setFont(FormFont("Tahoma", -11));
+    sLabel3->setTextFormat(Qt::PlainText);
     sLabel3->SetCaption(DescriptionText());
     sLabel3->SetFontColor(kTextColor);
     sButton1 = Place<TsButton>(client, "sButton1", 177, 304, 75, 25);

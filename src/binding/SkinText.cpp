@@ -67,9 +67,10 @@ int TextSectionIndex(const TsCommonData& data, bool hot) {
     return data.SectionIndex;
 }
 
-void DrawSkinText(TsTextCanvas& canvas, const QString& text, bool enabled, bool hot, const TsCommonData& data,
-                  int format, TRect rect) {
-    if (text.isEmpty() || canvas.Bitmap == nullptr || canvas.Bitmap->Empty() || RectEmpty(rect)) return;
+namespace {
+// The text in the colours of one section; the glow goes into glowTarget when there is one.
+void DrawText(TsTextCanvas& canvas, const QString& text, bool enabled, bool hot, const TsCommonData& data, int index,
+              Bitmap32* glowTarget, int format, TRect rect) {
     QFont font = canvas.Font;
     if (hot && data.SkinSection() == QStringLiteral("WEBBUTTON")) font.setUnderline(true);
     const QRect clip = ToQRect(rect);
@@ -81,19 +82,19 @@ void DrawSkinText(TsTextCanvas& canvas, const QString& text, bool enabled, bool 
         painter.setPen(ToQColor(color));
         painter.drawText(clip.translated(shift), flags, text);
     };
-    if (!data.IsSkinned() || data.CustomFont()) {
+    const SkinModel* model = data.Model();
+    if (!data.IsSkinned() || data.CustomFont() || model == nullptr || index < 0 ||
+        index >= static_cast<int>(model->gd.size())) {
         draw(canvas.FontColor, {}, format);
         return;
     }
-    const int index = TextSectionIndex(data, hot);
-    const SkinModel& model = *data.Model();
-    const TsGenState& set = model.gd[static_cast<size_t>(index)].Props[hot ? 1 : 0];
-    if (set.GlowSize != 0 && data.CacheBitmap && !data.CacheBitmap->Empty()) {
-        PaintTextGlow(*data.CacheBitmap, rect, set.GlowSize, set.GlowColor,
+    const TsGenState& set = model->gd[static_cast<size_t>(index)].Props[hot ? 1 : 0];
+    if (set.GlowSize != 0 && glowTarget != nullptr && !glowTarget->Empty()) {
+        PaintTextGlow(*glowTarget, rect, set.GlowSize, set.GlowColor,
                       [&](GrayPicture& work, TRect textRect) { DrawIntoGray(work, textRect, font, format, text); });
     }
     if (!enabled) {
-        draw(Turned(data, BlendTwoColors(set.FontColor, model.GlobalBackColor(), 0.4)), {}, format);
+        draw(Turned(data, BlendTwoColors(set.FontColor, model->GlobalBackColor(), 0.4)), {}, format);
         return;
     }
     const std::pair<TColor, QPoint> contours[] = {{set.TextContourLeft, {-1, 0}},
@@ -103,4 +104,19 @@ void DrawSkinText(TsTextCanvas& canvas, const QString& text, bool enabled, bool 
     for (const auto& [color, shift] : contours)
         if (color != kNoContour) draw(Turned(data, color), shift, format);
     draw(Turned(data, set.FontColor), {}, format | Qt::TextDontClip);
+}
+}  // namespace
+
+void DrawSkinText(TsTextCanvas& canvas, const QString& text, bool enabled, bool hot, const TsCommonData& data,
+                  int format, TRect rect) {
+    if (text.isEmpty() || canvas.Bitmap == nullptr || canvas.Bitmap->Empty() || RectEmpty(rect)) return;
+    Bitmap32* glowTarget = data.CacheBitmap ? data.CacheBitmap.get() : nullptr;
+    DrawText(canvas, text, enabled, hot, data, data.IsSkinned() ? TextSectionIndex(data, hot) : -1, glowTarget,
+             format, rect);
+}
+
+void DrawSectionText(TsTextCanvas& canvas, const QString& text, bool enabled, bool hot, const TsCommonData& data,
+                     int sectionIndex, int format, TRect rect) {
+    if (text.isEmpty() || canvas.Bitmap == nullptr || canvas.Bitmap->Empty() || RectEmpty(rect)) return;
+    DrawText(canvas, text, enabled, hot, data, sectionIndex, canvas.Bitmap, format, rect);
 }

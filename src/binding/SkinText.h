@@ -29,5 +29,11 @@ struct TsTextCanvas {
 void DrawSkinText(TsTextCanvas& canvas, const QString& text, bool enabled, bool hot, const TsCommonData& data,
                   int format, TRect rect);
 
+/// DrawSkinText in the colours of another section of the control's skin (a list row in the "EDIT"
+/// or "SELECTION" colours); its glow goes into the canvas's bitmap. An invalid index draws in the
+/// canvas's colour, as for an unskinned control.
+void DrawSectionText(TsTextCanvas& canvas, const QString& text, bool enabled, bool hot, const TsCommonData& data,
+                     int sectionIndex, int format, TRect rect);
+
 /// The section whose font colours a control's text uses (index into the skin's sections, -1 none).
 int TextSectionIndex(const TsCommonData& data, bool hot);

@@ -1,106 +1,57 @@
-// TsColorBox: items, the selected colour and the custom colour.
+// TsCustomColorBox: items, the selected colour and the custom colour.
 #include "sComboBoxes.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
-#include <QPainter>
-#include <QPixmap>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
-#include <QWheelEvent>
 
 #include "ColorDialogLink.h"
-#include "ControlColors.h"
 #include "binding/ControlKinds.h"
 #include "sColorsPanel.h"
 #include "core/ColorNames.h"
 #include "core/SystemColors.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "platform/SystemMetrics.h"
 
 namespace {
 constexpr int kColorRole = Qt::UserRole + 1;
 constexpr TColor kNoSelection = 0xFF000000;
-
-// Keys that would move the selection of a read-only box: space, paging, end and home, arrows, letters
-// and any typed character. Enter and Escape still reach the form's default and cancel buttons.
-bool MovesSelection(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Space || key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_End ||
-        key == Qt::Key_Home || key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right ||
-        key == Qt::Key_Down || (key >= Qt::Key_A && key <= Qt::Key_Z))
-        return true;
-    return !event->text().isEmpty() && event->text().at(0).isPrint();
-}
-
-TColor SwatchColor(TColor color, const TsColorBox& box) {
-    if (color == clDefault) return box.DefaultColorColor;
-    if (color == clNone) return box.NoneColorColor;
-    return color;
-}
-
-/// Grey on light colours, the colour itself on dark ones, so that the swatch always has an edge.
-QColor ContrastFrameColor(TColor color) {
-    const QColor c = ToQColor(color);
-    if (c.red() > 128 || c.green() > 128 || c.blue() > 128) return QColor(128, 128, 128);
-    return c;
-}
 }  // namespace
 
-TsColorBox::TsColorBox(QWidget* parent)
-    : QComboBox(parent), SkinData(this, this, ckCustomColorBox, false, QStringLiteral("COMBOBOX")) {
-    setEditable(false);
-    setMaxVisibleItems(8);
-    connect(this, qOverload<int>(&QComboBox::activated), this, &TsColorBox::ItemActivated);
+TsCustomColorBox::TsCustomColorBox(QWidget* parent) : TsCustomComboBoxEx(parent, ckCustomColorBox) {
     RebuildColorItems();
 }
 
-void TsColorBox::SetStyle(TsColorBoxStyle style) {
+void TsCustomColorBox::SetStyle(TsColorBoxStyle style) {
     Style_ = style;
     setEnabled((style & (cbStandardColors | cbExtendedColors | cbSystemColors | cbCustomColor)) != 0);
     RebuildColorItems();
-    update();
+    SkinData.Invalidate();
 }
 
-void TsColorBox::SetItemHeight(int value) {
-    ItemHeight_ = value;
-    setIconSize(QSize(2 * (value - 2), value - 2));
-    RebuildColorItems();
+void TsCustomColorBox::SetMargin(int value) {
+    Margin_ = std::clamp(value, 0, height() / 2);
+    SkinData.Invalidate();
 }
 
-void TsColorBox::SetColor(TColor color) {
-    Color_ = color;
-    SetControlColor(this, color);
-}
-
-void TsColorBox::SetFontColor(TColor color) {
-    FontColor_ = color;
-    SetControlFontColor(this, color);
-}
-
-TColor TsColorBox::ItemColor(int index) const {
+TColor TsCustomColorBox::ItemColor(int index) const {
     if (index < 0 || index >= count()) return kNoSelection;
     return itemData(index, kColorRole).toUInt();
 }
 
-void TsColorBox::SetItemColor(int index, TColor color) {
+void TsCustomColorBox::SetItemColor(int index, TColor color) {
     setItemData(index, color, kColorRole);
-    const int h = ItemHeight_ - 2;
-    QPixmap swatch(2 * h, h);
-    swatch.fill(ToQColor(SwatchColor(color, *this)));
-    QPainter painter(&swatch);
-    painter.setPen(ContrastFrameColor(SwatchColor(color, *this)));
-    painter.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
-    painter.end();
-    setItemIcon(index, QIcon(swatch));
+    // The face and the rows are drawn from the item's colour.
+    SkinData.CacheInvalid = true;
+    update();
 }
 
-void TsColorBox::InsertItem(int index, const QString& text, TColor color) {
+void TsCustomColorBox::InsertItem(int index, const QString& text, TColor color) {
     insertItem(index, text);
     SetItemColor(index, color);
 }
 
-void TsColorBox::AddColorItem(const char* identifier) {
+void TsCustomColorBox::AddColorItem(const char* identifier) {
     for (const ColorNameEntry& entry : ColorNameTable()) {
         if (entry.Identifier != identifier) continue;
         const std::string text = (Style_ & cbPrettyNames) ? PrettyColorName(entry.Identifier)
@@ -110,7 +61,7 @@ void TsColorBox::AddColorItem(const char* identifier) {
     }
 }
 
-void TsColorBox::RebuildColorItems() {
+void TsCustomColorBox::RebuildColorItems() {
     const QSignalBlocker blocker(this);
     const TColor custom = (Style_ & cbCustomColor) && count() > 0 ? ItemColor(0) : clBlack;
     const TColor selected = StoredSelected_;
@@ -150,12 +101,12 @@ void TsColorBox::RebuildColorItems() {
     SetSelected(selected);
 }
 
-TColor TsColorBox::Selected() const {
+TColor TsCustomColorBox::Selected() const {
     const int index = currentIndex();
     return index < 0 ? kNoSelection : ItemColor(index);
 }
 
-void TsColorBox::SetSelected(TColor value) {
+void TsCustomColorBox::SetSelected(TColor value) {
     const QSignalBlocker blocker(this);
     int found = -1;
     for (int i = 0; i < count(); ++i)
@@ -190,10 +141,10 @@ void TsColorBox::SetSelected(TColor value) {
         setCurrentIndex(found);
     }
     StoredSelected_ = value;
-    update();
+    SkinData.Invalidate();
 }
 
-bool TsColorBox::RunCustomColorDialog() {
+bool TsCustomColorBox::RunCustomColorDialog() {
     TColor color = ColorToRGB(ItemColor(0));
     const TColorDialogLink& link = ColorDialogLink();
     if (!(link.Run ? link.Run(this, color) : RunColorDialog(this, color))) return false;
@@ -208,70 +159,31 @@ bool TsColorBox::RunCustomColorDialog() {
         const QSignalBlocker blocker(this);
         setCurrentIndex(0);
     }
-    update();
+    SkinData.Invalidate();
     return true;
 }
 
-void TsColorBox::ItemActivated(int index) {
+void TsCustomColorBox::ItemActivated(int index) {
     if (ClosedUp_) {
         ClosedUp_ = false;
         if ((Style_ & cbCustomColor) && index == 0 && !RunCustomColorDialog()) return;
     }
     StoredSelected_ = Selected();
-    FireEvent(OnSelect, this);
+    TsCustomComboBoxEx::ItemActivated(index);
 }
 
-void TsColorBox::hidePopup() {
-    ClosedUp_ = true;
-    QComboBox::hidePopup();
-}
-
-void TsColorBox::showPopup() {
-    if (ReadOnly) return;
+void TsCustomColorBox::showPopup() {
     // The custom colours may have changed in the shared dialog since the last rebuild.
-    if (Style_ & cbSavedColors) RebuildColorItems();
-    QComboBox::showPopup();
+    if (!ReadOnly && (Style_ & cbSavedColors)) RebuildColorItems();
+    TsCustomComboBoxEx::showPopup();
 }
 
-void TsColorBox::wheelEvent(QWheelEvent* event) {
-    if (ReadOnly) {
-        event->ignore();
-        return;
-    }
-    QComboBox::wheelEvent(event);
-}
-
-void TsColorBox::keyPressEvent(QKeyEvent* event) {
+void TsCustomColorBox::keyPressEvent(QKeyEvent* event) {
     ClosedUp_ = false;
-    if (ReadOnly && MovesSelection(event)) return;
     if (!ReadOnly && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (Style_ & cbCustomColor) && currentIndex() == 0) {
         RunCustomColorDialog();
         return;
     }
-    QComboBox::keyPressEvent(event);
+    TsCustomComboBoxEx::keyPressEvent(event);
 }
-
-void TsColorBox::paintEvent(QPaintEvent* event) {
-    if (ShowColorName) {
-        QComboBox::paintEvent(event);
-        return;
-    }
-    // Without the name the face is the swatch alone, inset in the box's frame.
-    QStylePainter painter(this);
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    option.currentText.clear();
-    option.currentIcon = QIcon();
-    painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    if (currentIndex() >= 0) {
-        const QRect swatch = field.adjusted(1, 1, -1, -1);
-        const TColor color = SwatchColor(ItemColor(currentIndex()), *this);
-        painter.fillRect(swatch, ToQColor(color));
-        painter.setPen(ContrastFrameColor(color));
-        painter.drawRect(swatch.adjusted(0, 0, -1, -1));
-    }
-}
-
-bool TsColorBox::event(QEvent* event) { return HandleSkinEvent(SkinData, event) || QComboBox::event(event); }

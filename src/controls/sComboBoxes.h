@@ -1,14 +1,10 @@
-// TsColorBox: a drop-down list of named colours with a "Custom..." item.
+// TsCustomColorBox and TsColorBox: a drop-down list of named colours with a "Custom..." item.
 #pragma once
 
 #include <functional>
 #include <vector>
 
-#include <QComboBox>
-
-#include "binding/SkinnedControl.h"
-#include "binding/sCommonData.h"
-#include "core/Color.h"
+#include "sComboBoxEx.h"
 
 enum TsColorBoxStyles : unsigned {
     cbStandardColors = 1u << 0,
@@ -29,64 +25,61 @@ struct TsColorItem {
     TColor Color = clBlack;
 };
 
-class TsColorBox : public QComboBox, public TsSkinnedControl {
+class TsCustomColorBox : public TsCustomComboBoxEx {
     Q_OBJECT
 public:
-    explicit TsColorBox(QWidget* parent = nullptr);
+    explicit TsCustomColorBox(QWidget* parent = nullptr);
 
     TsColorBoxStyle Style() const { return Style_; }
+    /// Enables the box only with a colour group or the custom item; rebuilds the items.
     void SetStyle(TsColorBoxStyle style);
     /// The selected item's colour; 0xFF000000 when nothing is selected.
     TColor Selected() const;
     void SetSelected(TColor value);
+    /// Whether the closed box shows the name beside the swatch.
     bool ShowColorName = true;
     TColor DefaultColorColor = clBlack;
     TColor NoneColorColor = clBlack;
-    int ItemHeight() const { return ItemHeight_; }
-    void SetItemHeight(int value);
-    TColor Color() const { return Color_; }
-    void SetColor(TColor color);
-    TColor FontColor() const { return FontColor_; }
-    void SetFontColor(TColor color);
-    /// The selection cannot be changed: keys that move it, typed characters and the list are ignored.
-    bool ReadOnly = false;
+    /// The swatch's extra inset on the face; at most half the control's height.
+    int Margin() const { return Margin_; }
+    void SetMargin(int value);
 
-    /// Called after a user's pick (not for a cancelled custom colour).
-    std::function<void(QObject*)> OnSelect;
     /// With cbCustomColors: adds or changes items at the end of every rebuild.
-    std::function<void(TsColorBox* sender, std::vector<TsColorItem>& items)> OnCollectColors;
+    std::function<void(TsCustomColorBox* sender, std::vector<TsColorItem>& items)> OnCollectColors;
 
     TColor ItemColor(int index) const;
     void RebuildColorItems();
     void AddColorItem(const char* identifier);
     /// Runs the colour dialog for the custom item; true when the user confirmed.
     bool RunCustomColorDialog();
-    /// The list closes: a pick that follows counts as chosen from the list.
-    void hidePopup() override;
+
+    /// Draws item index: its swatch and (unless the face hides it) its name.
+    bool PaintListItem(int index, const QRect& rect, Bitmap32* target, TOwnerDrawState state) override;
+
     void showPopup() override;
 
-    TsCtrlSkinData SkinData;
-    TsCommonData& SkinBinding() override { return SkinData; }
-    TColor OwnerColor() const override { return Color_; }
-    void SetOwnerColor(TColor color) override { SetColor(color); }
-    TColor OwnerFontColor() const override { return FontColor_; }
-    void SetOwnerFontColor(TColor color) override { SetFontColor(color); }
-
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
+    void ItemActivated(int index) override;
+    void ClosedUp() override { ClosedUp_ = true; }
 
 private:
     void InsertItem(int index, const QString& text, TColor color);
     void SetItemColor(int index, TColor color);
-    void ItemActivated(int index);
+    TColor SwatchColor(TColor color) const;
 
     TsColorBoxStyle Style_ = cbStandardColors | cbExtendedColors | cbSystemColors;
     TColor StoredSelected_ = clBlack;
-    TColor Color_ = clWindow;
-    TColor FontColor_ = clWindowText;
-    int ItemHeight_ = 16;
+    int Margin_ = 0;
     bool ClosedUp_ = false;
 };
+
+class TsColorBox : public TsCustomColorBox {
+    Q_OBJECT
+public:
+    explicit TsColorBox(QWidget* parent = nullptr) : TsCustomColorBox(parent) {}
+};
+
+/// The swatch's frame: grey on light colours; on dark ones white when selected, else the colour
+/// itself, so that the swatch always has an edge.
+TColor ContrastFrameColor(TColor color, bool selected);

@@ -92,8 +92,9 @@ void TsCustomComboEdit::SetReadOnly(bool value) {
 int TsCustomComboEdit::ButtonWidth() const { return ShowButton_ ? Button_->width() : 0; }
 
 void TsCustomComboEdit::UpdateTextRect() {
-    setTextMargins(0, 0, ButtonWidth(), 0);
-    Button_->setGeometry(width() - ButtonWidth() - 1, 1, ButtonWidth(), height() - 2);
+    const int b = BorderWidth();
+    setTextMargins(b, b, b + ButtonWidth(), b);
+    Button_->setGeometry(width() - b - ButtonWidth(), b, ButtonWidth(), height() - 2 * b);
 }
 
 bool TsCustomComboEdit::event(QEvent* event) {

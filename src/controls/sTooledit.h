@@ -36,8 +36,8 @@ public:
     int ButtonWidth() const;
     /// Shows or hides the button and sizes it to a glyph cell and a pixel on each side.
     void LayoutButton();
-    /// The text's right edge stops at the button.
-    void UpdateTextRect();
+    /// The text's right edge stops at the button, which stands inside the frame at the right end.
+    void UpdateTextRect() override;
 
     /// The button's press: fires OnButtonClick; the edits with dialogs add their dialog.
     virtual void BrowseButtonPressed();

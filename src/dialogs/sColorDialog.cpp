@@ -37,12 +37,8 @@ void TsColorDialog::ShowHelp(int helpContext) {
     if (Help) Help(helpContext);
 }
 
-bool TsColorDialog::Execute(QWidget* owner) {
-    if (StandardDlg || TsSkinManager::DefaultManager() == nullptr) return ExecuteStandard(owner);
-
-    // The form belongs to the application while it shows and goes when Execute ends.
-    QPointer<TsColorDialogForm> form = new TsColorDialogForm();
-    Form_ = form;
+TsColorDialogForm* TsColorDialog::CreateForm() {
+    auto* form = new TsColorDialogForm();
     form->SetCaptions();
     form->Dialog = this;
     if (!CustomColors.isEmpty()) form->AddPal->SetColors(CustomColors);
@@ -58,6 +54,15 @@ bool TsColorDialog::Execute(QWidget* owner) {
     form->sBitBtn5->setVisible((Options & cdShowHelp) != 0);
 
     form->SelectedPanel->SetBrushColor(ColorToRGB(Color));
+    return form;
+}
+
+bool TsColorDialog::Execute(QWidget* owner) {
+    if (StandardDlg || TsSkinManager::DefaultManager() == nullptr) return ExecuteStandard(owner);
+
+    // The form belongs to the application while it shows and goes when Execute ends.
+    QPointer<TsColorDialogForm> form = CreateForm();
+    Form_ = form;
     const TModalResult result = form->ShowModal();
 
     if (form == nullptr) {  // destroyed while showing (the application went away)

@@ -42,6 +42,9 @@ public:
     /// Shows the dialog modally; true when the user confirmed. Without a skin manager, or with
     /// StandardDlg, the platform's plain dialog runs instead.
     bool Execute(QWidget* owner = nullptr);
+    /// A new form set up for Color, the palettes and the options, as Execute shows it (not shown;
+    /// the caller owns it).
+    TsColorDialogForm* CreateForm();
     /// The form while Execute shows it; null otherwise.
     TsColorDialogForm* Form() const { return Form_; }
 

@@ -222,7 +222,7 @@ TEST(ColorBoxCustomColour, SavedColoursComeFromTheSharedDialog) {
 
 TEST(ColorBoxCustomColour, CollectedColoursJoinTheList) {
     TsColorBox box;
-    box.OnCollectColors = [](TsColorBox*, std::vector<TsColorItem>& items) {
+    box.OnCollectColors = [](TsCustomColorBox*, std::vector<TsColorItem>& items) {
         items.push_back({QStringLiteral("Ocean"), RGB(0, 60, 120)});
     };
     box.SetStyle(cbStandardColors | cbCustomColors);

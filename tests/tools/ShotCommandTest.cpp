@@ -116,6 +116,7 @@ TEST(ShotCommand, StatesChangeOnlyTheirControl) {
         {"main", "--down sButton2", "sButton2"},
         {"main", "--disable pathEdit", "pathEdit"},
         {"main", "--text mapTitleEdit=Plan", "mapTitleEdit"},
+        {"main", "--hover bgColor", "bgColor"},  // the drop-down button's hot look
         {"main", "--progress 50/100", "Progress"},
         {"main", "--inactive", "mapTitleEdit"},  // the focused edit's caret and frame go
         {"about", "--hover sWebLabel1", "sWebLabel1"},
@@ -163,6 +164,11 @@ TEST(ShotCommand, FailuresExitWithTheirCodeAndSayWhy) {
         {"--form main --hover sButton9", 3, "the main window has no control \"sButton9\""},
         {"--form about --progress 1/2", 3, "the about window has no progress bar"},
         {"--form main --down sLabel3", 3, "sLabel3 has no Down property"},
+        {"--form main --color 0x0000FF", 2, "it needs --form color"},
+        {"--form color --color 0x1000000", 2, "--color wants an RGB colour"},
+        {"--form color --color red", 2, "--color wants an RGB colour"},
+        {"--form main --dropdown sLabel1", 3, "sLabel1 has no list to drop down"},
+        {"--form main --disable bgColor --dropdown bgColor", 3, "bgColor cannot drop its list down"},
         {"--form main --focus Progress", 3, "Progress never takes the keyboard focus"},
         {"--form main --disable sButton2 --focus sButton2", 3, "sButton2 cannot take the keyboard focus"},
         {folder / "missing.qrv" + " --form main", 1, "no skin at"},
@@ -175,4 +181,69 @@ TEST(ShotCommand, FailuresExitWithTheirCodeAndSayWhy) {
         EXPECT_NE(run.Out.find(c.Message), std::string::npos) << c.Args << ": " << run.Out;
         EXPECT_FALSE(std::filesystem::exists(png)) << c.Args;
     }
+}
+
+TEST(ShotCommand, ColourDialogOpensForTheAskedColour) {
+    TempFolder folder;
+    const struct {
+        const char* Color;
+        QStringList Texts;  // hex, decimal, H, S, B, red, green, blue
+        bool MarkerTopLeft;
+        int BarRow;
+    } cases[] = {
+        {"0x0000FF", {"FF0000", "255", "0", "100", "100", "255", "0", "0"}, true, -1},
+        {"0xFFFFFF", {"FFFFFF", "16777215", "0", "0", "100", "255", "255", "255"}, false, 0},
+        {"0x804020", {"204080", "8405024", "220", "75", "50", "32", "64", "128"}, false, -1},
+    };
+    const char* fields[] = {"sEditHex", "sEditDecimal", "sHEdit", "sSEdit", "sVEdit", "sREdit", "sGEdit", "sBEdit"};
+    for (const auto& c : cases) {
+        const Shot shot = TakeShot(folder, std::string("--form color --color ") + c.Color);
+        ASSERT_EQ(shot.Run.Status, 0) << c.Color << ": " << shot.Run.Out;
+        const QJsonObject& g = shot.Geometry;
+        EXPECT_EQ(g[QStringLiteral("class")].toString(), QStringLiteral("TsColorDialogForm"));
+        EXPECT_EQ(shot.Picture.Width(), g[QStringLiteral("width")].toInt());
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(Control(g, QString::fromLatin1(fields[i]))[QStringLiteral("text")].toString(), c.Texts[i])
+                << c.Color << " " << fields[i];
+        }
+        const QJsonObject field = Control(g, QStringLiteral("ColorPanel"));
+        const QJsonObject marker = g[QStringLiteral("fieldMarker")].toObject();
+        const bool topLeft = marker[QStringLiteral("x")] == field[QStringLiteral("x")] &&
+                             marker[QStringLiteral("y")] == field[QStringLiteral("y")];
+        EXPECT_EQ(topLeft, c.MarkerTopLeft) << c.Color;
+        const QJsonObject bar = g[QStringLiteral("barMarker")].toObject();
+        const QJsonObject gradient = Control(g, QStringLiteral("GradPanel"));
+        EXPECT_EQ(bar[QStringLiteral("y")].toInt(),
+                  gradient[QStringLiteral("y")].toInt() + bar[QStringLiteral("row")].toInt());
+        if (c.BarRow >= 0) {
+            EXPECT_EQ(bar[QStringLiteral("row")].toInt(), c.BarRow) << c.Color;
+        }
+    }
+}
+
+TEST(ShotCommand, DroppedDownColourListShowsItsRowsBelowTheBox) {
+    TempFolder folder;
+    const Shot plain = TakeShot(folder, "--form main");
+    const Shot shot = TakeShot(folder, "--form main --dropdown bgColor");
+    ASSERT_EQ(shot.Run.Status, 0) << shot.Run.Out;
+    const QJsonObject box = Control(shot.Geometry, QStringLiteral("bgColor"));
+    const QJsonArray items = box[QStringLiteral("items")].toArray();
+    ASSERT_EQ(items.size(), 21);
+    EXPECT_EQ(items[0][QStringLiteral("caption")].toString(), QStringLiteral("Custom..."));
+    EXPECT_EQ(items[9][QStringLiteral("caption")].toString(), QStringLiteral("Silver"));
+    EXPECT_EQ(items[10][QStringLiteral("color")].toInteger(), 0xFF);  // Red, red in the low byte
+    for (int i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i][QStringLiteral("selected")].toBool(), i == 16) << i;
+    }
+    EXPECT_EQ(box[QStringLiteral("selected")].toInteger(), 0xFFFFFF);
+    // Eight rows ending with the selected White: Red's swatch shows below the box.
+    const int left = box[QStringLiteral("x")].toInt();
+    const int below = box[QStringLiteral("y")].toInt() + box[QStringLiteral("height")].toInt();
+    int red = 0;
+    for (int y = below; y < shot.Picture.Height(); ++y)
+        for (int x = left; x < left + box[QStringLiteral("width")].toInt(); ++x) {
+            red += (shot.Picture.At(x, y) & 0xFFFFFFu) == 0xFF0000u;
+            EXPECT_NE(plain.Picture.At(x, y) & 0xFFFFFFu, 0xFF0000u);
+        }
+    EXPECT_GT(red, 20);
 }

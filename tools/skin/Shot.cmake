@@ -3,6 +3,8 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 target_sources(quadrimo-skin PRIVATE
     ShotCommand.cpp
+    ShotDetails.cpp
+    ShotDropDown.cpp
     ShotForms.cpp
     ShotGeometry.cpp
     ShotOptions.cpp

@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QWindow>
 
+#include "ShotDropDown.h"
 #include "ShotForms.h"
 #include "ShotGeometry.h"
 #include "ShotOptions.h"
@@ -22,15 +23,18 @@
 #include "platform/Shell.h"
 
 const char* const kShotUsage =
-    "       quadrimo-skin shot [SOURCE | --internal] --form main|about [--inactive] [--hover NAME]\n"
+    "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color [--inactive] [--hover NAME]\n"
     "                     [--focus NAME] [--press NAME] [--down NAME] [--disable NAME] [--progress POS/MAX]\n"
-    "                     [--text NAME=TEXT] [--geometry FILE.json] --out FILE.png\n";
+    "                     [--text NAME=TEXT] [--dropdown NAME] [--color 0xBBGGRR] [--geometry FILE.json]\n"
+    "                     --out FILE.png\n";
 
 namespace {
 
 // Qt's notes about a missing runtime directory are noise for a batch tool; everything else is shown.
 void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
     if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    // The offscreen platform's notes on a dropped-down list's popup window.
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
@@ -73,10 +77,13 @@ int Shoot(const ShotRequest& request) {
     SettleWindow();
     const ShotFocusSink sink = ApplyWindowStates(window, request);
     SettleWindow();
+    QWidget* list = request.Dropdown.empty() ? nullptr : DropShotList(window, request.Dropdown);
 
     // Today the client area is the window's picture: the platform draws the frame.
     QWidget& picture = *window.Form->Client();
-    WriteWholeFile(request.Out, EncodePng(TakePicture(window, picture)));
+    Bitmap32 bitmap = TakePicture(window, picture);
+    if (list != nullptr) OverlayDropDown(bitmap, picture, *list);
+    WriteWholeFile(request.Out, EncodePng(bitmap));
     if (!request.Geometry.empty()) {
         const std::string text = ShotGeometryJson(window, request.Form, picture).Write();
         WriteWholeFile(request.Geometry, std::vector<uint8_t>(text.begin(), text.end()));

@@ -9,6 +9,8 @@
 
 #include "app/AboutUnit.h"
 #include "app/Unit2.h"
+#include "dialogs/ColorDialogForm.h"
+#include "dialogs/sColorDialog.h"
 #include "skinmanager/sSkinManager.h"
 
 ShotWindow CreateShotWindow(const ShotRequest& request) {
@@ -17,6 +19,12 @@ ShotWindow CreateShotWindow(const ShotRequest& request) {
         auto* aboutForm = new TAboutForm();
         form2->AboutForm = aboutForm;
         return {aboutForm, form2->sSkinManager1, "the about window"};
+    }
+    if (request.Form == "color") {
+        // The program's colour box opens the shared dialog for the custom item's colour.
+        TsColorDialog* dialog = SharedColorDialog();
+        dialog->Color = request.Color.value_or(clBlack);
+        return {dialog->CreateForm(), form2->sSkinManager1, "the colour dialog"};
     }
     return {form2, form2->sSkinManager1, "the main window"};
 }

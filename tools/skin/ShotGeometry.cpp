@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include "ShotDetails.h"
 #include "ShotStates.h"
 #include "platform/Forms.h"
 #include "skinmanager/sSkinManager.h"
@@ -51,8 +52,10 @@ Json ShotGeometryJson(const ShotWindow& window, const std::string& formName, con
         c.Set("visible", control->isVisibleTo(form));
         c.Set("enabled", control->isEnabled());
         if (!control->mask().isEmpty()) c.Set("region", Rectangles(control->mask(), at));
+        AddControlDetails(c, *control);
         controls.Add(c);
     }
     json.Set("controls", controls);
+    AddFormDetails(json, *form, picture);
     return json;
 }

@@ -28,6 +28,18 @@ ShotProgress ParseProgress(const std::string& text) {
     return {*position, *max};
 }
 
+// A colour as 0xBBGGRR (blue in the high byte, as the program stores colours) or a decimal number.
+uint32_t ParseColor(const std::string& text) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    uint32_t value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [ptr, error] = std::from_chars(digits.data(), end, value, hex ? 16 : 10);
+    if (digits.empty() || error != std::errc() || ptr != end || value > 0xFFFFFFu)
+        Usage("--color wants an RGB colour as 0xBBGGRR (0x0000FF is red), not \"" + text + "\"");
+    return value;
+}
+
 std::string FormList() {
     std::string list;
     for (const std::string& name : ShotFormNames()) list += (list.empty() ? "" : ", ") + name;
@@ -43,7 +55,7 @@ void SetOnce(std::string& target, const std::string& option, const std::string& 
 }  // namespace
 
 const std::vector<std::string>& ShotFormNames() {
-    static const std::vector<std::string> names = {"main", "about"};
+    static const std::vector<std::string> names = {"main", "about", "color"};
     return names;
 }
 
@@ -80,6 +92,11 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
             const size_t equals = pair.find('=');
             if (equals == std::string::npos || equals == 0) Usage("--text wants NAME=TEXT, not \"" + pair + "\"");
             r.Texts.emplace_back(pair.substr(0, equals), pair.substr(equals + 1));
+        } else if (arg == "--dropdown") {
+            SetOnce(r.Dropdown, arg, value());
+        } else if (arg == "--color") {
+            if (r.Color) Usage("--color is given twice");
+            r.Color = ParseColor(value());
         } else if (arg == "--geometry") {
             SetOnce(r.Geometry, arg, value());
         } else if (arg == "--out") {
@@ -98,6 +115,7 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
     for (const std::string& name : ShotFormNames()) known = known || name == r.Form;
     if (!known) Usage("unknown form \"" + r.Form + "\" (" + FormList() + ")");
     if (r.Out.empty()) Usage("--out FILE.png is missing");
+    if (r.Color && r.Form != "color") Usage("--color is the colour dialog's: it needs --form color");
     // One mouse: a pressed control is the one under it.
     if (!r.Hover.empty() && !r.Press.empty() && r.Hover != r.Press)
         Usage("--hover " + r.Hover + " and --press " + r.Press + ": the mouse is over one control only");

@@ -1,6 +1,7 @@
 // The shot command's request: which window, from which skin, with which controls in which state.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -28,7 +29,7 @@ struct ShotProgress {
 
 struct ShotRequest {
     std::string Source;  // a package or a skin folder; empty for the internal skin
-    std::string Form;    // "main" or "about"
+    std::string Form;    // "main", "about" or "color"
     bool Inactive = false;
     std::string Hover;  // control names; empty for none
     std::string Focus;
@@ -37,6 +38,8 @@ struct ShotRequest {
     std::vector<std::string> Disable;
     std::optional<ShotProgress> Progress;
     std::vector<std::pair<std::string, std::string>> Texts;  // control name, text (UTF-8)
+    std::string Dropdown;                                    // a colour box shown with its list dropped down
+    std::optional<uint32_t> Color;                           // the colour dialog's colour, 0x00BBGGRR
     std::string Geometry;                                    // JSON file to write; empty for none
     std::string Out;                                         // PNG file to write
 };
