@@ -86,8 +86,6 @@ TEST(EditButton, EachStateShowsItsOwnCell) {
         QImage Expected;
     };
     const Case cases[] = {
-        {"file strip, normal", &shared, 0, 0, glyphs.Image(0).copy(0, 0, 16, 16)},
-        {"file strip, hot", &shared, 0, 1, glyphs.Image(0).copy(16, 0, 16, 16)},
         {"folder strip, pressed", &shared, 1, 2, glyphs.Image(1).copy(32, 0, 16, 16)},
         {"no default strip: nothing", &shared, -1, 1, QImage()},
         {"own images, normal", &own, 0, 0, images.Image(0)},
