@@ -51,12 +51,12 @@ void TsCommonData::RefreshCorners(int state) {
                 const int tx = c.TargetX + x, sx = c.SourceX + x;
                 if (tx < 0 || tx >= width || sx < 0 || sx >= picture->Width()) continue;
                 const uint32_t s = picture->At(sx, sy);
-                const uint32_t under = ParentPixel(bg, tx, ty);
-                if (mask.MaskLayout == 1) {
-                    cache.At(tx, ty) = BlendThroughMask(s, under, picture->At(sx, sy + ch));
-                } else {
-                    cache.At(tx, ty) = IsKeyColored(s) ? under : s;
-                }
+                // Only the key-coloured pixels show the parent; a masked frame's other pixels were
+                // blended over the control's own face, which the parent does not change.
+                if (IsKeyColored(s))
+                    cache.At(tx, ty) = ParentPixel(bg, tx, ty);
+                else if (mask.MaskLayout != 1)
+                    cache.At(tx, ty) = s;
             }
         }
     }

@@ -146,8 +146,9 @@ void TsColorDialogForm::CreateControls() {
     sEditHex->SetText(QStringLiteral("      "));
     sEditDecimal = PlaceNumber(client, "sEditDecimal", 142, 323, 70, 19);
     sBitBtn1 = PlaceButton(client, "sBitBtn1", 7, 352, 69, 25, QStringLiteral("OK"));
-    sBitBtn1->setDefault(true);
+    sBitBtn1->SetDefault(true);
     sBitBtn2 = PlaceButton(client, "sBitBtn2", 77, 352, 69, 25, QStringLiteral("Cancel"));
+    sBitBtn2->SetCancel(true);
     sBitBtn2->ModalResult = mrCancel;
     sBitBtn5 = PlaceButton(client, "sBitBtn5", 147, 352, 69, 25, QStringLiteral("Help"));
     ColorPanel = Place<TColorAreaPanel>(client, "ColorPanel", 234, 8, 260, 260);
@@ -261,19 +262,6 @@ void TsColorDialogForm::showEvent(QShowEvent* event) {
 void TsColorDialogForm::FormShow() {
     SetCurrentColor(ColorToRGB(Dialog != nullptr ? Dialog->Color : SelectedPanel->BrushColor()));
     if (Dialog != nullptr) FireEvent(Dialog->OnShow, Dialog);
-}
-
-void TsColorDialogForm::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the default button (OK), Escape the cancel button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        sBitBtn1Click();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        sBitBtn2Click();
-        return;
-    }
-    TForm::keyPressEvent(event);
 }
 
 void TsColorDialogForm::sBitBtn1Click() { SetModalResult(mrOk); }

@@ -68,12 +68,13 @@ TPathDialogForm::TPathDialogForm(QWidget* parent) : TForm(parent) {
 
     sBitBtn1 = Place<TsButton>(client, "sBitBtn1", 173, 344, 75, 25);
     sBitBtn1->SetCaption(QStringLiteral("OK"));
-    sBitBtn1->setDefault(true);
+    sBitBtn1->SetDefault(true);
     sBitBtn1->ModalResult = mrOk;
     sBitBtn1->OnClick = [this](QObject* sender) { sBitBtn1Click(sender); };
 
     sBitBtn2 = Place<TsButton>(client, "sBitBtn2", 250, 344, 75, 25);
     sBitBtn2->SetCaption(QStringLiteral("Cancel"));
+    sBitBtn2->SetCancel(true);
     sBitBtn2->ModalResult = mrCancel;
     sBitBtn2->OnClick = [this](QObject* sender) { sBitBtn2Click(sender); };
 
@@ -210,17 +211,4 @@ void TPathDialogForm::sBitBtn3Click(QObject*) {
         tree->SetSelectedPath(name);
         return;
     }
-}
-
-void TPathDialogForm::keyPressEvent(QKeyEvent* event) {
-    // Enter and Escape that no control took go to the default and cancel buttons.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-        if (sBitBtn1->isVisible() && sBitBtn1->isEnabled()) sBitBtn1->click();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        sBitBtn2->click();
-        return;
-    }
-    TForm::keyPressEvent(event);
 }

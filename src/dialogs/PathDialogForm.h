@@ -43,9 +43,6 @@ public:
     void sBitBtn2Click(QObject* sender);
     void sBitBtn3Click(QObject* sender);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void ApplyMinimumSize();
     TAnchorLayout* Anchors_ = nullptr;

@@ -61,7 +61,7 @@ TEST(PathDialog, LayoutCaptionsAndAnchors) {
     EXPECT_EQ(form.sBitBtn1->geometry(), QRect(173, 344, 75, 25));
     EXPECT_EQ(form.sBitBtn1->ModalResult, mrOk);
     EXPECT_EQ(form.sBitBtn2->ModalResult, mrCancel);
-    EXPECT_TRUE(form.sBitBtn1->isDefault());
+    EXPECT_TRUE(form.sBitBtn1->Default());
     EXPECT_TRUE(form.sScrollBox1->isHidden());
     form.sShellTreeView1->SetBoundLabelCaption(QStringLiteral("Output folder"));
     form.SetAnchors();

@@ -90,7 +90,10 @@ TEST(ShotCommand, MainWindowIsItsClientAreaWithTheControlsWhereTheFormPutsThem) 
     EXPECT_EQ(button[QStringLiteral("height")].toInt(), 25);
     EXPECT_TRUE(button[QStringLiteral("visible")].toBool());
     EXPECT_TRUE(button[QStringLiteral("enabled")].toBool());
-    EXPECT_FALSE(button.contains(QStringLiteral("region")));  // the plain button has no shape
+    // The skin's rounded corners: three key pixels cut from the outer rows, one from the next two.
+    const QJsonArray expectedShape = {QJsonArray{11, 143, 283, 1}, QJsonArray{9, 144, 287, 2}, QJsonArray{8, 146, 289, 19},
+                                      QJsonArray{9, 165, 287, 2}, QJsonArray{11, 167, 283, 1}};
+    EXPECT_EQ(button[QStringLiteral("region")].toArray(), expectedShape);
 }
 
 TEST(ShotCommand, AboutWindowWithASkinFolder) {
