@@ -40,8 +40,8 @@ TsLabel* PlaceLabel(QWidget* parent, const char* name, int left, int top, int wi
 
 template <class T>
 void SetupFileDirEdit(T* edit) {
-    edit->GlyphMode.Blend = 0;
-    edit->GlyphMode.Grayed = false;
+    edit->GlyphMode.SetBlend(0);
+    edit->GlyphMode.SetGrayed(false);
     edit->SetMaxLength(255);
     edit->SetColor(kInputColor);
     edit->SetFontColor(clBlack);

@@ -6,27 +6,18 @@
 #include <QKeySequence>
 #include <QStringList>
 
+#include "FileEditRules.h"
 #include "core/Exception.h"
 #include "platform/Dialogs.h"
 #include "sEdit.h"
-
-class QToolButton;
-
-/// Where the browse button's glyph comes from and how it is blended.
-struct TsGlyphMode {
-    int ImageIndex = -1;
-    int ImageIndexHot = -1;
-    int ImageIndexPressed = -1;
-    int Blend = 0;  // percent
-    bool Grayed = false;
-    QString Hint;
-};
+#include "sEditButton.h"
 
 /// An edit with a small button at its right end; the button's press runs BrowseButtonPressed.
 class TsCustomComboEdit : public TsEdit {
     Q_OBJECT
 public:
-    explicit TsCustomComboEdit(QWidget* parent = nullptr);
+    /// defaultGlyphIndex: the shared glyph strip the button shows (-1: none).
+    explicit TsCustomComboEdit(QWidget* parent = nullptr, int defaultGlyphIndex = -1);
 
     bool ShowButton() const { return ShowButton_; }
     void SetShowButton(bool value);
@@ -41,8 +32,10 @@ public:
     TsGlyphMode GlyphMode;
     std::function<void(QObject*)> OnButtonClick;
 
-    QToolButton* Button() const { return Button_; }
+    TsEditButton* Button() const { return Button_; }
     int ButtonWidth() const;
+    /// Shows or hides the button and sizes it to a glyph cell and a pixel on each side.
+    void LayoutButton();
     /// The text's right edge stops at the button, which stands inside the frame at the right end.
     void UpdateTextRect() override;
 
@@ -50,12 +43,14 @@ public:
     virtual void BrowseButtonPressed();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QToolButton* Button_;
+    TsEditButton* Button_;
     bool ShowButton_ = true;
     bool DirectInput_ = true;
     bool ReadOnly_ = false;
@@ -67,25 +62,39 @@ public:
     using Exception::Exception;
 };
 
-/// True for a non-empty name without wildcards or characters that file names cannot hold.
-bool IsUsableFileName(const QString& name);
-
 /// Fired before and after a dialog: the name (in-out) and whether to go on (in-out).
 using TExecOpenDialogEvent = std::function<void(QObject* sender, QString& name, bool& action)>;
 
 class TsFileDirEdit : public TsCustomComboEdit {
     Q_OBJECT
 public:
-    explicit TsFileDirEdit(QWidget* parent = nullptr);
+    explicit TsFileDirEdit(QWidget* parent = nullptr) : TsFileDirEdit(parent, -1) {}
 
-    bool AcceptFiles = false;
+    /// Names dropped from the desktop are taken.
+    bool AcceptFiles() const { return AcceptFiles_; }
+    void SetAcceptFiles(bool value);
     TExecOpenDialogEvent OnBeforeDialog;
     TExecOpenDialogEvent OnAfterDialog;
+    std::function<void(QObject*)> OnDropFiles;
 
+    /// Several names may be chosen or dropped at once.
+    virtual bool MultipleNames() const { return false; }
+    /// A drop of names in order: the earlier drop forgotten, each name taken (only the first
+    /// unless MultipleNames), then OnDropFiles.
+    void DropNames(const QStringList& names);
     /// Takes one name dropped from the desktop.
     virtual void AddDroppedName(const QString& name) { (void)name; }
     /// Forgets the names of an earlier drop.
     virtual void ClearDroppedNames() {}
+
+protected:
+    TsFileDirEdit(QWidget* parent, int defaultGlyphIndex);
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool AcceptFiles_ = false;
 };
 
 class TsFilenameEdit : public TsFileDirEdit {
@@ -106,9 +115,8 @@ public:
     QString FileName() const { return Text(); }
     /// Throws EComboEditError "Invalid file name" for a non-empty name IsUsableFileName refuses.
     void SetFileName(const QString& value);
-    /// Several names may be chosen or dropped at once.
-    bool MultipleNames() const { return (Dialog_.Options & ofAllowMultiSelect) != 0; }
-    /// The names of the last multiple drop, in order.
+    bool MultipleNames() const override { return (Dialog_.Options & ofAllowMultiSelect) != 0; }
+    /// The names of the last multiple drop or choice, in order.
     const QStringList& Files() const { return Files_; }
 
     void AddDroppedName(const QString& name) override;
@@ -139,5 +147,8 @@ public:
     QString Root = QStringLiteral("rfDesktop");
     bool ShowRootBtns = false;
 
+    bool MultipleNames() const override { return MultipleDirs; }
+    /// An existing file stands for its folder; with MultipleDirs the folders are joined by ";".
+    void AddDroppedName(const QString& name) override;
     void BrowseButtonPressed() override;
 };

@@ -42,6 +42,9 @@ void ConfigureOpenDialog(QFileDialog& dialog, const TOpenDialogSettings& setting
     else
         dialog.setFileMode(multi ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(settings.DefaultExt);
+    // The list shows each filter's description alone, as the form data writes it; the patterns
+    // still choose the files.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filters = NameFiltersFromFilter(settings.Filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
 #include <QTest>
 #include <QToolButton>
 
 #include "controls/sTooledit.h"
 #include "platform/Dialogs.h"
+#include "platform/Forms.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -47,7 +51,7 @@ TEST(ToolEdit, FileEditHandsItsSettingsToTheDialogAndTakesTheName) {
         EXPECT_EQ(dialog.Seen.Options, ofFileMustExist | ofEnableSizing);
     }
     EXPECT_EQ(edit.Text(), QStringLiteral("/maps/back.gif"));
-    EXPECT_EQ(edit.InitialDir(), QStringLiteral("/maps"));
+    EXPECT_EQ(edit.InitialDir(), QStringLiteral("/maps/"));
     EXPECT_EQ(events, (std::vector<QString>{"click", "after /maps/back.gif yes"}));
     {
         OpenAnswer dialog(std::nullopt);
@@ -219,4 +223,158 @@ TEST(ToolEdit, DroppedNamesFollowMultipleSelection) {
     edit.SetDialogOptions(ofHideReadOnly);  // leaving multiple selection forgets the drop
     EXPECT_TRUE(edit.Files().isEmpty());
     EXPECT_EQ(edit.FileName(), QStringLiteral("/f.jpg"));
+}
+
+TEST(ToolEdit, TypedTextGivesTheDialogItsStartingNameAndFolder) {
+    TempFolder temp;
+    const QString maps = QString::fromStdString(temp.Path().string()) + QStringLiteral("/Maps");
+    ASSERT_TRUE(QDir().mkpath(maps));
+    const QString previousName = QStringLiteral("/old/back.gif");
+    const QString previousFolder = QStringLiteral("/old/");
+    struct Case {
+        const char* Why;
+        QString Text, FileName, InitialDir;
+    };
+    const Case cases[] = {
+        {"empty: the previous use's", {}, previousName, previousFolder},
+        {"an existing folder ending in the separator: there, no name", maps + "/", {}, maps + "/"},
+        {"a wildcard: the previous use's", maps + "/*.jpg", previousName, previousFolder},
+        {"a file in an existing folder", maps + "/city.jpg", maps + "/city.jpg", maps + "/"},
+        {"a file in a missing folder: the name only", "/no/such/city.jpg", "/no/such/city.jpg", previousFolder},
+        {"a bare name", "city.jpg", "city.jpg", previousFolder},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        TOpenDialogSettings dialog;
+        dialog.FileName = previousName;
+        dialog.InitialDir = previousFolder;
+        TakeTypedName(dialog, c.Text);
+        EXPECT_EQ(dialog.FileName, c.FileName);
+        EXPECT_EQ(dialog.InitialDir, c.InitialDir);
+    }
+}
+
+TEST(ToolEdit, AnEmptyFileEditReopensWhereTheLastChoiceWas) {
+    TsFilenameEdit edit;
+    OpenAnswer first(QStringLiteral("/maps/back.gif"));
+    edit.Button()->click();
+    EXPECT_TRUE(first.Seen.FileName.isEmpty());  // first use: no name, no folder
+    EXPECT_TRUE(first.Seen.InitialDir.isEmpty());
+    edit.SetText(QString());
+    OpenAnswer second(std::nullopt);
+    edit.Button()->click();
+    EXPECT_EQ(second.Seen.FileName, QStringLiteral("/maps/back.gif"));
+    EXPECT_EQ(second.Seen.InitialDir, QStringLiteral("/maps/"));
+    EXPECT_TRUE(edit.Text().isEmpty());  // cancelled
+    // Several chosen names: the first is the edit's, all are kept.
+    edit.SetDialogOptions(edit.DialogOptions() | ofAllowMultiSelect);
+    OpenAnswer several(QStringLiteral("/maps/a.jpg\n/maps/b.jpg"));
+    edit.Button()->click();
+    EXPECT_EQ(edit.Text(), QStringLiteral("/maps/a.jpg"));
+    EXPECT_EQ(edit.Files(), (QStringList{"/maps/a.jpg", "/maps/b.jpg"}));
+}
+
+namespace {
+/// Counts the Enter and Escape presses that reach the form itself.
+struct FormKeys : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) Keys.push_back(key);
+        return false;
+    }
+    std::vector<int> Keys;
+};
+}  // namespace
+
+TEST(ToolEdit, ClickKeyOpensTheDialogAndEnterEscapeGoToTheForm) {
+    struct Case {
+        const char* Why;
+        bool Folder, ShowButton, ReadOnly;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        int DialogRuns;
+        std::vector<int> FormKeys;
+    };
+    const std::vector<Case> cases = {
+        {"Alt+Down in the file edit", false, true, false, Qt::Key_Down, Qt::AltModifier, 1, {}},
+        {"Alt+Down in the folder edit", true, true, false, Qt::Key_Down, Qt::AltModifier, 1, {}},
+        {"Alt+Down with the button hidden", false, false, false, Qt::Key_Down, Qt::AltModifier, 1, {}},
+        {"Alt+Down in a read-only edit", true, true, true, Qt::Key_Down, Qt::AltModifier, 0, {}},
+        {"Down alone", false, true, false, Qt::Key_Down, Qt::NoModifier, 0, {}},
+        {"Enter: offered to the form once", false, true, false, Qt::Key_Return, Qt::NoModifier, 0, {Qt::Key_Return}},
+        {"Escape: offered to the form once", true, true, false, Qt::Key_Escape, Qt::NoModifier, 0, {Qt::Key_Escape}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        TForm form;
+        FormKeys keys;
+        form.installEventFilter(&keys);
+        TsFileDirEdit* edit = c.Folder ? static_cast<TsFileDirEdit*>(new TsDirectoryEdit(form.Client()))
+                                       : new TsFilenameEdit(form.Client());
+        edit->SetText(QStringLiteral("typed"));
+        edit->SetShowButton(c.ShowButton);
+        edit->SetReadOnly(c.ReadOnly);
+        form.show();
+        edit->setFocus();
+        OpenAnswer open(std::nullopt);
+        FolderAnswer folder(std::nullopt);
+        QTest::keyClick(edit, c.Key, c.Modifiers);
+        EXPECT_EQ(open.Runs + folder.Runs, c.DialogRuns);
+        EXPECT_EQ(keys.Keys, c.FormKeys);
+        EXPECT_EQ(edit->Text(), QStringLiteral("typed"));  // nothing inserted
+        form.close();
+    }
+}
+
+TEST(ToolEdit, DroppedNamesFillTheEdits) {
+    TempFolder temp;
+    const QString root = QString::fromStdString(temp.Path().string());
+    ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("a")) && QDir(root).mkdir(QStringLiteral("b")));
+    const QString file = root + QStringLiteral("/a/map.jpg");
+    QFile(file).open(QIODevice::WriteOnly);
+    struct Case {
+        const char* Why;
+        bool Folder, Multiple;
+        QString Before;
+        QStringList Names;
+        QString After;
+    };
+    const Case cases[] = {
+        {"file edit: the first name only", false, false, {}, {file, root + "/b"}, file},
+        {"file edit with several: the first shows", false, true, {}, {root + "/b", file}, root + "/b"},
+        {"folder edit: an existing file stands for its folder", true, false, "/x", {file}, root + "/a/"},
+        {"folder edit: a folder as it is, the first only", true, false, {}, {root + "/b", root + "/a"}, root + "/b"},
+        {"folder edit with several: joined by ';'", true, true, "/x", {root + "/b", file}, "/x;" + root + "/b;" + root + "/a/"},
+        {"nothing dropped: unchanged", true, true, "/x", {}, "/x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        TsFilenameEdit fileEdit;
+        TsDirectoryEdit folderEdit;
+        TsFileDirEdit& edit = c.Folder ? static_cast<TsFileDirEdit&>(folderEdit) : fileEdit;
+        if (c.Multiple) {
+            folderEdit.MultipleDirs = true;
+            fileEdit.SetDialogOptions(ofAllowMultiSelect);
+        }
+        edit.SetText(c.Before);
+        int drops = 0;
+        edit.OnDropFiles = [&](QObject*) { ++drops; };
+        edit.DropNames(c.Names);
+        EXPECT_EQ(edit.Text(), c.After);
+        EXPECT_EQ(drops, c.Names.isEmpty() ? 0 : 1);
+    }
+    // A real drag of a file is taken only while AcceptFiles is set.
+    TsDirectoryEdit edit;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    for (const bool accept : {false, true}) {
+        edit.SetAcceptFiles(accept);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&edit, &enter);
+        EXPECT_EQ(enter.isAccepted(), accept);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&edit, &drop);
+        EXPECT_EQ(edit.Text(), accept ? root + "/a/" : QString());
+    }
 }
