@@ -13,26 +13,15 @@
 #include "platform/DesktopEffects.h"
 #include "platform/Forms.h"
 #include "platform/NimbrelCommand.h"
+#include "skinmanager/GlimmerManager.h"
 #include "skinmanager/sSkinManager.h"
-#include "skinresources/InternalSkins.h"
 
 namespace {
 
 // The program's skin as the main window loads it.
 struct TInternalSkin {
-    TInternalSkin() {
-        Manager.BeginLoading();
-        Manager.SetHueOffset(390);
-        TsStoredSkin glimmer;
-        glimmer.Name = QString::fromLatin1(kGlimmerSkinName.data(), static_cast<qsizetype>(kGlimmerSkinName.size()));
-        const std::span<const uint8_t> package = InternalSkinPackage(kGlimmerSkinName);
-        glimmer.Data = QByteArray::fromRawData(reinterpret_cast<const char*>(package.data()),
-                                               static_cast<qsizetype>(package.size()));
-        Manager.SetInternalSkins({glimmer});
-        Manager.SetSkinName(glimmer.Name);
-        Manager.Loaded();
-    }
-    TsSkinManager Manager;
+    std::unique_ptr<TsSkinManager> Owner = MakeGlimmerManager();
+    TsSkinManager& Manager = *Owner;
 };
 
 // Records the state of every paint.

@@ -10,8 +10,7 @@
 #include "effects/sFade.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
-#include "skinmanager/sSkinManager.h"
-#include "skinresources/InternalSkins.h"
+#include "skinmanager/GlimmerManager.h"
 
 namespace {
 QImage Square(int width, int height, QRgb color) {
@@ -99,18 +98,6 @@ TEST(EditButton, EachStateShowsItsOwnCell) {
 }
 
 namespace {
-std::unique_ptr<TsSkinManager> GlimmerManager() {
-    auto manager = std::make_unique<TsSkinManager>();
-    manager->BeginLoading();
-    TsStoredSkin skin;
-    skin.Name = QString::fromUtf8(kGlimmerSkinName.data(), static_cast<qsizetype>(kGlimmerSkinName.size()));
-    const auto package = InternalSkinPackage(kGlimmerSkinName);
-    skin.Data = QByteArray(reinterpret_cast<const char*>(package.data()), static_cast<qsizetype>(package.size()));
-    manager->SetInternalSkins({skin});
-    manager->SetSkinName(skin.Name);
-    manager->Loaded();
-    return manager;
-}
 
 /// The share of the cell's opaque pixels that the button's picture does not show where the glyph
 /// stands. The border's pieces may cover a few of them, so states are told apart by comparison.
@@ -144,7 +131,7 @@ int ShownCell(const QImage& shot, const QImage& strip) {
 }  // namespace
 
 TEST(EditButton, SkinnedButtonShowsTheStatesCellAndFadesIntoHover) {
-    auto manager = GlimmerManager();
+    auto manager = MakeGlimmerManager(0);
     ASSERT_TRUE(manager->Active());
     TForm form;
     form.SetClientSize(300, 40);

@@ -15,24 +15,9 @@
 #include "controls/sProgressBar.h"
 #include "platform/NimbrelCommand.h"
 #include "platform/SystemMetrics.h"
-#include "skinmanager/sSkinManager.h"
-#include "skinresources/InternalSkins.h"
+#include "skinmanager/GlimmerManager.h"
 
 namespace {
-
-std::unique_ptr<TsSkinManager> MakeGlimmerManager() {
-    auto manager = std::make_unique<TsSkinManager>();
-    manager->BeginLoading();
-    manager->SetHueOffset(390);
-    TsStoredSkin skin;
-    skin.Name = QString::fromUtf8(kGlimmerSkinName.data(), static_cast<qsizetype>(kGlimmerSkinName.size()));
-    const auto package = InternalSkinPackage(kGlimmerSkinName);
-    skin.Data = QByteArray(reinterpret_cast<const char*>(package.data()), static_cast<qsizetype>(package.size()));
-    manager->SetInternalSkins({skin});
-    manager->SetSkinName(skin.Name);
-    manager->Loaded();
-    return manager;
-}
 
 // A container that answers the section-index question with a section of the skin.
 class SectionHolder : public QWidget {

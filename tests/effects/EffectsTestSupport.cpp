@@ -11,21 +11,6 @@
 #include "effects/HideAnimation.h"
 #include "platform/DesktopEffects.h"
 #include "platform/TestIsolation.h"
-#include "skinresources/InternalSkins.h"
-
-std::unique_ptr<TsSkinManager> MakeGlimmerManager() {
-    auto manager = std::make_unique<TsSkinManager>();
-    manager->BeginLoading();
-    manager->SetHueOffset(390);
-    TsStoredSkin skin;
-    skin.Name = QString::fromUtf8(kGlimmerSkinName.data(), static_cast<qsizetype>(kGlimmerSkinName.size()));
-    const auto package = InternalSkinPackage(kGlimmerSkinName);
-    skin.Data = QByteArray(reinterpret_cast<const char*>(package.data()), static_cast<qsizetype>(package.size()));
-    manager->SetInternalSkins({skin});
-    manager->SetSkinName(skin.Name);
-    manager->Loaded();
-    return manager;
-}
 
 LayeredWindowsOn::LayeredWindowsOn() { SetLayeredWindowsOverride(true); }
 LayeredWindowsOn::~LayeredWindowsOn() { SetLayeredWindowsOverride(std::nullopt); }

@@ -9,10 +9,9 @@
 #include "binding/SkinnedControl.h"
 #include "binding/sCommonData.h"
 #include "effects/sFade.h"
+#include "skinmanager/GlimmerManager.h"
 #include "skinmanager/sSkinManager.h"
 
-/// A manager holding the internal skin, loaded as the main window's form data has it (hue 390).
-std::unique_ptr<TsSkinManager> MakeGlimmerManager();
 
 /// While alive, layered windows count as available (the offscreen platform has none).
 class LayeredWindowsOn {
