@@ -222,6 +222,8 @@ TEST(ShotCommand, FailuresExitWithTheirCodeAndSayWhy) {
         {"--form main --color 0x0000FF", 2, "it needs --form color"},
         {"--form color --color 0x1000000", 2, "--color wants an RGB colour"},
         {"--form color --color red", 2, "--color wants an RGB colour"},
+        {"--form main --path " + folder.Path().string(), 2, "it needs --form folder"},
+        {"--form folder --path " + (folder / "missing"), 2, "--path wants an existing folder"},
         {"--form main --dropdown sLabel1", 3, "sLabel1 has no list to drop down"},
         {"--form main --disable bgColor --dropdown bgColor", 3, "bgColor cannot drop its list down"},
         {"--form main --focus Progress", 3, "Progress never takes the keyboard focus"},
@@ -301,4 +303,41 @@ TEST(ShotCommand, DroppedDownColourListShowsItsRowsBelowTheBox) {
             EXPECT_NE(plain.Picture.At(x, y) & 0xFFFFFFu, 0xFF0000u);
         }
     EXPECT_GT(red, 20);
+}
+
+// The tree opens expanded down to the asked folder, which is selected; a real folder enables OK and Create.
+TEST(ShotCommand, FolderDialogOpensAtTheAskedFolder) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder.Path() / "a" / "b" / "c");
+    const Shot shot = TakeShot(folder, "--form folder --path " + (folder / "a/b"));
+    ASSERT_EQ(shot.Run.Status, 0) << shot.Run.Out;
+    const QJsonObject& g = shot.Geometry;
+    EXPECT_EQ(g[QStringLiteral("class")].toString(), QStringLiteral("TPathDialogForm"));
+    EXPECT_TRUE(g[QStringLiteral("frame")][QStringLiteral("drawn")].toBool());
+    const QJsonArray nodes = Control(g, QStringLiteral("sShellTreeView1"))[QStringLiteral("nodes")].toArray();
+    int selected = -1;
+    for (int i = 0; i < nodes.size(); ++i)
+        if (nodes[i][QStringLiteral("selected")].toBool()) {
+            EXPECT_EQ(selected, -1) << "a second selected node " << i;
+            selected = i;
+        }
+    ASSERT_GE(selected, 0);
+    EXPECT_EQ(nodes[selected][QStringLiteral("caption")].toString(), QStringLiteral("b"));
+    // Walking up: each nearest node one level higher is an expanded ancestor, down to the top;
+    // the folder path's own names are among them.
+    const int depth = nodes[selected][QStringLiteral("depth")].toInt();
+    QStringList ancestors;
+    for (int i = selected - 1, want = depth - 1; i >= 0 && want >= 0; --i) {
+        if (nodes[i][QStringLiteral("depth")].toInt() != want) continue;
+        const QString caption = nodes[i][QStringLiteral("caption")].toString();
+        EXPECT_TRUE(nodes[i][QStringLiteral("expanded")].toBool()) << caption.toStdString();
+        ancestors.prepend(caption);
+        --want;
+    }
+    ASSERT_EQ(ancestors.size(), depth);
+    EXPECT_EQ(ancestors.last(), QStringLiteral("a"));
+    EXPECT_TRUE(ancestors.contains(QString::fromStdString(folder.Path().filename().string())));
+    for (const char* button : {"sBitBtn1", "sBitBtn3"}) {
+        EXPECT_TRUE(Control(g, QString::fromLatin1(button))[QStringLiteral("enabled")].toBool()) << button;
+    }
 }

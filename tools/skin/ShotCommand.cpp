@@ -25,10 +25,11 @@
 #include "platform/Shell.h"
 
 const char* const kShotUsage =
-    "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color [--inactive] [--hover NAME]\n"
-    "                     [--focus NAME] [--press NAME] [--down NAME] [--disable NAME] [--progress POS/MAX]\n"
-    "                     [--text NAME=TEXT] [--dropdown NAME] [--color 0xBBGGRR] [--hover-frame BUTTON]\n"
-    "                     [--press-frame BUTTON] [--geometry FILE.json] --out FILE.png\n"
+    "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color|folder [--inactive]\n"
+    "                     [--hover NAME] [--focus NAME] [--press NAME] [--down NAME] [--disable NAME]\n"
+    "                     [--progress POS/MAX] [--text NAME=TEXT] [--dropdown NAME] [--color 0xBBGGRR]\n"
+    "                     [--path DIR] [--hover-frame BUTTON] [--press-frame BUTTON] [--geometry FILE.json]\n"
+    "                     --out FILE.png\n"
     "       BUTTON: close, maximize, minimize or help\n";
 
 namespace {

@@ -1,4 +1,4 @@
-// Texts, list items and the colour dialog's markers for the geometry file.
+// Texts, list items, tree nodes and the colour dialog's markers for the geometry file.
 #include "ShotDetails.h"
 
 #include <QLineEdit>
@@ -6,9 +6,33 @@
 #include "controls/sComboBoxes.h"
 #include "dialogs/ColorDialogForm.h"
 #include "dialogs/ColorDialogParts.h"
+#include "dialogs/ShellTreeBase.h"
+
+namespace {
+
+// The node and, when it is expanded, the nodes below it, as the tree lists them.
+void AddVisibleNodes(Json& nodes, const QTreeWidgetItem& node, int depth, const QTreeWidgetItem* selected) {
+    Json item = Json::Object();
+    item.Set("caption", node.text(0).toStdString());
+    item.Set("depth", depth);
+    item.Set("expanded", node.isExpanded());
+    item.Set("selected", &node == selected);
+    nodes.Add(item);
+    if (!node.isExpanded()) return;
+    for (int i = 0; i < node.childCount(); ++i) AddVisibleNodes(nodes, *node.child(i), depth + 1, selected);
+}
+
+}  // namespace
 
 void AddControlDetails(Json& object, const QWidget& control) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) object.Set("text", edit->text().toStdString());
+    if (const auto* tree = qobject_cast<const TShellTreeBase*>(&control)) {
+        Json nodes = Json::Array();
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            AddVisibleNodes(nodes, *tree->topLevelItem(i), 0, tree->currentItem());
+        object.Set("nodes", nodes);
+        return;
+    }
     const auto* box = qobject_cast<const TsCustomColorBox*>(&control);
     if (box == nullptr) return;
     Json items = Json::Array();

@@ -1,4 +1,4 @@
-// The geometry file's details beyond a control's place: texts, list items and the colour markers.
+// The geometry file's details beyond a control's place: texts, list items, tree nodes and the colour markers.
 #pragma once
 
 #include <QPoint>
@@ -9,7 +9,9 @@ class QWidget;
 class TForm;
 
 /// Adds to a control's object: "text" for an edit (its text as shown); for a colour box "items",
-/// each {"caption", "color" (0x00BBGGRR as a number), "selected"}, and "selected" (its Selected colour).
+/// each {"caption", "color" (0x00BBGGRR as a number), "selected"}, and "selected" (its Selected colour);
+/// for a folder tree "nodes", the nodes not hidden in a collapsed parent, in the tree's order, each
+/// {"caption", "depth" (0 for the top), "expanded", "selected"}.
 void AddControlDetails(Json& object, const QWidget& control);
 
 /// Adds to the window's object, for the colour dialog: "fieldMarker" {"x", "y"} (the hue and

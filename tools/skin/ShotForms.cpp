@@ -5,11 +5,15 @@
 #include <filesystem>
 #include <iostream>
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include "app/AboutUnit.h"
 #include "app/Unit2.h"
+#include "controls/sTooledit.h"
 #include "dialogs/ColorDialogForm.h"
+#include "dialogs/PathDialogForm.h"
+#include "dialogs/PathDialogRunner.h"
 #include "dialogs/sColorDialog.h"
 #include "skinmanager/sSkinManager.h"
 
@@ -25,6 +29,17 @@ ShotWindow CreateShotWindow(const ShotRequest& request) {
         TsColorDialog* dialog = SharedColorDialog();
         dialog->Color = request.Color.value_or(clBlack);
         return {dialog->CreateForm(), form2->sSkinManager1, "the colour dialog"};
+    }
+    if (request.Form == "folder") {
+        // As the main window's folder edit opens it: its root, options and folder.
+        TFolderDialogRequest folder;
+        folder.Root = form2->pathEdit->Root;
+        folder.Text = form2->pathEdit->DialogText;
+        folder.AllowCreate = (form2->pathEdit->DialogOptions & sdAllowCreate) != 0;
+        folder.ShowRootButtons = form2->pathEdit->ShowRootBtns;
+        if (!request.Path.empty())
+            folder.SelectedPath = QFileInfo(QString::fromStdString(request.Path)).absoluteFilePath();
+        return {CreatePathDialog(folder).release(), form2->sSkinManager1, "the folder dialog"};
     }
     return {form2, form2->sSkinManager1, "the main window"};
 }

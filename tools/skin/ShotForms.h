@@ -17,7 +17,9 @@ struct ShotWindow {
 /// Creates what the program creates at start-up for the asked window: always the main window (its
 /// form data holds the skin manager, internal skin and hue offset included), and the about window
 /// for "about", the colour dialog's form set up by the shared dialog for "color" (opened for the
-/// request's colour, black by default). Nothing is shown yet. The application object owns the forms.
+/// request's colour, black by default), the folder dialog set up as the main window's folder edit
+/// opens it for "folder" (the tree opened at the request's path). Nothing is shown yet. The
+/// application object owns the forms.
 ShotWindow CreateShotWindow(const ShotRequest& request);
 
 /// Loads a package file (NAME.qrv) or a skin folder into the manager by its skin directory and skin

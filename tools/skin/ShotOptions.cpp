@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 namespace {
 
@@ -61,7 +62,7 @@ const std::vector<std::string>& ShotFrameButtonNames() {
 }
 
 const std::vector<std::string>& ShotFormNames() {
-    static const std::vector<std::string> names = {"main", "about", "color"};
+    static const std::vector<std::string> names = {"main", "about", "color", "folder"};
     return names;
 }
 
@@ -109,6 +110,11 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
         } else if (arg == "--color") {
             if (r.Color) Usage("--color is given twice");
             r.Color = ParseColor(value());
+        } else if (arg == "--path") {
+            SetOnce(r.Path, arg, value());
+            std::error_code error;
+            if (!std::filesystem::is_directory(r.Path, error))
+                Usage("--path wants an existing folder, not \"" + r.Path + "\"");
         } else if (arg == "--geometry") {
             SetOnce(r.Geometry, arg, value());
         } else if (arg == "--out") {
@@ -128,6 +134,7 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
     if (!known) Usage("unknown form \"" + r.Form + "\" (" + FormList() + ")");
     if (r.Out.empty()) Usage("--out FILE.png is missing");
     if (r.Color && r.Form != "color") Usage("--color is the colour dialog's: it needs --form color");
+    if (!r.Path.empty() && r.Form != "folder") Usage("--path is the folder dialog's: it needs --form folder");
     // One mouse: a pressed control is the one under it.
     if (!r.Hover.empty() && !r.Press.empty() && r.Hover != r.Press)
         Usage("--hover " + r.Hover + " and --press " + r.Press + ": the mouse is over one control only");

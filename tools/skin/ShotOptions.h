@@ -29,7 +29,7 @@ struct ShotProgress {
 
 struct ShotRequest {
     std::string Source;  // a package or a skin folder; empty for the internal skin
-    std::string Form;    // "main", "about" or "color"
+    std::string Form;    // "main", "about", "color" or "folder"
     bool Inactive = false;
     std::string Hover;  // control names; empty for none
     std::string Focus;
@@ -42,6 +42,7 @@ struct ShotRequest {
     std::vector<std::pair<std::string, std::string>> Texts;  // control name, text (UTF-8)
     std::string Dropdown;                                    // a colour box shown with its list dropped down
     std::optional<uint32_t> Color;                           // the colour dialog's colour, 0x00BBGGRR
+    std::string Path;                                        // the folder dialog's folder; empty for none
     std::string Geometry;                                    // JSON file to write; empty for none
     std::string Out;                                         // PNG file to write
 };
