@@ -11,11 +11,11 @@
 #include <thread>
 #include <vector>
 
-#include "codec/JpegEncoder.h"
-#include "codec/JpegRowReader.h"
+#include "map/codec/JpegEncoder.h"
+#include "map/codec/JpegRowReader.h"
 #include "core/Version.h"
-#include "tiles/MapPreparation.h"
-#include "tiles/PyramidGeometry.h"
+#include "map/tiles/MapPreparation.h"
+#include "map/tiles/PyramidGeometry.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include "AboutUnit.h"
 
 #include "WebAddresses.h"
-#include "binding/sCommonData.h"
-#include "controls/sBevel.h"
-#include "controls/sButton.h"
-#include "controls/sLabel.h"
+#include "skin/binding/sCommonData.h"
+#include "skin/controls/sBevel.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sLabel.h"
 #include "core/Version.h"
 #include "platform/SystemMetrics.h"
 

@@ -3,9 +3,9 @@
 
 #include <QCoreApplication>
 
-#include "controls/sComboBoxes.h"
-#include "controls/sEdit.h"
-#include "controls/sProgressBar.h"
+#include "skin/controls/sComboBoxes.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sProgressBar.h"
 #include "platform/Shell.h"
 
 std::string TControlMapInputs::MapImagePath() { return MapImage_.Text().toStdString(); }

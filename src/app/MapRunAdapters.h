@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "tiles/MapPreparation.h"
+#include "map/tiles/MapPreparation.h"
 
 class TsEdit;
 class TsColorBox;

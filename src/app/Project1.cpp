@@ -4,13 +4,13 @@
 #include "AboutUnit.h"
 #include "Unit2.h"
 #include "core/Version.h"
-#include "dialogs/PathDialogRunner.h"
-#include "dialogs/sColorDialog.h"
-#include "effects/EffectsRegistration.h"
-#include "frames/FormHook.h"
+#include "skin/dialogs/PathDialogRunner.h"
+#include "skin/dialogs/sColorDialog.h"
+#include "skin/effects/EffectsRegistration.h"
+#include "skin/frames/FormHook.h"
 #include "platform/Application.h"
-#include "skinmanager/SkinEditorLink.h"
-#include "skinmanager/sSkinManager.h"
+#include "skin/manager/SkinEditorLink.h"
+#include "skin/manager/sSkinManager.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);

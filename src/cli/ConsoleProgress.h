@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "tiles/MapPreparation.h"
+#include "map/tiles/MapPreparation.h"
 
 class ConsoleProgress : public MapProgress {
 public:

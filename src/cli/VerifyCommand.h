@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tiles/FolderCheck.h"
+#include "map/tiles/FolderCheck.h"
 
 /// The summary: one line with the counts, then up to `shown` names of each kind of problem.
 std::string VerifySummary(const std::string& folder, const FolderCheckReport& report, size_t shown = 5);

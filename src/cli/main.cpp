@@ -18,8 +18,8 @@
 #include "core/FileStreams.h"
 #include "core/Messages.h"
 #include "core/Version.h"
-#include "preview/PreviewPage.h"
-#include "tiles/MapPreparation.h"
+#include "map/preview/PreviewPage.h"
+#include "map/tiles/MapPreparation.h"
 
 namespace {
 

@@ -25,7 +25,3 @@ intptr_t SendSkinCommand(QObject* receiver, uint32_t wParam, TsSkinManager* mana
     TNimbrelCommandEvent event(wParam, manager);
     return Send(receiver, event);
 }
-
-bool AnswersSkinCommands(QObject* receiver) {
-    return SendNimbrelCommand(receiver, MakeNimbrelParam(AC_CTRLHANDLED)) == 1;
-}

@@ -10,8 +10,8 @@
 #include "platform/GuiTestSupport.h"
 #include "app/Unit2.h"
 #include "app/WebAddresses.h"
-#include "controls/sButton.h"
-#include "controls/sLabel.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sLabel.h"
 #include "platform/Shell.h"
 
 TEST(AboutWindow, TextsFrameAndSettings) {

@@ -3,15 +3,15 @@
 
 #include "app/AboutUnit.h"
 #include "app/Unit2.h"
-#include "binding/sCommonData.h"
-#include "controls/sBevel.h"
-#include "controls/sButton.h"
-#include "controls/sComboBoxes.h"
-#include "controls/sEdit.h"
-#include "controls/sLabel.h"
-#include "controls/sProgressBar.h"
-#include "controls/sTooledit.h"
-#include "skinmanager/sSkinManager.h"
+#include "skin/binding/sCommonData.h"
+#include "skin/controls/sBevel.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sComboBoxes.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sProgressBar.h"
+#include "skin/controls/sTooledit.h"
+#include "skin/manager/sSkinManager.h"
 
 TEST(WindowBindings, EveryControlResolvesItsSectionFromTheInternalSkinAndFollowsTheManager) {
     TForm2 main;

@@ -4,7 +4,7 @@
 #include <exception>
 #include <span>
 
-#include "codec/BmpReader.h"
+#include "map/codec/BmpReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

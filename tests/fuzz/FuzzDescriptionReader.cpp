@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "tiles/DescriptionReader.h"
+#include "map/tiles/DescriptionReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DescriptionReadResult result = ReadDescription(std::span<const uint8_t>(data, size));

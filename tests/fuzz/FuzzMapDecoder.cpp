@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "codec/JpegRowReader.h"
-#include "tiles/MapPreparation.h"
+#include "map/codec/JpegRowReader.h"
+#include "map/tiles/MapPreparation.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <exception>
 #include <span>
 
-#include "skin/SkinModel.h"
+#include "skin/model/SkinModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SkinOptions options = SkinOptions::FromBytes(std::span<const uint8_t>(data, size), 1252);

@@ -4,8 +4,8 @@
 #include <exception>
 #include <span>
 
-#include "skin/SkinPackReader.h"
-#include "skin/SkinText.h"
+#include "skin/model/SkinPackReader.h"
+#include "skin/model/SkinText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto reader = std::make_unique<TsSkinPackReader>();

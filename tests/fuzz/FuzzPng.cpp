@@ -4,7 +4,7 @@
 #include <exception>
 #include <span>
 
-#include "codec/PngDecoder.h"
+#include "map/codec/PngDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

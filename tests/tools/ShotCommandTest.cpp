@@ -8,7 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "codec/PngDecoder.h"
+#include "map/codec/PngDecoder.h"
 #include "core/FileStreams.h"
 #include "support/RunProgram.h"
 #include "support/TempFolder.h"

@@ -2,7 +2,7 @@
 #include "InternalSource.h"
 
 #include "core/Exception.h"
-#include "skinresources/InternalSkins.h"
+#include "skin/resources/InternalSkins.h"
 
 SkinModel LoadInternalSkin(const SkinLoadSettings& settings, std::unique_ptr<TsSkinPackReader>* packageInfo) {
     const auto bytes = InternalSkinPackage(kGlimmerSkinName);

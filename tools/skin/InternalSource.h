@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "skin/SkinModel.h"
+#include "skin/model/SkinModel.h"
 
 /// The model of the internal skin as the program loads it; with packageInfo, also the unpacked
 /// package (for the dump's entry list).

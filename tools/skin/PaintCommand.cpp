@@ -6,12 +6,12 @@
 #include <iostream>
 #include <optional>
 
-#include "codec/PngEncoder.h"
+#include "map/codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "core/IntegerText.h"
-#include "codec/PngDecoder.h"
-#include "skin/SkinModel.h"
-#include "skinpaint/ControlFace.h"
+#include "map/codec/PngDecoder.h"
+#include "skin/model/SkinModel.h"
+#include "skin/paint/ControlFace.h"
 
 const char* const kPaintUsage =
     "       quadrimo-skin paint SOURCE SECTION --size WxH [--state S] [--parent-color 0xBBGGRR |\n"

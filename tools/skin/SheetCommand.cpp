@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core/Exception.h"
-#include "skin/MaskCells.h"
-#include "skinpaint/ControlFace.h"
+#include "skin/model/MaskCells.h"
+#include "skin/paint/ControlFace.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "skin/SkinModel.h"
+#include "skin/model/SkinModel.h"
 
 /// Renders the sheet: first every mask of the model, its states side by side (enlarged, over a
 /// checkerboard so that transparent parts show), its section and key underneath; then every

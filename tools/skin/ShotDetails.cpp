@@ -3,10 +3,10 @@
 
 #include <QLineEdit>
 
-#include "controls/sComboBoxes.h"
-#include "dialogs/ColorDialogForm.h"
-#include "dialogs/ColorDialogParts.h"
-#include "dialogs/ShellTreeBase.h"
+#include "skin/controls/sComboBoxes.h"
+#include "skin/dialogs/ColorDialogForm.h"
+#include "skin/dialogs/ColorDialogParts.h"
+#include "skin/dialogs/ShellTreeBase.h"
 
 namespace {
 

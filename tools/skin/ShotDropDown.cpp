@@ -7,7 +7,7 @@
 
 #include "ShotSettle.h"
 #include "ShotStates.h"
-#include "controls/sComboBoxEx.h"
+#include "skin/controls/sComboBoxEx.h"
 
 QWidget* DropShotList(const ShotWindow& window, const std::string& name) {
     QWidget* control = FindShotControl(window, name);

@@ -10,12 +10,12 @@
 
 #include "app/AboutUnit.h"
 #include "app/Unit2.h"
-#include "controls/sTooledit.h"
-#include "dialogs/ColorDialogForm.h"
-#include "dialogs/PathDialogForm.h"
-#include "dialogs/PathDialogRunner.h"
-#include "dialogs/sColorDialog.h"
-#include "skinmanager/sSkinManager.h"
+#include "skin/controls/sTooledit.h"
+#include "skin/dialogs/ColorDialogForm.h"
+#include "skin/dialogs/PathDialogForm.h"
+#include "skin/dialogs/PathDialogRunner.h"
+#include "skin/dialogs/sColorDialog.h"
+#include "skin/manager/sSkinManager.h"
 
 ShotWindow CreateShotWindow(const ShotRequest& request) {
     auto* form2 = new TForm2();

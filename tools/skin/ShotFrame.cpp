@@ -8,8 +8,8 @@
 #include <QWindow>
 
 #include "ShotSettle.h"
-#include "frames/TitleButtonAnimation.h"
-#include "frames/sSkinProvider.h"
+#include "skin/frames/TitleButtonAnimation.h"
+#include "skin/frames/sSkinProvider.h"
 #include "platform/Forms.h"
 #include "platform/SysCommands.h"
 

@@ -8,7 +8,7 @@
 #include "ShotFrame.h"
 #include "ShotStates.h"
 #include "platform/Forms.h"
-#include "skinmanager/sSkinManager.h"
+#include "skin/manager/sSkinManager.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include "effects/sFade.h"
+#include "skin/effects/sFade.h"
 
 void SettleWindow(std::chrono::milliseconds limit) {
     using Clock = std::chrono::steady_clock;

@@ -12,8 +12,8 @@
 #include <QWindow>
 
 #include "ShotSettle.h"
-#include "controls/sButton.h"
-#include "controls/sProgressBar.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sProgressBar.h"
 #include "platform/Forms.h"
 
 namespace {

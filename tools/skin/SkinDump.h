@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Json.h"
-#include "skin/SkinModel.h"
+#include "skin/model/SkinModel.h"
 
 /// Every global field, section, mask, pattern and well-known index; with a package reader also
 /// its picture count and entry names.

@@ -6,7 +6,7 @@
 
 #include "core/Exception.h"
 #include "core/FileStreams.h"
-#include "skin/SkinPackReader.h"
+#include "skin/model/SkinPackReader.h"
 
 int UnpackSkinPackage(const std::string& packageFile, const std::string& folder) {
     std::unique_ptr<TsSkinPackReader> reader;

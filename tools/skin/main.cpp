@@ -14,12 +14,12 @@
 #include "ShotCommand.h"
 #include "SkinDump.h"
 #include "SkinUnpack.h"
-#include "codec/PngEncoder.h"
+#include "map/codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "core/IntegerText.h"
 #include "core/Version.h"
-#include "skin/SkinModel.h"
-#include "skin/SkinPackWriter.h"
+#include "skin/model/SkinModel.h"
+#include "skin/model/SkinPackWriter.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "EditGlyphArt.h"
 #include "ExtraPictures.h"
 #include "MasterArt.h"
-#include "codec/PngEncoder.h"
+#include "map/codec/PngEncoder.h"
 #include "core/FileStreams.h"
 #include "core/Version.h"
 

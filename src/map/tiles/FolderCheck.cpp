@@ -1,0 +1,123 @@
+// The folder check: read and check info.js, list the folder once, then inspect the pyramid's tiles
+// in the order the run writes them.
+#include "FolderCheck.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <unordered_set>
+
+#include "DescriptionWriter.h"
+#include "map/codec/JpegInspect.h"
+#include "core/Exception.h"
+#include "core/FileStreams.h"
+
+namespace {
+
+// Far beyond any description the program writes; keeps a stray huge file out of memory.
+constexpr uint64_t kMaxDescriptionBytes = 64u << 20;
+
+struct TileName {
+    int Zoom, X, Y;
+};
+
+// "ZOOM_X_Y.jpg" with decimal numbers (a minus sign allowed on the zoom), or nothing.
+std::optional<TileName> ParseTileName(const std::string& name) {
+    if (!name.ends_with(".jpg")) return std::nullopt;
+    int values[3] = {};
+    size_t pos = 0;
+    for (int part = 0; part < 3; ++part) {
+        bool negative = part == 0 && pos < name.size() && name[pos] == '-';
+        if (negative) ++pos;
+        const size_t start = pos;
+        long long value = 0;
+        while (pos < name.size() && name[pos] >= '0' && name[pos] <= '9') {
+            if (value < 1000000000) value = value * 10 + (name[pos] - '0');
+            ++pos;
+        }
+        if (pos == start) return std::nullopt;
+        values[part] = static_cast<int>(std::min<long long>(value, 1000000000)) * (negative ? -1 : 1);
+        const char separator = part < 2 ? '_' : '.';
+        if (pos >= name.size() || name[pos] != separator) return std::nullopt;
+        ++pos;
+    }
+    if (name.size() != pos + 3) return std::nullopt;
+    return TileName{values[0], values[1], values[2]};
+}
+
+bool InPyramid(const MapDescription& description, const std::string& name) {
+    auto tile = ParseTileName(name);
+    if (!tile || tile->Zoom > kTopZoom || tile->Zoom < description.ZoomMin) return false;
+    const LevelGeometry& level = description.Levels[static_cast<size_t>(kTopZoom - tile->Zoom)];
+    return tile->X <= level.MaxX && tile->Y <= level.MaxY && TileFileName(tile->Zoom, tile->X, tile->Y) == name;
+}
+
+MapDescription ReadFolderDescription(const std::string& folder) {
+    const std::string path = JoinPath(folder, DescriptionWriter::kFileName);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        static_cast<uint64_t>(info.st_size) > kMaxDescriptionBytes) {
+        throw Exception(path + ": too large for a map description");
+    }
+    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    DescriptionReadResult read = ReadDescription(bytes);
+    if (!read.Description) throw Exception(path + ": " + read.Error);
+    return std::move(*read.Description);
+}
+
+}  // namespace
+
+std::string TileFault(const std::vector<uint8_t>& bytes) {
+    const JpegInspection jpeg = InspectJpeg(bytes);
+    if (!jpeg.Clean) return jpeg.Problem;
+    if (jpeg.Width != kTileSize || jpeg.Height != kTileSize) {
+        return std::to_string(jpeg.Width) + " x " + std::to_string(jpeg.Height) + " pixels instead of 256 x 256";
+    }
+    if (!jpeg.Baseline) return "not a baseline JPEG";
+    return {};
+}
+
+FolderCheckReport CheckOutputFolder(const std::string& folder, MapProgress& progress) {
+    FolderCheckReport report;
+    report.Description = ReadFolderDescription(folder);
+    const MapDescription& description = report.Description;
+
+    std::unordered_set<std::string> present;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        if (!ParseTileName(name)) continue;
+        if (InPyramid(description, name)) {
+            present.insert(std::move(name));
+        } else {
+            report.Extra.push_back(std::move(name));
+        }
+    }
+    if (error) throw Exception("Cannot list folder \"" + folder + "\". " + error.message());
+    std::sort(report.Extra.begin(), report.Extra.end());
+
+    progress.SetMax(static_cast<int>(std::min<int64_t>(description.TotalTiles(), INT32_MAX)));
+    for (const LevelGeometry& level : description.Levels) {
+        for (int x = 0; x <= level.MaxX; ++x) {
+            for (int y = 0; y <= level.MaxY; ++y) {
+                progress.ProcessMessages();
+                progress.SetPosition(static_cast<int>(++report.Checked));
+                std::string name = TileFileName(level.Zoom, x, y);
+                if (!present.contains(name)) {
+                    report.Missing.push_back(std::move(name));
+                    continue;
+                }
+                std::string fault;
+                try {
+                    fault = TileFault(ReadWholeFile(JoinPath(folder, name)));
+                } catch (const Exception& e) {
+                    fault = e.what();
+                }
+                if (!fault.empty()) report.Corrupt.push_back({std::move(name), std::move(fault)});
+            }
+        }
+    }
+    return report;
+}

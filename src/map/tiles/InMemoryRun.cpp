@@ -1,0 +1,73 @@
+// The in-memory pipeline: the map decoded straight into the padded canvas, tiles encoded on workers
+// as their rows arrive and written strictly in file order once decoding has succeeded.
+#include <memory>
+#include <stdexcept>
+
+#include "DescriptionWriter.h"
+#include "MapPreparation.h"
+#include "MapRuns.h"
+#include "Raster24.h"
+#include "TileEncodingPipeline.h"
+#include "map/codec/JpegRowReader.h"
+#include "core/FileStreams.h"
+#include "core/SystemColors.h"
+
+namespace {
+
+constexpr int kRowsPerRead = 16;
+
+void DecodeIntoCanvas(JpegRowReader& reader, Raster24& canvas, TileEncodingPipeline& pipeline) {
+    reader.Start();
+    const int height = reader.Height();
+    uint8_t* rows[kRowsPerRead];
+    for (int y = 0; y < height;) {
+        const int count = std::min(kRowsPerRead, height - y);
+        for (int i = 0; i < count; ++i) rows[i] = canvas.Row(y + i);
+        const int got = reader.ReadRows(rows, count);
+        if (got <= 0) throw std::logic_error("the decoder ended before the last row");
+        y += got;
+        pipeline.RowsDecoded(y);
+    }
+    reader.Finish();
+}
+
+}  // namespace
+
+void RunInMemory(MapRun& run) {
+    const PyramidGeometry& geometry = run.Geometry;
+    Raster24 canvas;
+    canvas.Allocate(geometry.CanvasWidth, geometry.CanvasHeight);
+    const TColor canvasColor = ColorToRGB(run.Inputs.BackgroundColor());
+    // Only the part the map does not cover needs the background: the map overwrites the rest.
+    FillArea(canvas, geometry.MapWidth, 0, canvas.Width(), geometry.MapHeight, canvasColor);
+    FillArea(canvas, 0, geometry.MapHeight, canvas.Width(), canvas.Height(), canvasColor);
+    // Tiles are encoded as soon as their rows are decoded, but written only after decoding has
+    // succeeded, in file order.
+    auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false);
+    DecodeIntoCanvas(run.Reader, canvas, *pipeline);
+    pipeline->DecodeFinished();
+
+    // 8-9: the tile background is read again; a different colour (only possible if the host changed it
+    // meanwhile) makes the tiles encoded so far useless.
+    const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
+    if (tileColor != canvasColor) {
+        pipeline.reset();
+        pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, run.Jobs, true);
+    }
+
+    // 10-11: zoom line, then every level's size line and tiles in file order.
+    run.Description.WriteZoomLine(geometry.CoarsestLevel);
+    size_t index = 0;
+    for (const LevelGeometry& level : geometry.Levels) {
+        run.Progress.SetMax(run.Progress.Max() + static_cast<int>(level.TileCount()));
+        run.Description.WriteSizeLine(level.Zoom, level.MaxX, level.MaxY);
+        for (int x = 0; x <= level.MaxX; ++x) {
+            for (int y = 0; y <= level.MaxY; ++y, ++index) {
+                run.Progress.ProcessMessages();
+                run.Progress.SetPosition(run.Progress.Position() + 1);
+                std::vector<uint8_t> tile = pipeline->Take(index);
+                WriteWholeFile(JoinPath(run.Folder, TileFileName(level.Zoom, x, y)), tile);
+            }
+        }
+    }
+}

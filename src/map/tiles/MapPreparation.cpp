@@ -1,0 +1,79 @@
+// The run, step by step: validation, info.js, the map's header, the choice of pipeline, the tiles,
+// the background picture copy.
+#include "MapPreparation.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "DescriptionWriter.h"
+#include "MapRuns.h"
+#include "PyramidGeometry.h"
+#include "map/codec/JpegRowReader.h"
+#include "core/CodePage.h"
+#include "core/Exception.h"
+#include "core/FileStreams.h"
+#include "core/SystemMemory.h"
+
+namespace {
+
+constexpr const char* kBlankImageName = "blank_img.gif";
+
+// Step 3: a map path that names nothing (or a folder) ends the run silently; a FIFO or a device
+// would block or never end, so it fails here, before anything is written.
+bool IsExistingMapFile(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+    if (!S_ISREG(info.st_mode)) throw EFOpenError(NotRegularFileMessage(path));
+    return true;
+}
+
+}  // namespace
+
+int EffectiveJobs(int requested) {
+    if (requested > 0) return requested;
+    unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : static_cast<int>(std::min(cores, 64u));
+}
+
+MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const MapPreparationOptions& options) {
+    // 1-3: reset the bar, read and validate the map path and folder.
+    progress.SetPosition(0);
+    progress.SetMax(0);
+    const std::string mapPath = inputs.MapImagePath();
+    const std::string folder = inputs.OutputFolder();
+    if (folder.empty() || !IsExistingMapFile(mapPath)) return {};
+
+    // 4-5: the description file, locked against a second run for the whole run, and its title line.
+    DescriptionWriter description(options.CodePage != 0 ? options.CodePage : DefaultAnsiCodePage());
+    description.Open(JoinPath(folder, DescriptionWriter::kFileName));
+    const FileHandle folderLock = description.LockHandle();
+    description.WriteTitleLine(inputs.MapTitle());
+
+    // 6: the header, through the decompressor that will decode the rows; then the pipeline that
+    // fits the memory budget, or the message when none does.
+    JpegRowReader reader(mapPath);
+    const PyramidGeometry geometry = PyramidFor(reader.Width(), reader.Height());
+    const int jobs = EffectiveJobs(options.Jobs);
+    const MemoryPlan plan = ChooseMemoryPlan(geometry, jobs, reader.DecodingMemoryBytes(), options.MemoryLimitBytes,
+                                             AvailableMemoryBytes(), options.Pipeline);
+
+    // 7-11: the tiles.
+    MapRun run{inputs, progress, description, reader, geometry, folder, jobs, plan.BandBuffers};
+    if (plan.Pipeline == MapPipeline::Streaming) {
+        RunStreaming(run);
+    } else {
+        RunInMemory(run);
+    }
+
+    // 12-15: close, copy the background picture, beep, reset the position.
+    description.Close();
+    const std::string blankImage = inputs.BlankImagePath();
+    // A missing or unreadable picture is skipped; a copy that cannot be written fails the run.
+    if (!blankImage.empty()) CopyFileContents(blankImage, JoinPath(folder, kBlankImageName));
+    progress.Beep();
+    progress.SetPosition(0);
+    return {MapPreparationResult::Completed, geometry.MapWidth, geometry.MapHeight, geometry.TotalTiles(),
+            kTopZoom - geometry.CoarsestLevel, kTopZoom, plan.Pipeline};
+}

@@ -1,0 +1,79 @@
+// The streaming pipeline's run: info.js complete before the first tile, rows decoded into the bands,
+// tiles written by the workers as their bands complete, progress counted as files arrive.
+#include <algorithm>
+#include <stdexcept>
+
+#include "DescriptionWriter.h"
+#include "MapPreparation.h"
+#include "MapRuns.h"
+#include "StreamingTilePipeline.h"
+#include "map/codec/JpegRowReader.h"
+#include "core/Exception.h"
+#include "core/FileStreams.h"
+#include "core/SystemColors.h"
+
+namespace {
+
+constexpr int kRowsPerRead = 16;
+
+class FolderTileSink : public TileFileSink {
+public:
+    explicit FolderTileSink(std::string folder) : Folder_(std::move(folder)) {}
+    void WriteTile(int zoom, int x, int y, std::span<const uint8_t> jpeg) override {
+        WriteWholeFile(JoinPath(Folder_, TileFileName(zoom, x, y)), jpeg);
+    }
+
+private:
+    std::string Folder_;
+};
+
+void DecodeIntoBands(JpegRowReader& reader, StreamingTilePipeline& pipeline) {
+    reader.Start();
+    const int height = reader.Height();
+    uint8_t* rows[kRowsPerRead];
+    for (int y = 0; y < height;) {
+        const int count = std::min(kRowsPerRead, pipeline.RowsBeforeReport(y));
+        for (int i = 0; i < count; ++i) rows[i] = pipeline.RowBuffer(y + i);
+        const int got = reader.ReadRows(rows, count);
+        if (got <= 0) throw std::logic_error("the decoder ended before the last row");
+        y += got;
+        pipeline.RowsDecoded(y);
+    }
+    reader.Finish();
+}
+
+}  // namespace
+
+void RunStreaming(MapRun& run) {
+    const PyramidGeometry& geometry = run.Geometry;
+    // Both background reads come before any row: the canvas's (beyond the map) and the tiles' (beyond
+    // the canvas).
+    const TColor canvasColor = ColorToRGB(run.Inputs.BackgroundColor());
+    const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
+
+    // The geometry is known from the header: every line of info.js can be written now.
+    run.Description.WriteZoomLine(geometry.CoarsestLevel);
+    for (const LevelGeometry& level : geometry.Levels) run.Description.WriteSizeLine(level.Zoom, level.MaxX, level.MaxY);
+    // On disk before the first tile, so that a run stopped by a failure leaves it whole.
+    run.Description.WriteOut();
+
+    // Files arrive band by band, all levels interleaved: the maximum is the total from the start.
+    run.Progress.SetMax(run.Progress.Max() + static_cast<int>(geometry.TotalTiles()));
+    int64_t reported = 0;
+    auto onTilesWritten = [&](int64_t written) {
+        for (; reported < written; ++reported) {
+            run.Progress.ProcessMessages();
+            run.Progress.SetPosition(run.Progress.Position() + 1);
+        }
+    };
+    FolderTileSink sink(run.Folder);
+    StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten);
+    try {
+        DecodeIntoBands(run.Reader, pipeline);
+    } catch (const EJpegError&) {
+        // A damaged map leaves exactly the tiles of the bands completed before the damage.
+        pipeline.Drain();
+        throw;
+    }
+    pipeline.Finish();
+}

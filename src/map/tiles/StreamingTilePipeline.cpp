@@ -1,0 +1,321 @@
+// Bands of sampled rows per level, handed to worker threads tile by tile as soon as they are complete.
+#include "StreamingTilePipeline.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "map/codec/JpegEncoder.h"
+#include "core/Exception.h"
+
+struct StreamingTilePipeline::Band {
+    std::unique_ptr<uint8_t[]> Pixels;
+    size_t LevelIndex = 0;
+    int Index = -1;  // the tile row it holds; -1 while free
+    int TilesLeft = 0;
+};
+
+struct StreamingTilePipeline::Level {
+    LevelGeometry Geometry;
+    size_t Stride = 0;      // bytes of one band row: all the level's tiles side by side
+    int MapColumns = 0;     // sampled columns on the map: ceil(w / F)
+    int CanvasColumns = 0;  // sampled columns on the canvas: ceil(W / F)
+    std::vector<std::unique_ptr<Band>> Buffers;
+    Band* Current = nullptr;
+    int NextRow = 0;  // the next sampled row k (canvas row k * F) to fill
+};
+
+namespace {
+
+int CeilDiv(int64_t a, int64_t b) { return static_cast<int>((a + b - 1) / b); }
+
+void FillPixels(uint8_t* row, int from, int to, TColor rgb) {
+    const uint8_t pixel[3] = {GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
+    for (int i = from; i < to; ++i) std::memcpy(row + static_cast<size_t>(i) * 3, pixel, 3);
+}
+
+}  // namespace
+
+uint64_t StreamingTilePipeline::BandBytes(const PyramidGeometry& geometry, int bandBuffers) {
+    uint64_t bytes = 0;
+    for (const LevelGeometry& level : geometry.Levels) {
+        bytes += static_cast<uint64_t>(level.Cols()) * kTileSize * kTileSize * 3;
+    }
+    return bytes * static_cast<uint64_t>(std::max(bandBuffers, 1));
+}
+
+StreamingTilePipeline::StreamingTilePipeline(const PyramidGeometry& geometry, TColor canvasRgb, TColor tileRgb,
+                                             int jobs, int bandBuffers, TileFileSink& sink,
+                                             ProgressCallback progress)
+    : Geometry_(geometry), CanvasRgb_(canvasRgb), TileRgb_(tileRgb), Jobs_(std::max(jobs, 1)), Sink_(sink),
+      Progress_(std::move(progress)) {
+    // Inline encoding frees each band before the next one is needed: one buffer is enough.
+    const int buffers = Jobs_ <= 1 ? 1 : std::clamp(bandBuffers, 1, 2);
+    Levels_.resize(geometry.Levels.size());
+    for (size_t l = 0; l < Levels_.size(); ++l) {
+        Level& level = Levels_[l];
+        level.Geometry = geometry.Levels[l];
+        const int width = level.Geometry.Cols() * kTileSize;
+        level.Stride = static_cast<size_t>(width) * 3;
+        level.MapColumns = CeilDiv(geometry.MapWidth, level.Geometry.Factor);
+        level.CanvasColumns = CeilDiv(geometry.CanvasWidth, level.Geometry.Factor);
+        for (int b = 0; b < buffers; ++b) {
+            auto band = std::make_unique<Band>();
+            band->LevelIndex = l;
+            band->Pixels.reset(new (std::nothrow) uint8_t[level.Stride * kTileSize]);
+            if (!band->Pixels) throw EOutOfResources("Out of system resources");
+            // Columns past the map never change: canvas background, then tile background.
+            for (int j = 0; j < kTileSize; ++j) {
+                uint8_t* row = band->Pixels.get() + static_cast<size_t>(j) * level.Stride;
+                FillPixels(row, level.MapColumns, level.CanvasColumns, CanvasRgb_);
+                FillPixels(row, level.CanvasColumns, width, TileRgb_);
+            }
+            level.Buffers.push_back(std::move(band));
+        }
+    }
+    if (Jobs_ <= 1) {
+        InlineEncoder_ = std::make_unique<JpegEncoder>();
+        return;
+    }
+    try {
+        for (int i = 0; i < Jobs_; ++i) Workers_.emplace_back([this, i] { Worker(i); });
+    } catch (...) {
+        Stop();
+        throw;
+    }
+}
+
+StreamingTilePipeline::~StreamingTilePipeline() { Stop(); }
+
+void StreamingTilePipeline::Stop() {
+    {
+        std::lock_guard lock(Mutex_);
+        Stopping_ = true;
+    }
+    WorkAvailable_.notify_all();
+    for (auto& worker : Workers_) {
+        if (worker.joinable()) worker.join();
+    }
+    Workers_.clear();
+}
+
+int64_t StreamingTilePipeline::TilesWritten() const {
+    std::lock_guard lock(Mutex_);
+    return Written_;
+}
+
+int StreamingTilePipeline::RowsBeforeReport(int y) const {
+    return std::min(kTileSize - y % kTileSize, Geometry_.MapHeight - y);
+}
+
+void StreamingTilePipeline::CheckAndReport(std::unique_lock<std::mutex>& lock) {
+    if (Error_) std::rethrow_exception(Error_);
+    while (Reported_ < Written_) {
+        Reported_ = Written_;
+        lock.unlock();
+        if (Progress_) Progress_(Reported_);
+        lock.lock();
+        if (Error_) std::rethrow_exception(Error_);
+    }
+}
+
+void StreamingTilePipeline::ReportInline() {
+    if (Reported_ < Written_) {
+        Reported_ = Written_;
+        if (Progress_) Progress_(Reported_);
+    }
+}
+
+void StreamingTilePipeline::AcquireBand(Level& level, int bandIndex) {
+    auto freeBuffer = [&level]() -> Band* {
+        for (auto& band : level.Buffers) {
+            if (band->Index < 0) return band.get();
+        }
+        return nullptr;
+    };
+    if (Workers_.empty()) {
+        level.Current = freeBuffer();
+        level.Current->Index = bandIndex;
+        return;
+    }
+    std::unique_lock lock(Mutex_);
+    for (;;) {
+        CheckAndReport(lock);
+        if (Band* band = freeBuffer()) {
+            band->Index = bandIndex;
+            level.Current = band;
+            return;
+        }
+        // The decoder is ahead of the encoders: rather than wait, it encodes a tile itself.
+        if (!Queue_.empty()) {
+            if (!InlineEncoder_) InlineEncoder_ = std::make_unique<JpegEncoder>();
+            RunFirstTask(InlineEncoder_.get(), nullptr, lock);
+            continue;
+        }
+        Changed_.wait(lock, [&] { return Error_ || Written_ > Reported_ || freeBuffer() != nullptr || !Queue_.empty(); });
+    }
+}
+
+void StreamingTilePipeline::SubmitBand(Level& level) {
+    Band* band = level.Current;
+    level.Current = nullptr;
+    const int cols = level.Geometry.Cols();
+    band->TilesLeft = cols;
+    if (Workers_.empty()) {
+        for (int x = 0; x < cols; ++x) {
+            EncodeAndWrite(*InlineEncoder_, {band, x});
+            ++Written_;
+            ReportInline();
+        }
+        band->Index = -1;
+        return;
+    }
+    {
+        std::unique_lock lock(Mutex_);
+        CheckAndReport(lock);
+        for (int x = 0; x < cols; ++x) Queue_.push_back({band, x});
+        Pending_ += cols;
+    }
+    WorkAvailable_.notify_all();
+}
+
+void StreamingTilePipeline::EncodeAndWrite(JpegEncoder& encoder, const TileTask& task) {
+    // The tile's rows point straight into its band.
+    const Level& level = Levels_[task.Buffer->LevelIndex];
+    const uint8_t* rows[kTileSize];
+    const size_t offset = static_cast<size_t>(task.X) * kTileSize * 3;
+    for (int j = 0; j < kTileSize; ++j) {
+        rows[j] = task.Buffer->Pixels.get() + static_cast<size_t>(j) * level.Stride + offset;
+    }
+    std::span<const uint8_t> bytes = encoder.Encode(kTileSize, kTileSize, rows);
+    Sink_.WriteTile(level.Geometry.Zoom, task.X, task.Buffer->Index, bytes);
+}
+
+void StreamingTilePipeline::RunFirstTask(JpegEncoder* encoder, std::exception_ptr setupError,
+                                         std::unique_lock<std::mutex>& lock) {
+    const TileTask task = Queue_.front();
+    Queue_.pop_front();
+    lock.unlock();
+
+    std::exception_ptr error = setupError;
+    if (!error) {
+        try {
+            EncodeAndWrite(*encoder, task);
+        } catch (...) {
+            error = std::current_exception();
+        }
+    }
+
+    lock.lock();
+    if (error) {
+        // The run fails with the first error; tiles not yet started are dropped.
+        if (!Error_) Error_ = error;
+        Pending_ -= static_cast<int64_t>(Queue_.size());
+        Queue_.clear();
+    } else {
+        ++Written_;
+    }
+    if (--task.Buffer->TilesLeft == 0) task.Buffer->Index = -1;
+    --Pending_;
+    Changed_.notify_all();
+}
+
+void StreamingTilePipeline::Worker(int workerIndex) {
+    std::unique_ptr<JpegEncoder> encoder;
+    std::exception_ptr setupError;
+    try {
+        encoder = std::make_unique<JpegEncoder>();
+    } catch (...) {
+        setupError = std::current_exception();
+    }
+    const bool waitsForDecoder = workerIndex == Jobs_ - 1;
+    std::unique_lock lock(Mutex_);
+    for (;;) {
+        WorkAvailable_.wait(lock, [&] { return Stopping_ || (!Queue_.empty() && (Decoded_ || !waitsForDecoder)); });
+        if (Stopping_) return;
+        RunFirstTask(encoder.get(), setupError, lock);
+    }
+}
+
+uint8_t* StreamingTilePipeline::RowBuffer(int y) {
+    Level& full = Levels_[0];
+    if (y % kTileSize == 0 && (full.Current == nullptr || full.Current->Index != y / kTileSize)) {
+        AcquireBand(full, y / kTileSize);
+    }
+    return full.Current->Pixels.get() + static_cast<size_t>(y % kTileSize) * full.Stride;
+}
+
+void StreamingTilePipeline::SampleRow(Level& level, const uint8_t* mapRow) {
+    const int k = level.NextRow;
+    if (k % kTileSize == 0) AcquireBand(level, k / kTileSize);
+    uint8_t* dst = level.Current->Pixels.get() + static_cast<size_t>(k % kTileSize) * level.Stride;
+    const size_t step = static_cast<size_t>(level.Geometry.Factor) * 3;
+    const uint8_t* src = mapRow;
+    for (int i = 0; i < level.MapColumns; ++i, src += step, dst += 3) {
+        dst[0] = src[0];
+        dst[1] = src[1];
+        dst[2] = src[2];
+    }
+    level.NextRow = k + 1;
+    if (level.NextRow % kTileSize == 0) SubmitBand(level);
+}
+
+void StreamingTilePipeline::FillBackgroundRow(Level& level, int sampledRow) {
+    if (sampledRow % kTileSize == 0) AcquireBand(level, sampledRow / kTileSize);
+    uint8_t* row = level.Current->Pixels.get() + static_cast<size_t>(sampledRow % kTileSize) * level.Stride;
+    const int64_t canvasRow = static_cast<int64_t>(sampledRow) * level.Geometry.Factor;
+    const int width = level.Geometry.Cols() * kTileSize;
+    if (canvasRow < Geometry_.CanvasHeight) {
+        FillPixels(row, 0, level.CanvasColumns, CanvasRgb_);
+        FillPixels(row, level.CanvasColumns, width, TileRgb_);
+    } else {
+        FillPixels(row, 0, width, TileRgb_);
+    }
+    level.NextRow = sampledRow + 1;
+    if (level.NextRow % kTileSize == 0) SubmitBand(level);
+}
+
+void StreamingTilePipeline::RowsDecoded(int rows) {
+    Level& full = Levels_[0];
+    for (int y = RowsProcessed_; y < rows; ++y) {
+        const uint8_t* mapRow = full.Current->Pixels.get() + static_cast<size_t>(y % kTileSize) * full.Stride;
+        for (size_t l = 1; l < Levels_.size(); ++l) {
+            Level& level = Levels_[l];
+            if (y % level.Geometry.Factor == 0) SampleRow(level, mapRow);
+        }
+        // The full-resolution band is handed over only after the coarser levels took their samples.
+        full.NextRow = y + 1;
+        if (full.NextRow % kTileSize == 0) SubmitBand(full);
+    }
+    RowsProcessed_ = std::max(RowsProcessed_, rows);
+    if (Workers_.empty()) return;
+    std::unique_lock lock(Mutex_);
+    CheckAndReport(lock);
+}
+
+void StreamingTilePipeline::Finish() {
+    {
+        std::lock_guard lock(Mutex_);
+        Decoded_ = true;
+    }
+    WorkAvailable_.notify_all();
+    for (Level& level : Levels_) {
+        const int lastRow = level.Geometry.Rows() * kTileSize;
+        for (int k = level.NextRow; k < lastRow; ++k) FillBackgroundRow(level, k);
+    }
+    if (Workers_.empty()) return;
+    std::unique_lock lock(Mutex_);
+    for (;;) {
+        CheckAndReport(lock);
+        if (Pending_ == 0) break;
+        Changed_.wait(lock, [&] { return Error_ || Written_ > Reported_ || Pending_ == 0; });
+    }
+}
+
+void StreamingTilePipeline::Drain() noexcept {
+    if (Workers_.empty()) return;
+    std::unique_lock lock(Mutex_);
+    Decoded_ = true;
+    WorkAvailable_.notify_all();
+    Changed_.wait(lock, [&] { return Pending_ == 0; });
+}

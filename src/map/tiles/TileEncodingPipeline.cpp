@@ -1,0 +1,188 @@
+// Worker threads encoding tiles as soon as their rows are decoded; the consumer takes them in file
+// order. Memory stays bounded: finished tiles wait only up to a budget, beyond which only the tile
+// the consumer needs next is started.
+#include "TileEncodingPipeline.h"
+
+#include <algorithm>
+
+#include "TileSampler.h"
+#include "map/codec/JpegEncoder.h"
+
+std::vector<TileJob> TilesInFileOrder(const PyramidGeometry& geometry) {
+    std::vector<TileJob> jobs;
+    jobs.reserve(static_cast<size_t>(geometry.TotalTiles()));
+    for (size_t l = 0; l < geometry.Levels.size(); ++l) {
+        const LevelGeometry& level = geometry.Levels[l];
+        for (int x = 0; x <= level.MaxX; ++x) {
+            for (int y = 0; y <= level.MaxY; ++y) jobs.push_back({static_cast<int>(l), x, y});
+        }
+    }
+    return jobs;
+}
+
+int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job) {
+    const LevelGeometry& level = geometry.Levels[static_cast<size_t>(job.LevelIndex)];
+    // The tile's lowest sampled row is y*S + 255*F; rows below the map are background already.
+    const int64_t lastRow = static_cast<int64_t>(job.Y) * level.SquareSide + int64_t{kTileSize - 1} * level.Factor;
+    return static_cast<int>(std::clamp<int64_t>(lastRow + 1, 0, geometry.MapHeight));
+}
+
+uint64_t TileEncodingPipeline::HeldBytesBudget(uint64_t canvasBytes) { return (32u << 20) + canvasBytes / 16; }
+
+TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry,
+                                           TColor tileBackgroundRgb, int jobs, bool mapDecoded,
+                                           uint64_t heldBytesBudget)
+    : Canvas_(canvas), Geometry_(geometry), Background_(tileBackgroundRgb), JobCount_(jobs),
+      Jobs_(TilesInFileOrder(geometry)) {
+    if (jobs <= 1) {
+        Encoder_ = std::make_unique<JpegEncoder>();
+        Sampler_ = std::make_unique<TileSampler>(Background_);
+        return;
+    }
+    const size_t count = Jobs_.size();
+    RowsNeeded_.resize(count);
+    for (size_t i = 0; i < count; ++i) RowsNeeded_[i] = RowsNeeded(geometry, Jobs_[i]);
+    DecodeOrder_.resize(count);
+    for (size_t i = 0; i < count; ++i) DecodeOrder_[i] = i;
+    std::stable_sort(DecodeOrder_.begin(), DecodeOrder_.end(),
+                     [this](size_t a, size_t b) { return RowsNeeded_[a] < RowsNeeded_[b]; });
+    State_.assign(count, TileState::Waiting);
+    Results_.resize(count);
+    Errors_.resize(count);
+    Decoded_ = mapDecoded;
+    RowsDecoded_ = mapDecoded ? geometry.MapHeight : 0;
+    Budget_ = heldBytesBudget != 0 ? heldBytesBudget : HeldBytesBudget(RasterBytes(canvas.Width(), canvas.Height()));
+    try {
+        for (int i = 0; i < jobs; ++i) Workers_.emplace_back([this, i] { Worker(i); });
+    } catch (...) {
+        Stop();
+        throw;
+    }
+}
+
+TileEncodingPipeline::~TileEncodingPipeline() { Stop(); }
+
+void TileEncodingPipeline::Stop() {
+    {
+        std::lock_guard lock(Mutex_);
+        Stopping_ = true;
+    }
+    WorkAvailable_.notify_all();
+    for (auto& worker : Workers_) {
+        if (worker.joinable()) worker.join();
+    }
+    Workers_.clear();
+}
+
+void TileEncodingPipeline::RowsDecoded(int rows) {
+    if (Workers_.empty()) return;
+    {
+        std::lock_guard lock(Mutex_);
+        RowsDecoded_ = std::max(RowsDecoded_, rows);
+    }
+    WorkAvailable_.notify_all();
+}
+
+void TileEncodingPipeline::DecodeFinished() {
+    if (Workers_.empty()) return;
+    {
+        std::lock_guard lock(Mutex_);
+        RowsDecoded_ = Geometry_.MapHeight;
+        Decoded_ = true;
+    }
+    WorkAvailable_.notify_all();
+}
+
+std::vector<uint8_t> TileEncodingPipeline::EncodeTile(JpegEncoder& encoder, TileSampler& sampler,
+                                                      size_t index) const {
+    const TileJob& job = Jobs_[index];
+    const uint8_t* const* rows = sampler.Sample(Canvas_, Geometry_.Levels[static_cast<size_t>(job.LevelIndex)],
+                                                job.X, job.Y);
+    auto bytes = encoder.Encode(kTileSize, kTileSize, rows);
+    return {bytes.begin(), bytes.end()};
+}
+
+bool TileEncodingPipeline::PickTile(int workerIndex, size_t& index) {
+    const size_t count = Jobs_.size();
+    // The last worker waits for the decoder to finish: the decoder needs that core.
+    if (!Decoded_ && workerIndex == JobCount_ - 1) return false;
+
+    FileCursor_ = std::max(FileCursor_, NextToTake_);
+    while (FileCursor_ < count && State_[FileCursor_] != TileState::Waiting) ++FileCursor_;
+    // The tile the consumer needs next always goes first.
+    if (FileCursor_ == NextToTake_ && FileCursor_ < count && Ready(FileCursor_)) {
+        index = FileCursor_;
+        return true;
+    }
+    if (HeldBytes_ >= Budget_) return false;
+    if (Decoded_) {
+        if (FileCursor_ >= count) return false;
+        index = FileCursor_;
+        return true;
+    }
+    // While decoding, follow the rows as they arrive.
+    while (DecodeCursor_ < count && State_[DecodeOrder_[DecodeCursor_]] != TileState::Waiting) ++DecodeCursor_;
+    if (DecodeCursor_ < count && Ready(DecodeOrder_[DecodeCursor_])) {
+        index = DecodeOrder_[DecodeCursor_];
+        return true;
+    }
+    return false;
+}
+
+void TileEncodingPipeline::Worker(int workerIndex) {
+    std::unique_ptr<JpegEncoder> encoder;
+    std::unique_ptr<TileSampler> sampler;
+    std::exception_ptr setupError;
+    try {
+        encoder = std::make_unique<JpegEncoder>();
+        sampler = std::make_unique<TileSampler>(Background_);
+    } catch (...) {
+        setupError = std::current_exception();
+    }
+    std::unique_lock lock(Mutex_);
+    for (;;) {
+        size_t index = 0;
+        WorkAvailable_.wait(lock, [&] { return Stopping_ || PickTile(workerIndex, index); });
+        if (Stopping_) return;
+        State_[index] = TileState::Encoding;
+        lock.unlock();
+
+        std::vector<uint8_t> bytes;
+        std::exception_ptr error = setupError;
+        if (!error) {
+            try {
+                bytes = EncodeTile(*encoder, *sampler, index);
+            } catch (...) {
+                error = std::current_exception();
+            }
+        }
+
+        lock.lock();
+        HeldBytes_ += bytes.size();
+        Results_[index] = std::move(bytes);
+        Errors_[index] = error;
+        State_[index] = TileState::Done;
+        TileFinished_.notify_all();
+    }
+}
+
+std::vector<uint8_t> TileEncodingPipeline::Take(size_t index) {
+    if (Workers_.empty()) return EncodeTile(*Encoder_, *Sampler_, index);
+    std::vector<uint8_t> bytes;
+    std::exception_ptr error;
+    {
+        std::unique_lock lock(Mutex_);
+        NextToTake_ = index;
+        WorkAvailable_.notify_all();
+        TileFinished_.wait(lock, [&] { return State_[index] == TileState::Done; });
+        bytes = std::move(Results_[index]);
+        Results_[index] = {};
+        HeldBytes_ -= bytes.size();
+        error = Errors_[index];
+        Errors_[index] = nullptr;
+        NextToTake_ = index + 1;
+    }
+    WorkAvailable_.notify_all();
+    if (error) std::rethrow_exception(error);
+    return bytes;
+}
