@@ -2,9 +2,11 @@
 #include <QStringList>
 
 #include "AboutUnit.h"
+#include "StartupArguments.h"
 #include "Unit2.h"
 #include "core/Version.h"
 #include "skin/dialogs/PathDialogRunner.h"
+#include "skin/controls/sTooledit.h"
 #include "skin/dialogs/sColorDialog.h"
 #include "skin/effects/EffectsRegistration.h"
 #include "skin/frames/FormHook.h"
@@ -26,6 +28,9 @@ int main(int argc, char** argv) {
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();
     form2->AboutForm = aboutForm;
+    // A map handed over by a file manager fills the map image edit.
+    const QString map = MapPathArgument(QCoreApplication::arguments().mid(1));
+    if (!map.isEmpty()) form2->imgEdit->setText(map);
     form2->show();
     auto* link = new TsEditorLink(form2->sSkinManager1);
     link->Announce(form2);

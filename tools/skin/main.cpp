@@ -29,6 +29,7 @@ const char* kUsage =
     "       quadrimo-skin dump SOURCE [--hue N] [--saturation N]\n"
     "       quadrimo-skin export SOURCE OUTDIR [--hue N] [--saturation N]\n"
     "       quadrimo-skin sheet SOURCE OUT.png [--hue N] [--saturation N]\n"
+    "       quadrimo-skin --help | --version\n"
     "SOURCE is a skin folder, a package file, or --internal for the skin the program carries.\n";
 
 struct Arguments {
@@ -106,6 +107,10 @@ int Run(int argc, char** argv) {
         return 2;
     }
     std::string command = argv[1];
+    if (command == "--help") {
+        std::cout << kUsage << kPaintUsage << kShotUsage;
+        return 0;
+    }
     if (command == "--version") {
         std::cout << "quadrimo-skin " << kQuadrimoVersion << "\n";
         return 0;
