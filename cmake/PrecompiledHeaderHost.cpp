@@ -1,0 +1,1 @@
+// Compiled only to build a precompiled header that several targets share.
