@@ -119,11 +119,8 @@ void TsProgressBar::paintEvent(QPaintEvent* event) {
         return;
     }
     if (width() <= 0 || height() <= 0) return;
-    SkinData.PaintingSuspended = SkinData.IsPaintingSuspended();
-    if (SkinData.PaintingSuspended || TsCommonData::GlobalPaintingOff()) return;
     // The bar never marks its cache current: every paint goes through BuildBarCache.
-    QWidget* parent = parentWidget();
-    SkinData.PartlyVisible = parent != nullptr && !parent->rect().contains(geometry());
+    if (!OpenSkinnedPaint(SkinData)) return;
     // No corner refresh afterwards: the trough's corners would be laid over the blocks beneath
     // them, and whatever could change the parent's picture (skin changes, moves, resizes) already
     // makes this rebuild paint the trough over a fresh background.

@@ -18,10 +18,6 @@ bool WideSpacing(const TFrameWindowInfo& info) {
 
 int Mask(const SkinModel& model, const char* name) { return model.MaskIndexOf("GLOBALINFO", name); }
 
-const TsMaskData* MaskAt(const SkinModel& model, int index) {
-    return index >= 0 && index < static_cast<int>(model.ma.size()) ? &model.ma[static_cast<size_t>(index)] : nullptr;
-}
-
 }  // namespace
 
 void StyleFromBorderStyle(TFrameWindowInfo& info) {
@@ -47,7 +43,7 @@ int FrameCaptionHeight(const TFrameWindowInfo& info) {
 }
 
 int TitleButtonCellWidth(const SkinModel& model, int maskIndex) {
-    const TsMaskData* mask = MaskAt(model, maskIndex);
+    const TsMaskData* mask = model.MaskAt(maskIndex);
     if (mask == nullptr) return kNoPictureSize;
     const int states = std::max<int>(1, mask->StateCount);
     if (mask->Picture && !mask->Picture->Empty() && RectEmpty(mask->SourceRect)) return mask->Picture->Width() / states;
@@ -55,7 +51,7 @@ int TitleButtonCellWidth(const SkinModel& model, int maskIndex) {
 }
 
 int TitleButtonCellHeight(const SkinModel& model, int maskIndex) {
-    const TsMaskData* mask = MaskAt(model, maskIndex);
+    const TsMaskData* mask = model.MaskAt(maskIndex);
     if (mask == nullptr) return kNoPictureSize;
     const int halves = std::max(0, static_cast<int>(mask->MaskLayout)) + 1;
     if (mask->Picture && !mask->Picture->Empty() && RectEmpty(mask->SourceRect)) return mask->Picture->Height() / halves;

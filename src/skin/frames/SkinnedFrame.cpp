@@ -21,6 +21,7 @@
 #include "platform/DesktopEffects.h"
 #include "skin/manager/SkinCommands.h"
 #include "platform/SysCommands.h"
+#include "platform/QtRects.h"
 #include "platform/SystemMetrics.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/PaintBorder.h"
@@ -107,7 +108,7 @@ TPoint TSkinnedFrame::GripCorner() const {
     if (model == nullptr || !Layout.Info().GripShown) return {-1, -1};
     const int index = model->MaskIndexOf("GLOBALINFO", "GRIPIMAGE");
     if (index < 0) return {-1, -1};
-    const TsMaskData& mask = model->ma[static_cast<size_t>(index)];
+    const TsMaskData& mask = model->Masks[static_cast<size_t>(index)];
     const int width = TitleButtonCellWidth(*model, index);
     const int height = TitleButtonCellHeight(*model, index);
     (void)mask;
@@ -163,15 +164,15 @@ QRegion TSkinnedFrame::WindowRegion() const {
     const int state = std::clamp(FormActive ? 1 : 0, 0, std::max(section->States - 1, 0));
     // The key-coloured corner pixels of the form's frame and of the title band's top corners.
     std::vector<TRect> runs;
-    if (SkinData_->BorderMaskIndex >= 0 && width > 1 && height > 1) {
+    const TsMaskData* frameMask = model->MaskAt(SkinData_->BorderMaskIndex);
+    if (frameMask != nullptr && width > 1 && height > 1) {
         Bitmap32 scratch(width, height);
-        PaintBorderMask(scratch, &runs, false, state, model->ma[static_cast<size_t>(SkinData_->BorderMaskIndex)],
-                        model->MasterBitmap);
+        PaintBorderMask(scratch, &runs, false, state, *frameMask, model->MasterBitmap);
     }
     if (TitleSectionIndex >= 0 && Layout.C > 0) {
-        const TsGeneralData& title = model->gd[static_cast<size_t>(TitleSectionIndex)];
-        if (title.BorderIndex >= 0 && title.BorderIndex < static_cast<int>(model->ma.size())) {
-            const TsMaskData& mask = model->ma[static_cast<size_t>(title.BorderIndex)];
+        const TsGeneralData& title = model->Sections[static_cast<size_t>(TitleSectionIndex)];
+        if (const TsMaskData* titleMask = model->MaskAt(title.BorderIndex)) {
+            const TsMaskData& mask = *titleMask;
             const int titleState = std::clamp(FormActive ? 1 : 0, 0, std::max(title.States - 1, 0));
             std::vector<TRect> titleRuns;
             if (width > 1 && Layout.B + Layout.C > 1) {
@@ -182,7 +183,7 @@ QRegion TSkinnedFrame::WindowRegion() const {
                 if (run.Top < mask.BorderTop) runs.push_back(run);
         }
     }
-    for (const TRect& run : runs) region -= QRegion(run.Left, run.Top, run.Width(), run.Height());
+    for (const TRect& run : runs) region -= QRegion(ToQRect(run));
     return region;
 }
 

@@ -23,7 +23,7 @@ TFrameWindowInfo Info(TFormBorderStyle style, TBorderIcons icons, int width, int
 }
 
 std::string Picture(const SkinModel& model, const TFrameButton& button) {
-    return button.ImageIndex >= 0 ? model.ma[static_cast<size_t>(button.ImageIndex)].KeyName : "";
+    return button.ImageIndex >= 0 ? model.Masks[static_cast<size_t>(button.ImageIndex)].KeyName : "";
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST(SkinProvider, AnInactiveWindowDrawsItsButtonsAtHalfOpacityAndItsTitleInStat
     ASSERT_NE(provider, nullptr);
     const SkinModel& model = manager->CommonSkinData();
     const TFrameButton close = provider->Layout.Buttons[fbClose];
-    const TsMaskData& mask = model.ma[static_cast<size_t>(close.ImageIndex)];
+    const TsMaskData& mask = model.Masks[static_cast<size_t>(close.ImageIndex)];
     // The button at full opacity over the title band as it is under it.
     const auto full = [&](const Bitmap32& backdrop) {
         const int left = provider->Layout.ButtonsLeft();
