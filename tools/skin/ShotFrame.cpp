@@ -71,8 +71,8 @@ Json ShotFrameJson(const ShotWindow& window) {
     frame.Set("drawn", drawn);
     if (!drawn) return frame;
     const TFrameLayout& layout = provider->Layout;
-    frame.Set("B", layout.B);
-    frame.Set("C", layout.C);
+    frame.Set("B", layout.BorderWidth);
+    frame.Set("C", layout.CaptionHeight);
     frame.Set("icon", layout.IconShown ? Rect(layout.Icon) : Json());
     frame.Set("buttonGroupWidth", layout.ButtonGroupWidth);
     const SkinModel* model = provider->SkinData().Model();

@@ -31,29 +31,10 @@ void TsProgressBar::SetPosition(int value) {
     setValue(qBound(minimum(), value, maximum()));
 }
 
-void TsProgressBar::SetSmooth(bool value) {
-    Smooth_ = value;
-    LastBlocks_ = -1;
-    update();
-}
-
-void TsProgressBar::SetOrientation(TProgressBarOrientation value) {
-    Orientation_ = value;
-    setOrientation(value == pbVertical ? Qt::Vertical : Qt::Horizontal);
-    LastBlocks_ = -1;
-    update();
-}
-
 void TsProgressBar::SetStyle(TProgressBarStyle value) {
     Style_ = value;
     LastBlocks_ = -1;
     UpdateMarqueeTimer();
-    update();
-}
-
-void TsProgressBar::SetBorderWidth(int value) {
-    BorderWidth_ = value < 0 ? 0 : value;
-    LastBlocks_ = -1;
     update();
 }
 

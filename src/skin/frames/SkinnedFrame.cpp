@@ -112,7 +112,7 @@ TPoint TSkinnedFrame::GripCorner() const {
     const int width = TitleButtonCellWidth(*model, index);
     const int height = TitleButtonCellHeight(*model, index);
     (void)mask;
-    return {Layout.Info().Width - width - Layout.B - 1, Layout.Info().Height - height - Layout.B - 1};
+    return {Layout.Info().Width - width - Layout.BorderWidth - 1, Layout.Info().Height - height - Layout.BorderWidth - 1};
 }
 
 void TSkinnedFrame::InvalidateFrame() {
@@ -155,11 +155,12 @@ QRegion TSkinnedFrame::WindowRegion() const {
     if (!DrawsFrame() || model == nullptr || section == nullptr || Window_ == nullptr) return {};
     const TFrameWindowInfo& info = Layout.Info();
     const bool minimized = info.State == TFrameWindowState::Minimized;
-    if (!minimized && info.BorderStyle == TFormBorderStyle::bsNone && Layout.C == 0) return {};
+    if (!minimized && info.BorderStyle == TFormBorderStyle::bsNone && Layout.CaptionHeight == 0) return {};
     if (Window_->parentWidget() != nullptr && !Window_->isWindow()) return {};  // docked into a parent
     const int width = info.Width, height = info.Height;
     if (info.State == TFrameWindowState::Maximized && !info.MaxConstraints && !info.MdiChild)
-        return QRegion(Layout.B, Layout.B, width - 2 * Layout.B, height - 2 * Layout.B);
+        return QRegion(Layout.BorderWidth, Layout.BorderWidth, width - 2 * Layout.BorderWidth,
+                       height - 2 * Layout.BorderWidth);
     QRegion region(0, 0, width, height);
     const int state = std::clamp(FormActive ? 1 : 0, 0, std::max(section->States - 1, 0));
     // The key-coloured corner pixels of the form's frame and of the title band's top corners.
@@ -169,14 +170,14 @@ QRegion TSkinnedFrame::WindowRegion() const {
         Bitmap32 scratch(width, height);
         PaintBorderMask(scratch, &runs, false, state, *frameMask, model->MasterBitmap);
     }
-    if (TitleSectionIndex >= 0 && Layout.C > 0) {
+    if (TitleSectionIndex >= 0 && Layout.CaptionHeight > 0) {
         const TsGeneralData& title = model->Sections[static_cast<size_t>(TitleSectionIndex)];
         if (const TsMaskData* titleMask = model->MaskAt(title.BorderIndex)) {
             const TsMaskData& mask = *titleMask;
             const int titleState = std::clamp(FormActive ? 1 : 0, 0, std::max(title.States - 1, 0));
             std::vector<TRect> titleRuns;
-            if (width > 1 && Layout.B + Layout.C > 1) {
-                Bitmap32 scratch(width, Layout.B + Layout.C);
+            if (width > 1 && Layout.BorderWidth + Layout.CaptionHeight > 1) {
+                Bitmap32 scratch(width, Layout.BorderWidth + Layout.CaptionHeight);
                 PaintBorderMask(scratch, &titleRuns, false, titleState, mask, model->MasterBitmap);
             }
             for (const TRect& run : titleRuns)
@@ -353,7 +354,7 @@ void TSkinnedFrame::PaintFrame() {
     QPainter painter(Window_);
     painter.drawImage(0, 0, BitmapView(*picture));
     if (!ClientFromPicture()) {
-        const int b = Layout.B;
+        const int b = Layout.BorderWidth;
         painter.fillRect(QRect(b, Layout.NonClientTop(), Window_->width() - 2 * b, Window_->height() - Layout.NonClientTop() - b),
                          ToQColor(Model()->GlobalBackColor()));
     }

@@ -69,9 +69,9 @@ void TSkinnedFrame::PaintWindowImage(bool force) {
         const int index = model->MaskIndexOf("GLOBALINFO", "GRIPIMAGE");
         if (const TsMaskData* mask = model->MaskAt(index)) DrawMaskImage(picture, grip.X, grip.Y, *mask, 0, model->MasterBitmap);
     }
-    if (Layout.C > 0 && DrawsFrame()) PaintTitleBand(picture, state);
+    if (Layout.CaptionHeight > 0 && DrawsFrame()) PaintTitleBand(picture, state);
     PaintCaptionText(picture, state);
-    const int bandBottom = Layout.B + Layout.C;
+    const int bandBottom = Layout.BorderWidth + Layout.CaptionHeight;
     ButtonBackdrop = picture.Copy(Layout.ButtonsLeft(), 0, width, bandBottom);
     PlaceTitleButtons(picture);
     data.CacheInvalid = false;
@@ -80,7 +80,7 @@ void TSkinnedFrame::PaintWindowImage(bool force) {
 void TSkinnedFrame::PaintTitleBand(Bitmap32& picture, int state) {
     const SkinModel& model = *Model();
     const int width = picture.Width();
-    const int band = std::min(Layout.B + Layout.C, picture.Height());
+    const int band = std::min(Layout.BorderWidth + Layout.CaptionHeight, picture.Height());
     // What is painted so far is the background of the title band and of the strip.
     const Bitmap32 painted = picture;
     BackgroundInfo background;
@@ -190,7 +190,7 @@ void TSkinnedFrame::PaintCaptionGlow(Bitmap32& picture, const QString& text, con
 
 void TSkinnedFrame::PaintCaptionText(Bitmap32& picture, int state) {
     CaptionPlacement = TCaptionPlacement();
-    if (Layout.C == 0 || !DrawsFrame()) return;
+    if (Layout.CaptionHeight == 0 || !DrawsFrame()) return;
     const SkinModel& model = *Model();
     TRect rect = Layout.CaptionRect;
     CaptionPlacement.Before = rect;

@@ -116,16 +116,6 @@ void TsSkinManager::Loaded() {
 
 bool TsSkinManager::IsDefault() const { return Default == this; }
 
-void TsSkinManager::SetIsDefault(bool value) {
-    if (value || Default == nullptr) {
-        Default = this;
-        if (Active_)
-            ApplyNewSkin(true);
-        else
-            RemoveSkin();
-    }
-}
-
 void TsSkinManager::SetActive(bool value) {
     if (value == Active_) return;
     Active_ = value;

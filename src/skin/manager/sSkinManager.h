@@ -40,7 +40,6 @@ public:
     bool SkinnedPopups = true;
     TsAnimEffects AnimEffects;
     bool IsDefault() const;
-    void SetIsDefault(bool value);
     bool Active() const { return Active_; }
     void SetActive(bool value);
     QStringList CommonSections() const { return CommonSections_; }
@@ -133,8 +132,6 @@ public:
         void (*Install)() = nullptr;
         void (*Remove)() = nullptr;
     };
-    /// Whether the default manager's hook is installed now.
-    bool HookInstalled() const { return HookInstalled_; }
 
     /// What the effects above the manager do for it; installed at start-up, none by default.
     struct EffectsHooks {

@@ -233,7 +233,7 @@ TEST(SkinProvider, MoveAndSizeFromTheMenuFollowThePointer) {
     ASSERT_NE(provider, nullptr);
     const QRect start = form.geometry();
     // Where the pointer is put: the middle of the title band.
-    const QPoint title(form.width() / 2, (provider->Layout.B + provider->Layout.C) / 2);
+    const QPoint title(form.width() / 2, (provider->Layout.BorderWidth + provider->Layout.CaptionHeight) / 2);
     SendSysCommand(&form, SC_MOVE);
     SendMouse(&form, QEvent::MouseMove, title + QPoint(30, 20), Qt::NoButton);
     EXPECT_EQ(form.pos(), start.topLeft() + QPoint(30, 20));
