@@ -5,12 +5,9 @@
 #include "StartupArguments.h"
 #include "Unit2.h"
 #include "core/Version.h"
-#include "skin/dialogs/PathDialogRunner.h"
 #include "skin/controls/sTooledit.h"
-#include "skin/dialogs/sColorDialog.h"
-#include "skin/effects/EffectsRegistration.h"
-#include "skin/frames/FormHook.h"
 #include "platform/Application.h"
+#include "skin/dialogs/SkinEngine.h"
 #include "skin/manager/SkinEditorLink.h"
 #include "skin/manager/sSkinManager.h"
 
@@ -18,12 +15,8 @@ int main(int argc, char** argv) {
     TApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuadrimoVersion));
     ShowVersionIfAsked(QCoreApplication::arguments().mid(1));
-    RegisterPathDialog();
-    InstallEffects();
-    // The manager of the main window installs the hook that gives the windows their skinned frames.
-    RegisterFrames();
-    // The colour box picks its custom colour through the program's own colour dialog.
-    RegisterColorDialog();
+    // The glows, the skinned frames of the windows, and the program's own folder and colour dialogs.
+    InstallSkinEngine();
     // The main window owns the taskbar entry; the forms belong to the application object.
     auto* form2 = new TForm2();
     auto* aboutForm = new TAboutForm();

@@ -6,11 +6,11 @@
 #include <QFileInfo>
 
 #include "SystemMetrics.h"
+#include "UpwardHooks.h"
 
 namespace {
 OpenDialogHook OpenHook;
 FolderDialogHook FolderHook;
-FolderDialogRunner FolderRunner;
 ColorDialogHook ColorHook;
 bool Classic = false;
 }  // namespace
@@ -20,7 +20,6 @@ bool ClassicDialogs() { return Classic; }
 
 void SetOpenDialogHook(OpenDialogHook hook) { OpenHook = std::move(hook); }
 void SetFolderDialogHook(FolderDialogHook hook) { FolderHook = std::move(hook); }
-void SetFolderDialogRunner(FolderDialogRunner runner) { FolderRunner = std::move(runner); }
 void SetColorDialogHook(ColorDialogHook hook) { ColorHook = std::move(hook); }
 
 QStringList NameFiltersFromFilter(const QString& filter) {
@@ -73,7 +72,7 @@ bool RunOpenDialog(QWidget* owner, const TOpenDialogSettings& settings, QString&
 
 bool RunFolderDialog(QWidget* owner, const TFolderDialogRequest& request, QString& folder) {
     if (FolderHook) return FolderHook(request, folder);
-    if (FolderRunner) return FolderRunner(owner, request, folder);
+    if (const auto run = InstalledHooks<TFolderDialogHooks>().Run) return run(owner, request, folder);
     const QString chosen = QFileDialog::getExistingDirectory(
         owner, request.Text, request.SelectedPath,
         Classic ? QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog : QFileDialog::ShowDirsOnly);

@@ -66,10 +66,11 @@ struct TFolderDialogRequest {
 };
 /// Runs the folder dialog; true and the chosen folder's path on OK (empty for a folder without one).
 bool RunFolderDialog(QWidget* owner, const TFolderDialogRequest& request, QString& folder);
-/// The program's folder dialog, registered at start-up by the layer that builds it; without one
+/// The program's folder dialog, installed at start-up by the layer that builds it; without one
 /// RunFolderDialog shows Qt's plain folder picker.
-using FolderDialogRunner = std::function<bool(QWidget* owner, const TFolderDialogRequest&, QString&)>;
-void SetFolderDialogRunner(FolderDialogRunner runner);
+struct TFolderDialogHooks {
+    bool (*Run)(QWidget* owner, const TFolderDialogRequest& request, QString& folder) = nullptr;
+};
 /// Runs the colour dialog starting at the colour; true and the chosen RGB colour when confirmed.
 bool RunColorDialog(QWidget* owner, TColor& color);
 

@@ -56,11 +56,11 @@ TEST(MainWindow, StartsWithTheInternalSkinTurnedBy390Degrees) {
     plain.LoadFromPackage(InternalSkinPackage(kGlimmerSkinName), "", plainSettings);
     turned.LoadFromPackage(InternalSkinPackage(kGlimmerSkinName), "", turnedSettings);
     const SkinModel& model = manager->CommonSkinData();
-    ASSERT_EQ(model.gd.size(), turned.gd.size());
+    ASSERT_EQ(model.Sections.size(), turned.Sections.size());
     int changed = 0;
-    for (size_t i = 0; i < model.gd.size(); ++i) {
-        EXPECT_EQ(model.gd[i].Color, turned.gd[i].Color) << model.gd[i].SectionName;
-        if (plain.gd[i].Color != turned.gd[i].Color) ++changed;
+    for (size_t i = 0; i < model.Sections.size(); ++i) {
+        EXPECT_EQ(model.Sections[i].Color, turned.Sections[i].Color) << model.Sections[i].SectionName;
+        if (plain.Sections[i].Color != turned.Sections[i].Color) ++changed;
     }
     EXPECT_GT(changed, 0);
 }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         settings.Saturation = -150;
         settings.CommonSections = {"[BUTTON]", "COLOR = 5", "MASK=A#(1,2,3,4) (1,1)", "[NEWSECTION]", "STATES=1"};
         model.Load(&options, nullptr, "/nonexistent/", settings);
-        for (const auto& s : model.gd) {
+        for (const auto& s : model.Sections) {
             int i = model.SectionIndexOf(s.SectionName);
             (void)model.MaskIndexOf(i, s.SectionName, "BORDERSMASK");
             (void)model.PatternIndexOf(i, s.SectionName, "PATTERN");

@@ -128,7 +128,7 @@ int Flow(QPainter* painter, const std::vector<Tile>& tiles, int top, const QFont
 
 std::vector<Tile> MaskTiles(const SkinModel& model) {
     std::vector<Tile> tiles;
-    for (const auto& mask : model.ma) {
+    for (const auto& mask : model.Masks) {
         if (mask.StateCount < 1 || RectEmpty(MaskStateCell(mask, 0))) continue;
         Tile tile;
         tile.Pixels = MaskStates(mask, model.MasterBitmap);
@@ -142,7 +142,7 @@ std::vector<Tile> MaskTiles(const SkinModel& model) {
 
 std::vector<Tile> SectionTiles(const SkinModel& model, const Bitmap32& background) {
     std::vector<Tile> tiles;
-    for (const auto& section : model.gd) {
+    for (const auto& section : model.Sections) {
         if (section.SectionName == "GLOBALINFO") continue;
         const int states = std::clamp(section.States, 1, 3);
         constexpr int kWidth = 84, kHeight = 25;

@@ -18,11 +18,10 @@
 #include "ShotStates.h"
 #include "map/codec/PngEncoder.h"
 #include "core/FileStreams.h"
-#include "skin/effects/EffectsRegistration.h"
-#include "skin/frames/FormHook.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Shell.h"
+#include "skin/dialogs/SkinEngine.h"
 
 const char* const kShotUsage =
     "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color|folder [--inactive]\n"
@@ -72,8 +71,7 @@ int Shoot(const ShotRequest& request) {
     // A steady caret: a blinking one would make the picture depend on the moment it is taken.
     QApplication::setCursorFlashTime(0);
     SetShellOpenHandler(IgnoreShellOpen);
-    InstallEffects();  // as the program does at start-up
-    RegisterFrames();
+    InstallSkinEngine();  // as the program does at start-up
 
     const ShotWindow window = CreateShotWindow(request);
     LoadShotSource(*window.Manager, request.Source);

@@ -71,8 +71,8 @@ Json ShotFrameJson(const ShotWindow& window) {
     frame.Set("drawn", drawn);
     if (!drawn) return frame;
     const TFrameLayout& layout = provider->Layout;
-    frame.Set("B", layout.B);
-    frame.Set("C", layout.C);
+    frame.Set("B", layout.BorderWidth);
+    frame.Set("C", layout.CaptionHeight);
     frame.Set("icon", layout.IconShown ? Rect(layout.Icon) : Json());
     frame.Set("buttonGroupWidth", layout.ButtonGroupWidth);
     const SkinModel* model = provider->SkinData().Model();
@@ -87,8 +87,8 @@ Json ShotFrameJson(const ShotWindow& window) {
         b.Set("width", button.Right - button.Left);
         b.Set("height", button.Bottom - button.Top);
         b.Set("hitCode", button.HitCode);
-        const bool pictured = model != nullptr && button.ImageIndex >= 0 && button.ImageIndex < static_cast<int>(model->ma.size());
-        b.Set("picture", pictured ? Json(model->ma[static_cast<size_t>(button.ImageIndex)].KeyName) : Json());
+        const TsMaskData* picture = model != nullptr ? model->MaskAt(button.ImageIndex) : nullptr;
+        b.Set("picture", picture != nullptr ? Json(picture->KeyName) : Json());
         b.Set("state", button.State);
         b.Set("enabled", button.Enabled);
         buttons.Add(b);

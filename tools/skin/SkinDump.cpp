@@ -200,13 +200,13 @@ Json SkinModelToJson(const SkinModel& model, const TsSkinPackReader* package) {
     Json root = Json::Object();
     root.Set("skin", Skin(model.SkinData));
     Json sections = Json::Array();
-    for (const auto& s : model.gd) sections.Add(Section(s));
+    for (const auto& s : model.Sections) sections.Add(Section(s));
     root.Set("sections", std::move(sections));
     Json masks = Json::Array();
-    for (const auto& m : model.ma) masks.Add(Mask(m));
+    for (const auto& m : model.Masks) masks.Add(Mask(m));
     root.Set("masks", std::move(masks));
     Json patterns = Json::Array();
-    for (const auto& p : model.pa) {
+    for (const auto& p : model.Patterns) {
         Json o = Json::Object();
         o.Set("SectionName", p.SectionName);
         o.Set("KeyName", p.KeyName);

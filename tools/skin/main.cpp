@@ -95,7 +95,7 @@ int Export(const SkinModel& model, const std::string& outDir) {
         ++written;
     };
     if (!model.MasterBitmap.Empty()) write("master.png", model.MasterBitmap);
-    for (const auto& m : model.ma) {
+    for (const auto& m : model.Masks) {
         if (m.Picture && !m.Picture->Empty()) write(FileNamePart(m.SectionName + "_" + m.KeyName) + ".png", *m.Picture);
     }
     return written;

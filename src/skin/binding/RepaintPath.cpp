@@ -15,7 +15,8 @@
 
 namespace {
 bool IsMaskedPattern(const SkinModel& model, int index) {
-    return index >= 0 && index < static_cast<int>(model.ma.size()) && model.ma[static_cast<size_t>(index)].MaskLayout != 0;
+    const TsMaskData* mask = model.MaskAt(index);
+    return mask != nullptr && mask->MaskLayout != 0;
 }
 
 // Whether painting the face can read the parent background at all: a section that is opaque in the
@@ -58,17 +59,25 @@ void RebuildSkinCache(TsSkinnedControl& control) {
     data.CacheInvalid = control.KeepsCacheInvalid();
 }
 
-bool PrepareSkinnedPaint(TsSkinnedControl& control) {
-    TsCommonData& data = control.SkinBinding();
+bool OpenSkinnedPaint(TsCommonData& data, bool printing, bool* outOfDate) {
     QWidget* owner = data.OwnerControl;
     if (owner == nullptr) return false;
     data.PaintingSuspended = data.IsPaintingSuspended();
-    if (data.PaintingSuspended || TsCommonData::GlobalPaintingOff()) return false;
+    if (data.PaintingSuspended || (TsCommonData::GlobalPaintingOff() && !printing)) return false;
     QWidget* parent = owner->parentWidget();
-    bool outOfDate = data.CacheInvalid || data.PartlyVisible || !data.CacheBitmap;
-    if (!outOfDate && parent != nullptr)
-        outOfDate = SendNimbrelCommand(parent, MakeNimbrelParam(AC_ISPARTLYVISIBLE)) != 0;
+    if (outOfDate != nullptr) {
+        *outOfDate = data.CacheInvalid || data.PartlyVisible || !data.CacheBitmap;
+        if (!*outOfDate && parent != nullptr)
+            *outOfDate = SendNimbrelCommand(parent, MakeNimbrelParam(AC_ISPARTLYVISIBLE)) != 0;
+    }
     data.PartlyVisible = parent != nullptr && !parent->rect().contains(owner->geometry());
+    return true;
+}
+
+bool PrepareSkinnedPaint(TsSkinnedControl& control) {
+    TsCommonData& data = control.SkinBinding();
+    bool outOfDate = false;
+    if (!OpenSkinnedPaint(data, false, &outOfDate)) return false;
     const int state = control.PaintState();
     if (outOfDate && !(data.UrgentPainting && IsEditLikeKind(data.ControlKind))) RebuildSkinCache(control);
     data.RefreshCorners(state);

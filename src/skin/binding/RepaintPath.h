@@ -7,12 +7,18 @@
 class QPaintEvent;
 class QRegion;
 class QWidget;
+class TsCommonData;
 class TsSkinnedControl;
 
-/// Steps before the copy: painting held off (suspended, or the global painting-off phase) answers
-/// false and paints nothing; otherwise the cache is rebuilt when it is out of date (invalid, the
-/// control or its parent partly visible; an urgent edit keeps it), PartlyVisible is updated, and
-/// the border's corners are refreshed over the parent's present background.
+/// The opening of every skinned paint. PaintingSuspended is refreshed first; false while it holds
+/// painting off or the global painting-off phase does (a print ignores the latter). Otherwise, when
+/// asked, outOfDate says whether the cache must be rebuilt (invalid or missing, or this control or
+/// its parent partly visible), and PartlyVisible is brought up to date.
+bool OpenSkinnedPaint(TsCommonData& data, bool printing = false, bool* outOfDate = nullptr);
+
+/// Steps before the copy: the opening above (nothing painted while painting is held off), then the
+/// cache is rebuilt when it is out of date (an urgent edit keeps it) and the border's corners are
+/// refreshed over the parent's present background.
 bool PrepareSkinnedPaint(TsSkinnedControl& control);
 
 /// Rebuilds the cache: sized to the control, the face in the control's state over the parent

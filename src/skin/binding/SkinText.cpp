@@ -7,6 +7,7 @@
 #include "platform/BitmapView.h"
 #include "skin/manager/SkinCommands.h"
 #include "platform/SystemMetrics.h"
+#include "platform/QtRects.h"
 #include "sCommonData.h"
 #include "skin/model/ColorTransforms.h"
 #include "skin/paint/PixelBlends.h"
@@ -23,7 +24,6 @@ TColor Turned(const TsCommonData& data, TColor color) {
     return data.Saturation() != 0 ? static_cast<TColor>(ChangeSaturation(data.Saturation(), color)) : color;
 }
 
-QRect ToQRect(TRect r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
 
 // Draws the text in black into the grey work picture, through an 8-bit image Qt can draw on.
 void DrawIntoGray(GrayPicture& work, TRect rect, const QFont& font, int format, const QString& text) {
@@ -58,8 +58,9 @@ int TextSectionIndex(const TsCommonData& data, bool hot) {
     for (QWidget* parent = owner->parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
         int index = -1;
         SendNimbrelCommand(parent, MakeNimbrelParam(AC_GETSECTIONINDEX), reinterpret_cast<intptr_t>(&index));
-        if (index < 0 || index >= static_cast<int>(model.gd.size())) return data.SectionIndex;
-        const TsGeneralData& section = model.gd[static_cast<size_t>(index)];
+        const TsGeneralData* asked = model.SectionAt(index);
+        if (asked == nullptr) return data.SectionIndex;
+        const TsGeneralData& section = *asked;
         // A see-through ancestor passes the question on to its own parent.
         if (section.Props[0].Transparency > 50 && parent->parentWidget() != nullptr) continue;
         return section.GiveOwnFont ? index : data.SectionIndex;
@@ -83,12 +84,12 @@ void DrawText(TsTextCanvas& canvas, const QString& text, bool enabled, bool hot,
         painter.drawText(clip.translated(shift), flags, text);
     };
     const SkinModel* model = data.Model();
-    if (!data.IsSkinned() || data.CustomFont() || model == nullptr || index < 0 ||
-        index >= static_cast<int>(model->gd.size())) {
+    const TsGeneralData* section = model != nullptr ? model->SectionAt(index) : nullptr;
+    if (!data.IsSkinned() || data.CustomFont() || section == nullptr) {
         draw(canvas.FontColor, {}, format);
         return;
     }
-    const TsGenState& set = model->gd[static_cast<size_t>(index)].Props[hot ? 1 : 0];
+    const TsGenState& set = section->Props[hot ? 1 : 0];
     if (set.GlowSize != 0 && glowTarget != nullptr && !glowTarget->Empty()) {
         PaintTextGlow(*glowTarget, rect, set.GlowSize, set.GlowColor,
                       [&](GrayPicture& work, TRect textRect) { DrawIntoGray(work, textRect, font, format, text); });

@@ -55,13 +55,6 @@ void TsBoundLabel::SetIndent(int value) {
     AlignLabel();
 }
 
-void TsBoundLabel::SetFont(const QFont& value) {
-    Font_ = value;
-    FontSet_ = true;
-    if (Label_) Label_->setFont(value);
-    AlignLabel();
-}
-
 void TsBoundLabel::SetLayout(TsCaptionLayout value) {
     Layout_ = value;
     ApplyAlignment();

@@ -42,7 +42,6 @@ public:
     int Indent() const { return Indent_; }
     void SetIndent(int value);
     QFont Font() const { return Font_; }
-    void SetFont(const QFont& value);
     TsCaptionLayout Layout() const { return Layout_; }
     void SetLayout(TsCaptionLayout value);
     int MaxWidth() const { return MaxWidth_; }

@@ -13,13 +13,13 @@
 #include "platform/Forms.h"
 #include "skin/manager/SkinCommands.h"
 #include "platform/SystemMetrics.h"
+#include "platform/UpwardHooks.h"
 #include "skin/model/ColorTransforms.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/PixelBlends.h"
 
 namespace {
 bool PaintingOff = false;
-TsEffectHooks Hooks;
 // The owner names its binding in this property, so that parents and children can find it.
 constexpr const char* kBindingProperty = "quadrimoSkinBinding";
 }  // namespace
@@ -66,8 +66,7 @@ const SkinModel* TsCommonData::Model() const {
 
 const TsGeneralData* TsCommonData::Section() const {
     const SkinModel* model = Model();
-    if (model == nullptr || SectionIndex < 0 || SectionIndex >= static_cast<int>(model->gd.size())) return nullptr;
-    return &model->gd[static_cast<size_t>(SectionIndex)];
+    return model != nullptr ? model->SectionAt(SectionIndex) : nullptr;
 }
 
 SectionBinding TsCommonData::PaintBinding() const {
@@ -190,9 +189,8 @@ void TsCommonData::RecomputeSkinState() {
     const SkinModel& model = *Model();
     const TsGenState& normal = section->Props[0];
     bool ownPicture = false;
-    if (BorderMaskIndex >= 0 && BorderMaskIndex < static_cast<int>(model.ma.size())) {
-        const TsMaskData& mask = model.ma[static_cast<size_t>(BorderMaskIndex)];
-        ownPicture = mask.BorderLeft + mask.BorderRight > 20 || mask.BorderTop + mask.BorderBottom > 20;
+    if (const TsMaskData* mask = model.MaskAt(BorderMaskIndex)) {
+        ownPicture = mask->BorderLeft + mask->BorderRight > 20 || mask->BorderTop + mask->BorderBottom > 20;
     }
     const int t = normal.Transparency;
     if (t > 0 && t < 100) {
@@ -337,12 +335,13 @@ void TsCommonData::EndUpdate(bool repaint) {
 // --- Glows and the process-wide flag -------------------------------------------------------------------
 
 void TsCommonData::UpdateGlow(bool pressing) {
-    if (Hooks.UpdateGlow != nullptr && !Destroying_) Hooks.UpdateGlow(*this, pressing);
+    const TsEffectHooks& hooks = InstalledHooks<TsEffectHooks>();
+    if (hooks.UpdateGlow != nullptr && !Destroying_) hooks.UpdateGlow(*this, pressing);
 }
 
 void TsCommonData::EndGlow() {
     if (GlowHandle < 0) return;
-    if (Hooks.RemoveGlow != nullptr) Hooks.RemoveGlow(GlowHandle);
+    if (const auto removeGlow = InstalledHooks<TsEffectHooks>().RemoveGlow) removeGlow(GlowHandle);
     GlowHandle = -1;
 }
 
@@ -352,9 +351,3 @@ bool TsCommonData::GlobalPaintingOff() {
 
 void TsCommonData::SetGlobalPaintingOff(bool value) { PaintingOff = value; }
 
-void RegisterEffectHooks(const TsEffectHooks& hooks) {
-    Hooks = hooks;
-    TsSkinManager::SetStopGlowsHook(hooks.RemoveAllGlows);
-}
-
-const TsEffectHooks& EffectHooks() { return Hooks; }

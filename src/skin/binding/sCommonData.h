@@ -225,15 +225,11 @@ bool HandleSkinEvent(TsCommonData& data, QEvent* event);
 /// reading a form's data does.
 void FormLoaded(QWidget* root);
 
-/// The effects library sits above the binding: it registers these at start-up, and the binding
-/// calls them where hover, moves and skin changes start or end glows. Unregistered hooks do nothing.
+/// The effects library sits above the binding: it installs these at start-up (UpwardHooks.h), and the
+/// binding calls them where hover, moves and skin changes start or end glows. Null hooks do nothing.
 struct TsEffectHooks {
     /// Shows, moves or removes the control's glow for its hover state (pressing: a mouse press).
     void (*UpdateGlow)(TsCommonData& data, bool pressing) = nullptr;
     /// Removes one glow by handle.
     void (*RemoveGlow)(int handle) = nullptr;
-    /// Removes every glow (also hooked into the skin manager's skin changes).
-    void (*RemoveAllGlows)() = nullptr;
 };
-void RegisterEffectHooks(const TsEffectHooks& hooks);
-const TsEffectHooks& EffectHooks();

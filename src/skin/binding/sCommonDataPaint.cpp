@@ -16,11 +16,9 @@ void PaintControlFace(const TsCommonData& data, const BackgroundInfo& background
 
 void TsCommonData::RefreshCorners(int state) {
     const SkinModel* model = Model();
-    if (model == nullptr || !CacheBitmap || CacheBitmap->Empty() || OwnerControl == nullptr || BorderMaskIndex < 0 ||
-        BorderMaskIndex >= static_cast<int>(model->ma.size())) {
-        return;
-    }
-    const TsMaskData& mask = model->ma[static_cast<size_t>(BorderMaskIndex)];
+    const TsMaskData* frame = model != nullptr ? model->MaskAt(BorderMaskIndex) : nullptr;
+    if (frame == nullptr || !CacheBitmap || CacheBitmap->Empty() || OwnerControl == nullptr) return;
+    const TsMaskData& mask = *frame;
     const Bitmap32* picture = MaskPicture(mask, model->MasterBitmap);
     if (picture == nullptr) return;
     BackgroundInfo parent;

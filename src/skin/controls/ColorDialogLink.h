@@ -1,7 +1,5 @@
-// The program's colour dialog as the colour box sees it: registered at start-up by the dialog layer.
+// The program's colour dialog as the colour box sees it: installed at start-up by the dialog layer.
 #pragma once
-
-#include <functional>
 
 #include <QStringList>
 
@@ -9,14 +7,11 @@
 
 class QWidget;
 
+/// Without these the colour box runs the platform's plain colour dialog and has no saved colours.
 struct TColorDialogLink {
     /// Runs the shared colour dialog starting at the colour; true and the chosen colour on OK.
-    std::function<bool(QWidget* owner, TColor& color)> Run;
+    bool (*Run)(QWidget* owner, TColor& color) = nullptr;
     /// The shared dialog's custom colours (six hexadecimal digits, red first); empty while it does not
     /// exist yet.
-    std::function<QStringList()> CustomColors;
+    QStringList (*CustomColors)() = nullptr;
 };
-
-/// Without a registered link the colour box runs the platform's plain colour dialog.
-void SetColorDialogLink(TColorDialogLink link);
-const TColorDialogLink& ColorDialogLink();

@@ -7,12 +7,11 @@
 #include "skin/binding/ControlKinds.h"
 #include "skin/binding/RepaintPath.h"
 #include "platform/BitmapView.h"
+#include "platform/QtRects.h"
 #include "skin/manager/SkinCommands.h"
 
 namespace {
 constexpr int kStrip = 3;
-
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
 }  // namespace
 
 TsBevel::TsBevel(QWidget* parent)

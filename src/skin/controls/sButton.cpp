@@ -81,11 +81,6 @@ void TsButton::SetImageMargins(TImageMargins value) {
     SkinData.Invalidate();
 }
 
-void TsButton::SetCommandLinkHint(const QString& value) {
-    CommandLinkHint_ = value;
-    SkinData.Invalidate();
-}
-
 void TsButton::SetShowFocus(bool value) {
     if (value == ShowFocus_) return;
     ShowFocus_ = value;
@@ -104,21 +99,9 @@ void TsButton::SetDown(bool value) {
     SkinData.Invalidate();
 }
 
-void TsButton::SetContentMargin(int value) {
-    if (value == ContentMargin_) return;
-    ContentMargin_ = value;
-    SkinData.Invalidate();
-}
-
 void TsButton::SetStyle(TButtonStyle value) {
     if (value == Style_) return;
     Style_ = value;
-    SkinData.Invalidate();
-}
-
-void TsButton::SetReflected(bool value) {
-    if (value == Reflected_) return;
-    Reflected_ = value;
     SkinData.Invalidate();
 }
 

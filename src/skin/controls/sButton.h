@@ -72,7 +72,6 @@ public:
     TImageMargins ImageMargins() const { return ImageMargins_; }
     void SetImageMargins(TImageMargins value);
     QString CommandLinkHint() const { return CommandLinkHint_; }
-    void SetCommandLinkHint(const QString& value);
     std::function<void(QObject*)> OnClick;
 
     // --- Added by the skinned button ------------------------------------------------------------
@@ -91,13 +90,9 @@ public:
     int FocusMargin = 1;
     /// Inner margin for caption and glyph.
     int ContentMargin() const { return ContentMargin_; }
-    void SetContentMargin(int value);
     /// A command link has a bold caption 2 points larger and CommandLinkHint below it.
     TButtonStyle Style() const { return Style_; }
     void SetStyle(TButtonStyle value);
-    /// Kept for image lists that draw reflections; this program's lists draw none.
-    bool Reflected() const { return Reflected_; }
-    void SetReflected(bool value);
 
     // --- Painting -------------------------------------------------------------------------------
     /// 0 normal, 1 hot (default look, focused or hovered), 2 pressed (Down, or pushed while the
@@ -177,7 +172,6 @@ private:
     bool Down_ = false;
     int ContentMargin_ = 6;
     TButtonStyle Style_ = TButtonStyle::bsPushButton;
-    bool Reflected_ = false;
 
     TsFadeTimer* FadeTimer_ = nullptr;
     bool PressedByMouse_ = false;

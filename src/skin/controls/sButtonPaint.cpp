@@ -8,10 +8,12 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "skin/binding/RepaintPath.h"
 #include "skin/binding/SkinText.h"
 #include "skin/effects/sFade.h"
 #include "platform/BitmapView.h"
 #include "platform/SystemMetrics.h"
+#include "platform/QtRects.h"
 #include "sButton.h"
 #include "skin/paint/PaintBorder.h"
 #include "skin/paint/PaintPattern.h"
@@ -24,7 +26,6 @@ constexpr int kCommandLinkGlyph = 32;
 // Gap between a command link's glyph and caption, and between its caption and hint.
 constexpr int kCommandLinkGap = 6;
 
-TRect ToTRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
 
 // A command link's caption: bold and 2 points larger (at the forms' 96 pixels per inch when the
 // font is sized in pixels).
@@ -220,13 +221,12 @@ void TsButton::RebuildCache() {
         RegionState_ = RegionState::Made;
         Region_ = QRegion(0, 0, w, h);
     }
-    const int maskIndex = SkinData.BorderMaskIndex;
-    if (maskIndex >= 0 && maskIndex < static_cast<int>(model->ma.size())) {
-        const TsMaskData& mask = model->ma[static_cast<size_t>(maskIndex)];
+    if (const TsMaskData* frame = model->MaskAt(SkinData.BorderMaskIndex)) {
+        const TsMaskData& mask = *frame;
         if (state != 0 || (mask.PaintMode & 2) == 0) {
             std::vector<TRect> cuts;
             PaintBorderMask(cache, makeRegion ? &cuts : nullptr, true, state, mask, model->MasterBitmap);
-            for (const TRect& cut : cuts) Region_ -= QRect(cut.Left, cut.Top, cut.Width(), cut.Height());
+            for (const TRect& cut : cuts) Region_ -= ToQRect(cut);
         }
     }
     ApplyControlHueSaturation(cache, SkinData.HUEOffset(), SkinData.Saturation());
@@ -247,13 +247,12 @@ void TsButton::ApplyRegion() {
     const QRect bounds = geometry();
     QWidget* parent = parentWidget();
     const SkinModel* model = SkinData.Model();
-    const int maskIndex = SkinData.BorderMaskIndex;
+    const TsMaskData* frame = model != nullptr ? model->MaskAt(SkinData.BorderMaskIndex) : nullptr;
     const bool shrunk = ShapeBounds_.isValid() &&
                         (bounds.width() < ShapeBounds_.width() || bounds.height() < ShapeBounds_.height());
-    if (shrunk && !ParentHasBitmap_ && parent != nullptr && model != nullptr && maskIndex >= 0 &&
-        maskIndex < static_cast<int>(model->ma.size())) {
+    if (shrunk && !ParentHasBitmap_ && parent != nullptr && frame != nullptr) {
         // The old corners the new shape may leave uncovered: the parent paints them again.
-        const TsMaskData& mask = model->ma[static_cast<size_t>(maskIndex)];
+        const TsMaskData& mask = *frame;
         const QRect old = ShapeBounds_;
         const int right = old.x() + old.width(), bottom = old.y() + old.height();
         parent->update(QRect(right - mask.BorderRight, old.y(), mask.BorderRight, mask.BorderTop));
@@ -265,9 +264,7 @@ void TsButton::ApplyRegion() {
 
 void TsButton::PaintButton(TDrawTarget* target) {
     const bool printing = target != nullptr;
-    if (TsCommonData::GlobalPaintingOff() && !printing) return;
-    SkinData.PaintingSuspended = SkinData.IsPaintingSuspended();
-    if (SkinData.PaintingSuspended) return;
+    if (!OpenSkinnedPaint(SkinData, printing)) return;
     if (FadeRunning()) {
         // The fade shows its frames; before its first one, the look it starts from.
         if (!printing) {
@@ -279,8 +276,6 @@ void TsButton::PaintButton(TDrawTarget* target) {
         }
         return;
     }
-    QWidget* parent = parentWidget();
-    SkinData.PartlyVisible = parent != nullptr && !parent->rect().contains(geometry());
     if (RegionState_ == RegionState::Placeholder) RegionState_ = RegionState::None;
     SkinData.CacheInvalid = true;
     RebuildCache();

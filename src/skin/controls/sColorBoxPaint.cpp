@@ -8,11 +8,11 @@
 #include "core/SystemColors.h"
 #include "platform/BitmapView.h"
 #include "platform/SystemMetrics.h"
+#include "platform/QtRects.h"
 #include "skin/paint/PaintSection.h"
 #include "skin/paint/PixelBlends.h"
 
 namespace {
-TRect ToTRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 void FrameRect(Bitmap32& bitmap, const QRect& r, TColor color) {
     if (r.width() <= 0 || r.height() <= 0) return;

@@ -61,18 +61,8 @@ void TsColorsPanel::SetRowCount(int value) {
     BuildCells();
 }
 
-void TsColorsPanel::SetItemWidth(int value) {
-    ItemWidth_ = value;
-    BuildCells();
-}
-
 void TsColorsPanel::SetItemHeight(int value) {
     ItemHeight_ = value;
-    BuildCells();
-}
-
-void TsColorsPanel::SetItemMargin(int value) {
-    ItemMargin_ = value;
     BuildCells();
 }
 

@@ -38,11 +38,9 @@ public:
     int RowCount() const { return RowCount_; }
     void SetRowCount(int value);
     int ItemWidth() const { return ItemWidth_; }
-    void SetItemWidth(int value);
     int ItemHeight() const { return ItemHeight_; }
     void SetItemHeight(int value);
     int ItemMargin() const { return ItemMargin_; }
-    void SetItemMargin(int value);
     /// The selected cell, -1 for none (also for a stored index beyond the last cell).
     int ItemIndex() const;
     /// Selects the cell (-1 clears the selection) and fires OnChange; the current value does nothing.

@@ -16,6 +16,7 @@
 #include "platform/BitmapView.h"
 #include "skin/manager/SkinCommands.h"
 #include "platform/SystemMetrics.h"
+#include "platform/QtRects.h"
 #include "sComboListSkin.h"
 #include "sLabel.h"
 #include "skin/model/MaskCells.h"
@@ -34,7 +35,6 @@ bool MovesSelection(const QKeyEvent* event) {
     return !event->text().isEmpty() && event->text().at(0).isPrint();
 }
 
-TRect ToTRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 /// The rows of the dropped-down list are the box's own drawing (PaintListItem).
 class TsComboItemDelegate : public QStyledItemDelegate {
@@ -143,13 +143,11 @@ void TsCustomComboBoxEx::PaintFace(Bitmap32& cache, const BackgroundInfo& bg, in
         PaintSectionByIndex(known.ComboButtonSection, "COMBOBTN", under, clFuchsia, known.ComboButtonHotTexture,
                             known.ComboButtonTexture, model, cache, {0, 0}, ToTRect(button), buttonState);
         // The button's own frame: without it a hot or pressed button is a bare gradient.
-        if (known.ComboButtonBorder >= 0 && known.ComboButtonBorder < static_cast<int>(model->ma.size()))
-            PaintBorderOverBackground(cache, ToTRect(button), buttonState,
-                                      model->ma[static_cast<size_t>(known.ComboButtonBorder)], under,
-                                      model->MasterBitmap);
+        if (const TsMaskData* frame = model->MaskAt(known.ComboButtonBorder))
+            PaintBorderOverBackground(cache, ToTRect(button), buttonState, *frame, under, model->MasterBitmap);
     }
-    if (known.ComboGlyphMask >= 0 && known.ComboGlyphMask < static_cast<int>(model->ma.size())) {
-        const TsMaskData& mask = model->ma[static_cast<size_t>(known.ComboGlyphMask)];
+    if (const TsMaskData* glyph = model->MaskAt(known.ComboGlyphMask)) {
+        const TsMaskData& mask = *glyph;
         const TRect cell = MaskStateCell(mask, buttonState);
         DrawMaskImage(cache, button.left() + (button.width() - cell.Width()) / 2, (height() - cell.Height()) / 2, mask,
                       buttonState, model->MasterBitmap);

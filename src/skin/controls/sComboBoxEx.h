@@ -40,7 +40,6 @@ public:
     /// The selection cannot be changed: keys that move it, typed characters and the list are ignored.
     bool ReadOnly = false;
     int DropDownCount() const { return maxVisibleItems(); }
-    void SetDropDownCount(int value) { setMaxVisibleItems(value); }
     /// The height of a row of the dropped-down list.
     int ItemHeight() const { return ItemHeight_; }
     void SetItemHeight(int value);

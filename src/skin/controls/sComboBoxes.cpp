@@ -12,6 +12,7 @@
 #include "core/SystemColors.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/UpwardHooks.h"
 
 namespace {
 constexpr int kColorRole = Qt::UserRole + 1;
@@ -85,9 +86,10 @@ void TsCustomColorBox::RebuildColorItems() {
     if (!(Style_ & cbStandardColors))
         for (int i = 15; i >= 0; --i)
             if (i < count()) removeItem(i);
-    if ((Style_ & cbSavedColors) && ColorDialogLink().CustomColors) {
+    const auto customColors = InstalledHooks<TColorDialogLink>().CustomColors;
+    if ((Style_ & cbSavedColors) && customColors != nullptr) {
         // The shared dialog's custom colours, each named by its hexadecimal text; empty slots skipped.
-        for (const QString& entry : ColorDialogLink().CustomColors())
+        for (const QString& entry : customColors())
             if (entry != QStringLiteral("FFFFFF")) InsertItem(0, entry, ColorFromHexText(entry));
     }
     if (Style_ & cbCustomColor) InsertItem(0, QStringLiteral("Custom..."), custom);
@@ -146,7 +148,7 @@ void TsCustomColorBox::SetSelected(TColor value) {
 
 bool TsCustomColorBox::RunCustomColorDialog() {
     TColor color = ColorToRGB(ItemColor(0));
-    const TColorDialogLink& link = ColorDialogLink();
+    const TColorDialogLink& link = InstalledHooks<TColorDialogLink>();
     if (!(link.Run ? link.Run(this, color) : RunColorDialog(this, color))) return false;
     if (Style_ & cbSavedColors) {
         setUpdatesEnabled(false);

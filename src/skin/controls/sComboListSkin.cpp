@@ -46,10 +46,9 @@ TsComboListSkin::~TsComboListSkin() {
 QMargins TsComboListSkin::FrameMargins() const {
     const SectionBinding binding = ListBinding(Box_, Section_);
     const SkinModel* model = binding.Model;
-    if (model == nullptr || binding.BorderMaskIndex < 0 || binding.BorderMaskIndex >= static_cast<int>(model->ma.size()))
-        return {1, 1, 1, 1};
-    const TsMaskData& mask = model->ma[static_cast<size_t>(binding.BorderMaskIndex)];
-    return {mask.BorderLeft, mask.BorderTop, mask.BorderRight, mask.BorderBottom};
+    const TsMaskData* mask = model != nullptr ? model->MaskAt(binding.BorderMaskIndex) : nullptr;
+    if (mask == nullptr) return {1, 1, 1, 1};
+    return {mask->BorderLeft, mask->BorderTop, mask->BorderRight, mask->BorderBottom};
 }
 
 void TsComboListSkin::Prepare() {

@@ -77,12 +77,6 @@ void TsEdit::SetBorderStyle(TBorderStyle value) {
     InvalidateLook();
 }
 
-void TsEdit::SetCtl3D(bool value) {
-    Ctl3D_ = value;
-    UpdateTextRect();
-    InvalidateLook();
-}
-
 void TsEdit::SetPasswordChar(QChar value) {
     PasswordChar_ = value;
     if (value.isNull()) {

@@ -39,7 +39,6 @@ public:
     TBorderStyle BorderStyle() const { return BorderStyle_; }
     void SetBorderStyle(TBorderStyle value);
     bool Ctl3D() const { return Ctl3D_; }
-    void SetCtl3D(bool value);
     /// 0: the text is shown; otherwise every character shows as this one.
     QChar PasswordChar() const { return PasswordChar_; }
     void SetPasswordChar(QChar value);

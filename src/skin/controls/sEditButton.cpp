@@ -72,11 +72,6 @@ void TsGlyphMode::SetGrayed(bool value) {
     emit LookChanged();
 }
 
-void TsGlyphMode::SetHint(const QString& value) {
-    Hint_ = value;
-    emit LookChanged();
-}
-
 // --- Glyph cells ------------------------------------------------------------------------------------
 
 QImage TGlyphCell::Picture() const {
@@ -127,11 +122,6 @@ TsEditButton::TsEditButton(QWidget* edit, const TsGlyphMode& mode, int defaultGl
 }
 
 TsEditButton::~TsEditButton() { StopAnim(AnimTimer_); }
-
-void TsEditButton::SetDefaultGlyphIndex(int value) {
-    DefaultGlyphIndex_ = value;
-    SkinData.Invalidate();
-}
 
 int TsEditButton::ButtonState() const {
     if (!isEnabled()) return 0;

@@ -55,7 +55,6 @@ public:
     void SetGrayed(bool value);
     /// The button's tooltip.
     QString Hint() const { return Hint_; }
-    void SetHint(const QString& value);
 
 signals:
     /// The source of the glyph changed: the button's width may change.
@@ -103,7 +102,6 @@ public:
     /// Cells in the glyph's strip, set by the edit's layout.
     int NumGlyphs = 1;
     int DefaultGlyphIndex() const { return DefaultGlyphIndex_; }
-    void SetDefaultGlyphIndex(int value);
 
     /// 2 held down (pressed with the mouse over it), 1 hot, 0 normal; 0 when disabled.
     int ButtonState() const;

@@ -21,10 +21,6 @@ namespace {
 constexpr TColor kNoSkinColor = 0xFFFFFFFF;  // -1: the skin names no colour
 constexpr TColor kLinkHot = 0x0000FF;        // red
 constexpr TColor kLinkNormal = 0xFF0000;     // blue
-
-const TsGeneralData* SectionAt(const SkinModel& model, int index) {
-    return index >= 0 && index < static_cast<int>(model.gd.size()) ? &model.gd[static_cast<size_t>(index)] : nullptr;
-}
 }  // namespace
 
 // --- TsCustomLabel -----------------------------------------------------------------------------------
@@ -99,7 +95,7 @@ void TsCustomLabel::paintEvent(QPaintEvent* event) {
     const bool skinned = SkinActive();
     if (skinned && !SkinSection().isEmpty()) {
         const SkinModel& model = *SkinData.Model();
-        if (const TsGeneralData* section = SectionAt(model, SkinData.SectionIndex)) {
+        if (const TsGeneralData* section = model.SectionAt(SkinData.SectionIndex)) {
             SetFontColorQuietly(section->Props[0].FontColor);
             if (SkinData.SectionIndex > 0 && width() > 0 && height() > 0) {
                 Bitmap32 face(width(), height());
@@ -135,7 +131,7 @@ TColor TsLabel::SkinFontColor() const {
     for (QWidget* parent = parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
         int index = -1;
         SendNimbrelCommand(parent, MakeNimbrelParam(AC_GETSECTIONINDEX), reinterpret_cast<intptr_t>(&index));
-        const TsGeneralData* section = SectionAt(model, index);
+        const TsGeneralData* section = model.SectionAt(index);
         if (section == nullptr) break;
         if (section->Props[0].Transparency > 50 && parent->parentWidget() != nullptr) continue;
         if (section->GiveOwnFont) return section->Props[0].FontColor;
@@ -175,7 +171,7 @@ void TsWebLabel::SetNormalFont(const QFont& font, TColor color) {
 TColor TsWebLabel::LinkColor(bool hot) const {
     if (UseSkinColor && SkinActive()) {
         const SkinModel& model = *SkinData.Model();
-        if (const TsGeneralData* info = SectionAt(model, model.SectionIndexOf("GLOBALINFO"))) {
+        if (const TsGeneralData* info = model.SectionAt(model.SectionIndexOf("GLOBALINFO"))) {
             // Link colours mean blue and red, not a tint: taken as the skin states them, before the
             // manager turned the skin's hue.
             const TColor stated = info->FontColors[hot ? 2 : 4];

@@ -31,29 +31,10 @@ void TsProgressBar::SetPosition(int value) {
     setValue(qBound(minimum(), value, maximum()));
 }
 
-void TsProgressBar::SetSmooth(bool value) {
-    Smooth_ = value;
-    LastBlocks_ = -1;
-    update();
-}
-
-void TsProgressBar::SetOrientation(TProgressBarOrientation value) {
-    Orientation_ = value;
-    setOrientation(value == pbVertical ? Qt::Vertical : Qt::Horizontal);
-    LastBlocks_ = -1;
-    update();
-}
-
 void TsProgressBar::SetStyle(TProgressBarStyle value) {
     Style_ = value;
     LastBlocks_ = -1;
     UpdateMarqueeTimer();
-    update();
-}
-
-void TsProgressBar::SetBorderWidth(int value) {
-    BorderWidth_ = value < 0 ? 0 : value;
-    LastBlocks_ = -1;
     update();
 }
 
@@ -119,11 +100,8 @@ void TsProgressBar::paintEvent(QPaintEvent* event) {
         return;
     }
     if (width() <= 0 || height() <= 0) return;
-    SkinData.PaintingSuspended = SkinData.IsPaintingSuspended();
-    if (SkinData.PaintingSuspended || TsCommonData::GlobalPaintingOff()) return;
     // The bar never marks its cache current: every paint goes through BuildBarCache.
-    QWidget* parent = parentWidget();
-    SkinData.PartlyVisible = parent != nullptr && !parent->rect().contains(geometry());
+    if (!OpenSkinnedPaint(SkinData)) return;
     // No corner refresh afterwards: the trough's corners would be laid over the blocks beneath
     // them, and whatever could change the parent's picture (skin changes, moves, resizes) already
     // makes this rebuild paint the trough over a fresh background.

@@ -28,16 +28,12 @@ public:
     int Position() const { return value(); }
     void SetPosition(int value);
     bool Smooth() const { return Smooth_; }
-    void SetSmooth(bool value);
     TProgressBarOrientation Orientation() const { return Orientation_; }
-    void SetOrientation(TProgressBarOrientation value);
     TProgressBarStyle Style() const { return Style_; }
     /// The marquee style runs the marquee timer while a skin is active.
     void SetStyle(TProgressBarStyle value);
     TProgressBarState State() const { return State_; }
-    void SetState(TProgressBarState value) { State_ = value; }
     int BorderWidth() const { return BorderWidth_; }
-    void SetBorderWidth(int value);
     /// The section of the filled part; empty: "PROGRESSH" or "PROGRESSV" by the orientation.
     QString ProgressSkin;
 

@@ -215,8 +215,6 @@ void TsFilenameEdit::AddDroppedName(const QString& name) {
     Files_ << name;
 }
 
-TOpenDialogSettings TsFilenameEdit::DialogSettings() const { return Dialog_; }
-
 void TsFilenameEdit::BrowseButtonPressed() {
     // A failing handler ends the press there.
     if (!FireEvent(OnButtonClick, this)) return;

@@ -105,11 +105,9 @@ public:
     QString Filter() const { return Dialog_.Filter; }
     void SetFilter(const QString& value) { Dialog_.Filter = value; }
     int FilterIndex() const { return Dialog_.FilterIndex; }
-    void SetFilterIndex(int value) { Dialog_.FilterIndex = value; }
     QString DefaultExt() const { return Dialog_.DefaultExt; }
     void SetDefaultExt(const QString& value) { Dialog_.DefaultExt = value; }
     QString InitialDir() const { return Dialog_.InitialDir; }
-    void SetInitialDir(const QString& value) { Dialog_.InitialDir = value; }
     TOpenOptions DialogOptions() const { return Dialog_.Options; }
     void SetDialogOptions(TOpenOptions value);
     QString FileName() const { return Text(); }
@@ -122,8 +120,6 @@ public:
     void AddDroppedName(const QString& name) override;
     void ClearDroppedNames() override { Files_.clear(); }
 
-    /// The dialog's settings as the next press would use them.
-    TOpenDialogSettings DialogSettings() const;
 
     void BrowseButtonPressed() override;
 

@@ -32,7 +32,3 @@ bool RunPathDialog(QWidget* owner, const TFolderDialogRequest& request, QString&
     folder = form->sShellTreeView1->SelectedPath();
     return true;
 }
-
-void RegisterPathDialog() {
-    SetFolderDialogRunner(RunPathDialog);
-}

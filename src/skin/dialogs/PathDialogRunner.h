@@ -1,4 +1,4 @@
-// The folder dialog as the folder edits run it: registered with the platform at start-up.
+// The folder dialog as the folder edits run it: installed with the platform at start-up.
 #pragma once
 
 #include <memory>
@@ -17,5 +17,5 @@ std::unique_ptr<TPathDialogForm> CreatePathDialog(const TFolderDialogRequest& re
 /// folder's path on OK.
 bool RunPathDialog(QWidget* owner, const TFolderDialogRequest& request, QString& folder);
 
-/// Makes RunPathDialog the program's folder dialog.
-void RegisterPathDialog();
+/// The folder edits' link to RunPathDialog.
+inline TFolderDialogHooks PathDialogHooks() { return {&RunPathDialog}; }

@@ -106,7 +106,7 @@ void FreeSharedColorDialog() {
     qRemovePostRoutine(FreeSharedColorDialog);
 }
 
-void RegisterColorDialog() {
+TColorDialogLink SharedColorDialogLink() {
     TColorDialogLink link;
     link.Run = [](QWidget* owner, TColor& color) {
         TsColorDialog* dialog = SharedColorDialog();
@@ -116,7 +116,7 @@ void RegisterColorDialog() {
         return true;
     };
     link.CustomColors = [] { return SharedColorDialogExists() ? SharedColorDialog()->CustomColors : QStringList(); };
-    SetColorDialogLink(std::move(link));
+    return link;
 }
 
 bool SkinnedColorDialog() {

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "core/Color.h"
+#include "skin/controls/ColorDialogLink.h"
 
 class QWidget;
 class TsColorDialogForm;
@@ -64,8 +65,8 @@ bool SharedColorDialogExists();
 /// Frees it now (a later use creates a new one).
 void FreeSharedColorDialog();
 
-/// Hands SharedColorDialog to the colour boxes: their custom colour and saved colours come from it.
-void RegisterColorDialog();
+/// The colour boxes' link to SharedColorDialog: their custom colour and saved colours come from it.
+TColorDialogLink SharedColorDialogLink();
 
 /// Whether the default skin manager has an active skin.
 bool SkinnedColorDialog();

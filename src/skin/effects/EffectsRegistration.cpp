@@ -1,15 +1,12 @@
-// Hooking the effects into the binding and the skin manager; freeing them at quit.
+// What the effects do for the binding and the skin manager; freeing them at quit.
 #include "EffectsRegistration.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
-#include "skin/binding/sCommonData.h"
 #include "skin/effects/GlowEffect.h"
 #include "skin/effects/GlowRule.h"
 #include "skin/effects/HideAnimation.h"
 #include "skin/effects/LayeredWindow.h"
-#include "skin/manager/sSkinManager.h"
 
 void RunSkinChangingAnimation(QWidget* form, const QImage& oldLook, int time, TsAnimType mode, int alpha) {
     if (form == nullptr || oldLook.isNull()) return;
@@ -24,18 +21,6 @@ void FreeEffects() {
     FreeHideAnimation();
 }
 
-void InstallEffects() {
-    TsEffectHooks binding;
-    binding.UpdateGlow = &UpdateGlow;
-    binding.RemoveGlow = &RemoveGlow;
-    binding.RemoveAllGlows = &RemoveAllGlows;
-    RegisterEffectHooks(binding);  // the manager's glow stop comes with it
-    TsSkinManager::EffectsHooks manager;
-    manager.SkinChangingAnimation = &RunSkinChangingAnimation;
-    TsSkinManager::SetEffectsHooks(manager);
-    static bool freeAtQuit = false;
-    if (!freeAtQuit && QCoreApplication::instance() != nullptr) {
-        freeAtQuit = true;
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &FreeEffects);
-    }
-}
+TsEffectHooks GlowHooks() { return {&UpdateGlow, &RemoveGlow}; }
+
+TsSkinManager::EffectsHooks ManagerEffectsHooks() { return {&RunSkinChangingAnimation, &RemoveAllGlows}; }

@@ -1,16 +1,17 @@
-// Hooking the effects into the layers below them (the binding and the skin manager) at start-up.
+// What the effects do for the layers below them (the binding and the skin manager), installed at start-up.
 #pragma once
 
 #include <QImage>
 
-#include "skin/manager/sStoredSkins.h"
+#include "skin/binding/sCommonData.h"
+#include "skin/manager/sSkinManager.h"
 
 class QWidget;
 
-/// Registers the glows and the skin-changing animation with the binding and the skin manager, and
-/// frees the effects' process-wide objects when the application quits. Call once at start-up,
-/// before the first skin is applied; calling again changes nothing.
-void InstallEffects();
+/// The glows as the binding starts and ends them.
+TsEffectHooks GlowHooks();
+/// The skin-changing animation and the removal of every glow, as the skin manager asks for them.
+TsSkinManager::EffectsHooks ManagerEffectsHooks();
 
 /// The skin-changing animation: a layered window over the form shows its old look and fades away
 /// (atAero also shrinks it) on the hide animation's timer.

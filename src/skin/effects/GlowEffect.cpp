@@ -94,17 +94,17 @@ Bitmap32 GlowEffect::PrepareBitmap(int width, int height) const {
     Bitmap32 picture(std::max(0, width), std::max(0, height), 0);
     if (!SkinManager || picture.Empty()) return picture;
     const SkinModel& model = SkinManager->CommonSkinData();
-    if (MaskIndex < 0 || MaskIndex >= static_cast<int>(model.ma.size())) return picture;
+    const TsMaskData* mask = model.MaskAt(MaskIndex);
+    if (mask == nullptr) return picture;
     // Over no background: the frame's key-coloured corners stay transparent black.
     const Bitmap32 nothing(picture.Width(), picture.Height(), 0);
     BackgroundInfo none;
     none.Bitmap = &nothing;
     none.HasBitmap = true;
-    const TsMaskData& mask = model.ma[static_cast<size_t>(MaskIndex)];
-    PaintBorderOverBackground(picture, {0, 0, picture.Width(), picture.Height()}, 0, mask, none, model.MasterBitmap);
+    PaintBorderOverBackground(picture, {0, 0, picture.Width(), picture.Height()}, 0, *mask, none, model.MasterBitmap);
     // A halo is a frame: the picture's middle, tiled over the control by the painter's fill mode,
     // would lay the inner rim of the glow picture over the control as a pattern.
-    const BorderWidths w = ReducedBorderWidths(mask, picture.Width(), picture.Height());
+    const BorderWidths w = ReducedBorderWidths(*mask, picture.Width(), picture.Height());
     for (int y = w.Top; y < picture.Height() - w.Bottom; ++y)
         for (int x = w.Left; x < picture.Width() - w.Right; ++x) picture.At(x, y) = 0;
     return picture;
@@ -125,7 +125,7 @@ int ShowGlow(TRect controlScreenRect, TRect visibleRect, const std::string& sect
     GlowEffect& glow = *list.back();
 
     const GlowPlacement place = PlaceGlow(controlScreenRect, visibleRect,
-                                          GlowBordersOf(model.ma[static_cast<size_t>(maskIndex)]), margin);
+                                          GlowBordersOf(model.Masks[static_cast<size_t>(maskIndex)]), margin);
     if (RectEmpty(place.Shown)) return handle;  // nothing of it would show
     const Bitmap32 whole = glow.PrepareBitmap(place.FullWidth, place.FullHeight);
     const Bitmap32 picture = whole.Copy(place.Shown.Left, place.Shown.Top, place.Shown.Right, place.Shown.Bottom);

@@ -7,11 +7,8 @@
 #include "skin/binding/sCommonData.h"
 #include "skin/effects/GlowEffect.h"
 #include "platform/DesktopEffects.h"
+#include "platform/QtRects.h"
 #include "skin/manager/sSkinManager.h"
-
-namespace {
-TRect ToTRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
-}  // namespace
 
 TRect VisiblePartOf(const QWidget* widget) {
     QRect visible = widget->rect();

@@ -49,15 +49,6 @@ void TLayeredWindow::SetConstantAlpha(int constantAlpha) {
     update();
 }
 
-QImage TLayeredWindow::Composed() const {
-    QImage result(Picture_.size(), QImage::Format_ARGB32_Premultiplied);
-    result.fill(Qt::transparent);
-    QPainter painter(&result);
-    painter.setOpacity(ConstantAlpha_ / 255.0);
-    painter.drawImage(0, 0, Picture_);
-    return result;
-}
-
 void TLayeredWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

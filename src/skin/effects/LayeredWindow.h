@@ -30,8 +30,6 @@ public:
     /// Shows the window where it is without activating it.
     void ShowWithoutActivation();
 
-    /// What the window shows: its picture with the constant alpha applied (premultiplied).
-    QImage Composed() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -27,7 +27,8 @@ QRect TCaptionCover::CoverGeometry() const {
 }
 
 void TCaptionCover::ShowCover() {
-    if (!Frame_.DrawsFrame() || Frame_.Layout.C == 0 || Frame_.Window() == nullptr || !Frame_.Window()->isVisible())
+    if (!Frame_.DrawsFrame() || Frame_.Layout.CaptionHeight == 0 || Frame_.Window() == nullptr ||
+        !Frame_.Window()->isVisible())
         return;
     Frame_.PaintWindowImage();
     setGeometry(CoverGeometry());

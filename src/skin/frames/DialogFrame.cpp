@@ -85,7 +85,7 @@ void TDialogFrame::ApplyFrameMode(bool drawn) {
     QWidget* dialog = Window();
     if (dialog == nullptr || drawn == FrameApplied()) return;
     UpdateLayout();
-    const QMargins frame(Layout.B, Layout.NonClientTop(), Layout.B, Layout.B);
+    const QMargins frame(Layout.BorderWidth, Layout.NonClientTop(), Layout.BorderWidth, Layout.BorderWidth);
     const QSize grow(frame.left() + frame.right(), frame.top() + frame.bottom());
     const bool fixed = dialog->minimumSize() == dialog->maximumSize();
     QSize size = dialog->size();

@@ -122,7 +122,7 @@ bool THookedWindow::AttachDialogFrame() {
 // --- The attach logic ----------------------------------------------------------------------------------
 
 QStringList& HookSkipList() {
-    static QStringList list;
+    static QStringList list{QStringLiteral("TApplication"), QStringLiteral("TfcPopup")};
     return list;
 }
 
@@ -188,7 +188,4 @@ void RemoveFormHook() {
     TsSkinManager::HookedWindows().clear();
 }
 
-void RegisterFrames() {
-    HookSkipList() = {QStringLiteral("TApplication"), QStringLiteral("TfcPopup")};
-    TsSkinManager::SetWindowHookHandlers({InstallFormHook, RemoveFormHook});
-}
+TsSkinManager::WindowHookHandlers FormHookHandlers() { return {&InstallFormHook, &RemoveFormHook}; }

@@ -8,8 +8,10 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "platform/Forms.h"
+#include "skin/manager/sSkinManager.h"
+
 class QWidget;
-class TForm;
 class TsSkinProvider;
 class TDialogFrame;
 
@@ -61,6 +63,6 @@ void InstallFormHook();
 /// Removes the hook and frees every wrapper (the providers stay with their forms).
 void RemoveFormHook();
 
-/// Registers the frames with the skin manager, which installs the hook when it applies a skin;
-/// fills the skip list. Call once at start-up, before the first form with a skin manager is made.
-void RegisterFrames();
+/// The frames' hook as the skin manager installs it when it applies a skin; installed at start-up,
+/// before the first form with a skin manager is made.
+TsSkinManager::WindowHookHandlers FormHookHandlers();

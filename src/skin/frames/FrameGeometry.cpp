@@ -18,10 +18,6 @@ bool WideSpacing(const TFrameWindowInfo& info) {
 
 int Mask(const SkinModel& model, const char* name) { return model.MaskIndexOf("GLOBALINFO", name); }
 
-const TsMaskData* MaskAt(const SkinModel& model, int index) {
-    return index >= 0 && index < static_cast<int>(model.ma.size()) ? &model.ma[static_cast<size_t>(index)] : nullptr;
-}
-
 }  // namespace
 
 void StyleFromBorderStyle(TFrameWindowInfo& info) {
@@ -47,7 +43,7 @@ int FrameCaptionHeight(const TFrameWindowInfo& info) {
 }
 
 int TitleButtonCellWidth(const SkinModel& model, int maskIndex) {
-    const TsMaskData* mask = MaskAt(model, maskIndex);
+    const TsMaskData* mask = model.MaskAt(maskIndex);
     if (mask == nullptr) return kNoPictureSize;
     const int states = std::max<int>(1, mask->StateCount);
     if (mask->Picture && !mask->Picture->Empty() && RectEmpty(mask->SourceRect)) return mask->Picture->Width() / states;
@@ -55,7 +51,7 @@ int TitleButtonCellWidth(const SkinModel& model, int maskIndex) {
 }
 
 int TitleButtonCellHeight(const SkinModel& model, int maskIndex) {
-    const TsMaskData* mask = MaskAt(model, maskIndex);
+    const TsMaskData* mask = model.MaskAt(maskIndex);
     if (mask == nullptr) return kNoPictureSize;
     const int halves = std::max(0, static_cast<int>(mask->MaskLayout)) + 1;
     if (mask->Picture && !mask->Picture->Empty() && RectEmpty(mask->SourceRect)) return mask->Picture->Height() / halves;
@@ -69,8 +65,8 @@ int TFrameLayout::ButtonWidth(const SkinModel& model, int imageIndex) const {
 void TFrameLayout::Update(const TFrameWindowInfo& info, const SkinModel& model, int captionSectionIndex,
                           const std::vector<TUserButtonInfo>& userButtons) {
     Info_ = info;
-    B = FrameBorderWidth(info);
-    C = FrameCaptionHeight(info);
+    BorderWidth = FrameBorderWidth(info);
+    CaptionHeight = FrameCaptionHeight(info);
     MenuHeight = info.MenuShown ? GetSystemMetrics(SM_CYMENU) - 1 : 0;
     const TsSkinData& skin = model.SkinData;
 
@@ -127,26 +123,28 @@ void TFrameLayout::Update(const TFrameWindowInfo& info, const SkinModel& model, 
     // The icon.
     IconShown = (info.BorderStyle == TFormBorderStyle::bsSingle || info.BorderStyle == TFormBorderStyle::bsSizeable) &&
                 info.ShowAppIcon && sys && !info.DialogFrame;
-    const auto side = [this](int given) { return given > 0 ? given : (C <= 8 ? 1 : C <= 16 ? 8 : 16); };
+    const auto side = [this](int given) {
+        return given > 0 ? given : (CaptionHeight <= 8 ? 1 : CaptionHeight <= 16 ? 8 : 16);
+    };
     const int iconWidth = side(info.TitleIconWidth);
     const int iconHeight = side(info.TitleIconHeight);
-    const int t0 = B / 2 - 1;
-    Icon.Left = B + skin.TitleButtonLeft;
-    Icon.Top = t0 + (B + C - t0 - iconHeight) / 2;
+    const int t0 = BorderWidth / 2 - 1;
+    Icon.Left = BorderWidth + skin.TitleButtonLeft;
+    Icon.Top = t0 + (BorderWidth + CaptionHeight - t0 - iconHeight) / 2;
     Icon.Right = Icon.Left + iconWidth;
     Icon.Bottom = Icon.Top + iconHeight;
 
     // The caption text's rectangle.
     const int icon = IconShown ? Icon.Width() : 0;
     if (info.DialogFrame) {
-        CaptionRect.Left = B + icon + skin.TitleButtonLeft + 4;
+        CaptionRect.Left = BorderWidth + icon + skin.TitleButtonLeft + 4;
         CaptionRect.Right = info.Width - ButtonGroupWidth - 6;
     } else {
-        CaptionRect.Left = B + icon + skin.TitleButtonLeft + (captionSectionIndex >= 0 ? 2 : 0) + 4;
+        CaptionRect.Left = BorderWidth + icon + skin.TitleButtonLeft + (captionSectionIndex >= 0 ? 2 : 0) + 4;
         CaptionRect.Right = info.Width - ButtonGroupWidth - 12;
     }
-    CaptionRect.Top = maximized ? B / 2 + 1 : 2;
-    CaptionRect.Bottom = B + C;
+    CaptionRect.Top = maximized ? BorderWidth / 2 + 1 : 2;
+    CaptionRect.Bottom = BorderWidth + CaptionHeight;
 }
 
 void TFrameLayout::ChoosePictures(const SkinModel& model) {
@@ -193,7 +191,7 @@ void TFrameLayout::Place(const SkinModel& model) {
     const int spacing = wide ? skin.TitleButtonSpacing : 0;
     const int height = TitleButtonCellHeight(model, Buttons[fbClose].ImageIndex);
     const bool maximized = Info_.State == TFrameWindowState::Maximized;
-    int right = Info_.Width - skin.TitleButtonRight - B;
+    int right = Info_.Width - skin.TitleButtonRight - BorderWidth;
     const auto place = [&](TFrameButton& button) {
         if (!button.Visible) {
             button.Left = button.Top = button.Right = button.Bottom = 0;
@@ -203,9 +201,9 @@ void TFrameLayout::Place(const SkinModel& model) {
         button.Left = right - ButtonWidth(model, button.ImageIndex);
         right = button.Left - spacing;
         if (button.BigImage && skin.TitleButtonVAlign == 1) {
-            button.Top = maximized && !Info_.MaxConstraints ? B - 1 : 0;
+            button.Top = maximized && !Info_.MaxConstraints ? BorderWidth - 1 : 0;
         } else {
-            button.Top = (B + C - height) / 2;
+            button.Top = (BorderWidth + CaptionHeight - height) / 2;
             if (wide && height < 16 && !Info_.DialogFrame) button.Top += 2;
         }
         button.Bottom = button.Top + height;
@@ -266,7 +264,7 @@ int TFrameLayout::HitTest(int x, int y, TPoint gripCorner) const {
     const bool maximized = Info_.State == TFrameWindowState::Maximized;
     const int width = Info_.Width;
     const int height = Info_.Height;
-    // 1. Caption buttons.
+    // Caption buttons first: they sit in the title band.
     if (Info_.HasSystemMenu) {
         for (const int index : {fbClose, fbMaximize, fbMinimize, fbHelp}) {
             const TFrameButton& button = Buttons[static_cast<size_t>(index)];
@@ -281,29 +279,30 @@ int TFrameLayout::HitTest(int x, int y, TPoint gripCorner) const {
         for (const TFrameButton& user : UserButtons)
             if (user.Visible && user.Enabled && user.Contains(x, y)) return user.HitCode;
     }
-    // 2. Sizing edges.
+    // Then the sizing edges.
     if (Info_.ThickFrame && !maximized) {
-        const bool bottom = y > height - B;
-        const bool top = y < B;
-        if (x < B) return top ? HTTOPLEFT : bottom ? HTBOTTOMLEFT : HTLEFT;
-        if (x > width - B) return top ? HTTOPRIGHT : bottom ? HTBOTTOMRIGHT : HTRIGHT;
+        const bool bottom = y > height - BorderWidth;
+        const bool top = y < BorderWidth;
+        if (x < BorderWidth) return top ? HTTOPLEFT : bottom ? HTBOTTOMLEFT : HTLEFT;
+        if (x > width - BorderWidth) return top ? HTTOPRIGHT : bottom ? HTBOTTOMRIGHT : HTRIGHT;
         if (top) return HTTOP;
         if (bottom) return HTBOTTOM;
     }
-    // 3. Title band and menu line.
-    if (MenuHeight > 0 && y > B + C && y < B + C + MenuHeight) return HTMENU;
-    if (y >= 0 && y <= B + C) {
+    // Then the title band and the menu line.
+    if (MenuHeight > 0 && y > BorderWidth + CaptionHeight && y < BorderWidth + CaptionHeight + MenuHeight) return HTMENU;
+    if (y >= 0 && y <= BorderWidth + CaptionHeight) {
         if (Info_.DialogFrame) {
             const TFrameButton& close = Buttons[fbClose];
             const int top = close.Visible ? close.Top : 0;
-            const int bottom = close.Visible ? close.Bottom : B + C;
-            if (x >= B && x < B + GetSystemMetrics(SM_CXSMICON) && y >= top && y < bottom) return HTSYSMENU;
+            const int bottom = close.Visible ? close.Bottom : BorderWidth + CaptionHeight;
+            if (x >= BorderWidth && x < BorderWidth + GetSystemMetrics(SM_CXSMICON) && y >= top && y < bottom)
+                return HTSYSMENU;
         } else if (IconShown && x >= Icon.Left && x < Icon.Right && y >= Icon.Top && y < Icon.Bottom) {
             return HTSYSMENU;
         }
         return HTCAPTION;
     }
-    // 4. Grip and client.
+    // Last the size grip; everything else is client.
     if (Info_.GripShown && gripCorner.X >= 0 && x >= gripCorner.X && y >= gripCorner.Y) return HTBOTTOMRIGHT;
     return HTCLIENT;
 }

@@ -73,9 +73,9 @@ struct TUserButtonInfo {
     bool Enabled = true;
 };
 
-/// Border width B: the thick frame's metric, else the dialog frame's with a border, else 0.
+/// Border width: the thick frame's metric, else the dialog frame's with a border, else 0.
 int FrameBorderWidth(const TFrameWindowInfo& info);
-/// Caption height C: 0 without a caption (unless minimized); the small caption for tool windows.
+/// Caption height: 0 without a caption (unless minimized); the small caption for tool windows.
 int FrameCaptionHeight(const TFrameWindowInfo& info);
 
 /// The frame of one window: recomputed whenever the window, its state or the skin changes.
@@ -86,8 +86,8 @@ public:
                 const std::vector<TUserButtonInfo>& userButtons = {});
 
     const TFrameWindowInfo& Info() const { return Info_; }
-    int B = 0;
-    int C = 0;
+    int BorderWidth = 0;
+    int CaptionHeight = 0;
     int MenuHeight = 0;
     bool IconShown = false;
     TRect Icon;
@@ -100,7 +100,7 @@ public:
     int TitleButtonMask = -1;
 
     /// Height of the title band and the menu line together: the client's top.
-    int NonClientTop() const { return B + C + MenuHeight; }
+    int NonClientTop() const { return BorderWidth + CaptionHeight + MenuHeight; }
     bool HasAnyButton() const;
     /// The leftmost visible caption button's left edge, or the width when none is visible.
     int ButtonsLeft() const;

@@ -21,6 +21,7 @@
 #include "platform/DesktopEffects.h"
 #include "skin/manager/SkinCommands.h"
 #include "platform/SysCommands.h"
+#include "platform/QtRects.h"
 #include "platform/SystemMetrics.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/PaintBorder.h"
@@ -107,11 +108,11 @@ TPoint TSkinnedFrame::GripCorner() const {
     if (model == nullptr || !Layout.Info().GripShown) return {-1, -1};
     const int index = model->MaskIndexOf("GLOBALINFO", "GRIPIMAGE");
     if (index < 0) return {-1, -1};
-    const TsMaskData& mask = model->ma[static_cast<size_t>(index)];
+    const TsMaskData& mask = model->Masks[static_cast<size_t>(index)];
     const int width = TitleButtonCellWidth(*model, index);
     const int height = TitleButtonCellHeight(*model, index);
     (void)mask;
-    return {Layout.Info().Width - width - Layout.B - 1, Layout.Info().Height - height - Layout.B - 1};
+    return {Layout.Info().Width - width - Layout.BorderWidth - 1, Layout.Info().Height - height - Layout.BorderWidth - 1};
 }
 
 void TSkinnedFrame::InvalidateFrame() {
@@ -154,35 +155,36 @@ QRegion TSkinnedFrame::WindowRegion() const {
     if (!DrawsFrame() || model == nullptr || section == nullptr || Window_ == nullptr) return {};
     const TFrameWindowInfo& info = Layout.Info();
     const bool minimized = info.State == TFrameWindowState::Minimized;
-    if (!minimized && info.BorderStyle == TFormBorderStyle::bsNone && Layout.C == 0) return {};
+    if (!minimized && info.BorderStyle == TFormBorderStyle::bsNone && Layout.CaptionHeight == 0) return {};
     if (Window_->parentWidget() != nullptr && !Window_->isWindow()) return {};  // docked into a parent
     const int width = info.Width, height = info.Height;
     if (info.State == TFrameWindowState::Maximized && !info.MaxConstraints && !info.MdiChild)
-        return QRegion(Layout.B, Layout.B, width - 2 * Layout.B, height - 2 * Layout.B);
+        return QRegion(Layout.BorderWidth, Layout.BorderWidth, width - 2 * Layout.BorderWidth,
+                       height - 2 * Layout.BorderWidth);
     QRegion region(0, 0, width, height);
     const int state = std::clamp(FormActive ? 1 : 0, 0, std::max(section->States - 1, 0));
     // The key-coloured corner pixels of the form's frame and of the title band's top corners.
     std::vector<TRect> runs;
-    if (SkinData_->BorderMaskIndex >= 0 && width > 1 && height > 1) {
+    const TsMaskData* frameMask = model->MaskAt(SkinData_->BorderMaskIndex);
+    if (frameMask != nullptr && width > 1 && height > 1) {
         Bitmap32 scratch(width, height);
-        PaintBorderMask(scratch, &runs, false, state, model->ma[static_cast<size_t>(SkinData_->BorderMaskIndex)],
-                        model->MasterBitmap);
+        PaintBorderMask(scratch, &runs, false, state, *frameMask, model->MasterBitmap);
     }
-    if (TitleSectionIndex >= 0 && Layout.C > 0) {
-        const TsGeneralData& title = model->gd[static_cast<size_t>(TitleSectionIndex)];
-        if (title.BorderIndex >= 0 && title.BorderIndex < static_cast<int>(model->ma.size())) {
-            const TsMaskData& mask = model->ma[static_cast<size_t>(title.BorderIndex)];
+    if (TitleSectionIndex >= 0 && Layout.CaptionHeight > 0) {
+        const TsGeneralData& title = model->Sections[static_cast<size_t>(TitleSectionIndex)];
+        if (const TsMaskData* titleMask = model->MaskAt(title.BorderIndex)) {
+            const TsMaskData& mask = *titleMask;
             const int titleState = std::clamp(FormActive ? 1 : 0, 0, std::max(title.States - 1, 0));
             std::vector<TRect> titleRuns;
-            if (width > 1 && Layout.B + Layout.C > 1) {
-                Bitmap32 scratch(width, Layout.B + Layout.C);
+            if (width > 1 && Layout.BorderWidth + Layout.CaptionHeight > 1) {
+                Bitmap32 scratch(width, Layout.BorderWidth + Layout.CaptionHeight);
                 PaintBorderMask(scratch, &titleRuns, false, titleState, mask, model->MasterBitmap);
             }
             for (const TRect& run : titleRuns)
                 if (run.Top < mask.BorderTop) runs.push_back(run);
         }
     }
-    for (const TRect& run : runs) region -= QRegion(run.Left, run.Top, run.Width(), run.Height());
+    for (const TRect& run : runs) region -= QRegion(ToQRect(run));
     return region;
 }
 
@@ -352,7 +354,7 @@ void TSkinnedFrame::PaintFrame() {
     QPainter painter(Window_);
     painter.drawImage(0, 0, BitmapView(*picture));
     if (!ClientFromPicture()) {
-        const int b = Layout.B;
+        const int b = Layout.BorderWidth;
         painter.fillRect(QRect(b, Layout.NonClientTop(), Window_->width() - 2 * b, Window_->height() - Layout.NonClientTop() - b),
                          ToQColor(Model()->GlobalBackColor()));
     }

@@ -198,7 +198,7 @@ void TSkinnedFrame::ShowSystemMenuAtIcon() {
         MenuTimer_->setSingleShot(true);
         connect(MenuTimer_, &QTimer::timeout, this, [this] {
             const int iconHeight = Layout.IconShown ? Layout.Icon.Height() : 0;
-            ShowSystemMenu(Window_->mapToGlobal(QPoint(Layout.B, 2 * Layout.B + iconHeight)));
+            ShowSystemMenu(Window_->mapToGlobal(QPoint(Layout.BorderWidth, 2 * Layout.BorderWidth + iconHeight)));
         });
     }
     MenuTimer_->start(SystemMenuPause());
@@ -243,7 +243,8 @@ void TSkinnedFrame::DragTo(QPoint global) {
     // Sizing by an edge, kept within the window's size limits.
     QRect geometry = drag.StartGeometry;
     const Qt::Edges edges = EdgesOf(drag.Code);
-    const QSize minimum = Window_->minimumSize().expandedTo(QSize(2 * Layout.B + 1, Layout.NonClientTop() + Layout.B + 1));
+    const QSize minimum = Window_->minimumSize().expandedTo(
+        QSize(2 * Layout.BorderWidth + 1, Layout.NonClientTop() + Layout.BorderWidth + 1));
     const QSize maximum = Window_->maximumSize();
     if (edges & Qt::LeftEdge) geometry.setLeft(std::min(geometry.left() + delta.x(), geometry.right() - minimum.width() + 1));
     if (edges & Qt::RightEdge) geometry.setRight(geometry.right() + delta.x());
@@ -268,7 +269,7 @@ void TSkinnedFrame::EndDrag() {
 void TSkinnedFrame::StartTracking(int code) {
     if (Drag_) EndDrag();
     // The pointer goes to the middle of the title band (moving) or to the bottom-right corner (sizing).
-    const QPoint local = code == HTCAPTION ? QPoint(Window_->width() / 2, (Layout.B + Layout.C) / 2)
+    const QPoint local = code == HTCAPTION ? QPoint(Window_->width() / 2, (Layout.BorderWidth + Layout.CaptionHeight) / 2)
                                            : QPoint(Window_->width() - 1, Window_->height() - 1);
     const QPoint global = Window_->mapToGlobal(local);
     QCursor::setPos(Window_->screen(), global);

@@ -22,10 +22,6 @@
 
 namespace {
 
-const TsMaskData* MaskAt(const SkinModel& model, int index) {
-    return index >= 0 && index < static_cast<int>(model.ma.size()) ? &model.ma[static_cast<size_t>(index)] : nullptr;
-}
-
 int ClampedState(int state, const TsGeneralData& section) { return std::clamp(state, 0, std::max(section.States - 1, 0)); }
 
 constexpr TColor kNoContour = 0xFFFFFFFFu;
@@ -71,11 +67,11 @@ void TSkinnedFrame::PaintWindowImage(bool force) {
     const TPoint grip = GripCorner();
     if (grip.X >= 0) {
         const int index = model->MaskIndexOf("GLOBALINFO", "GRIPIMAGE");
-        if (const TsMaskData* mask = MaskAt(*model, index)) DrawMaskImage(picture, grip.X, grip.Y, *mask, 0, model->MasterBitmap);
+        if (const TsMaskData* mask = model->MaskAt(index)) DrawMaskImage(picture, grip.X, grip.Y, *mask, 0, model->MasterBitmap);
     }
-    if (Layout.C > 0 && DrawsFrame()) PaintTitleBand(picture, state);
+    if (Layout.CaptionHeight > 0 && DrawsFrame()) PaintTitleBand(picture, state);
     PaintCaptionText(picture, state);
-    const int bandBottom = Layout.B + Layout.C;
+    const int bandBottom = Layout.BorderWidth + Layout.CaptionHeight;
     ButtonBackdrop = picture.Copy(Layout.ButtonsLeft(), 0, width, bandBottom);
     PlaceTitleButtons(picture);
     data.CacheInvalid = false;
@@ -84,14 +80,14 @@ void TSkinnedFrame::PaintWindowImage(bool force) {
 void TSkinnedFrame::PaintTitleBand(Bitmap32& picture, int state) {
     const SkinModel& model = *Model();
     const int width = picture.Width();
-    const int band = std::min(Layout.B + Layout.C, picture.Height());
+    const int band = std::min(Layout.BorderWidth + Layout.CaptionHeight, picture.Height());
     // What is painted so far is the background of the title band and of the strip.
     const Bitmap32 painted = picture;
     BackgroundInfo background;
     background.Bitmap = &painted;
     background.HasBitmap = true;
     if (TitleSectionIndex >= 0) {
-        const TsGeneralData& title = model.gd[static_cast<size_t>(TitleSectionIndex)];
+        const TsGeneralData& title = model.Sections[static_cast<size_t>(TitleSectionIndex)];
         PaintSectionFace(picture, model, title.SectionName, {0, 0, width, band}, ClampedState(FormActive ? 1 : 0, title),
                          background);
     }
@@ -124,7 +120,7 @@ void TSkinnedFrame::PaintTitleBand(Bitmap32& picture, int state) {
     if (Layout.HasAnyButton()) {
         const TsCommonData& data = *SkinData_;
         const int index = model.MaskIndexOf(data.SectionIndex, data.SkinSection().toStdString(), "TITLEBAR");
-        if (const TsMaskData* mask = MaskAt(model, index)) {
+        if (const TsMaskData* mask = model.MaskAt(index)) {
             const int cell = TitleButtonCellWidth(model, index);
             const TRect strip{width - (2 * cell + Layout.ButtonGroupWidth), 0, width, band};
             PaintBorderOverBackground(picture, strip, state, *mask, background, model.MasterBitmap);
@@ -194,7 +190,7 @@ void TSkinnedFrame::PaintCaptionGlow(Bitmap32& picture, const QString& text, con
 
 void TSkinnedFrame::PaintCaptionText(Bitmap32& picture, int state) {
     CaptionPlacement = TCaptionPlacement();
-    if (Layout.C == 0 || !DrawsFrame()) return;
+    if (Layout.CaptionHeight == 0 || !DrawsFrame()) return;
     const SkinModel& model = *Model();
     TRect rect = Layout.CaptionRect;
     CaptionPlacement.Before = rect;
@@ -228,14 +224,14 @@ void TSkinnedFrame::PaintCaptionText(Bitmap32& picture, int state) {
         BackgroundInfo background;
         background.Bitmap = &painted;
         background.HasBitmap = true;
-        const TsGeneralData& caption = model.gd[static_cast<size_t>(CaptionSectionIndex)];
+        const TsGeneralData& caption = model.Sections[static_cast<size_t>(CaptionSectionIndex)];
         const TRect grown = ClipRect({rect.Left - 4, rect.Top - 2, rect.Right + 4, rect.Bottom + 2}, picture.Width(),
                                      picture.Height());
         PaintSectionFace(picture, model, caption.SectionName, grown, ClampedState(state, caption), background);
         textSection = CaptionSectionIndex;
     }
     if (textSection < 0) return;
-    const TsGeneralData& section = model.gd[static_cast<size_t>(textSection)];
+    const TsGeneralData& section = model.Sections[static_cast<size_t>(textSection)];
     const TsGenState& set = section.Props[FormActive ? 1 : 0];
     const bool showMain = !hasAdded || added->ShowMainCaption;
 
@@ -270,7 +266,7 @@ void TSkinnedFrame::PaintCaptionText(Bitmap32& picture, int state) {
 
 void TSkinnedFrame::DrawTitleButton(Bitmap32& picture, const TFrameButton& button, bool animated, TPoint origin) const {
     const SkinModel& model = *Model();
-    const TsMaskData* mask = MaskAt(model, button.ImageIndex);
+    const TsMaskData* mask = model.MaskAt(button.ImageIndex);
     if (mask == nullptr || !button.Visible) return;
     const int last = std::max<int>(1, mask->StateCount) - 1;
     const int state = animated ? 0 : std::min(button.State, last);
@@ -318,7 +314,7 @@ void TSkinnedFrame::UpdateButtonGlow(TFrameButton& button, bool hot) {
         case HTMINBUTTON: glow = skin.MinGlow; margin = skin.MinGlowMargin; break;
         default: return;
     }
-    const TsMaskData* mask = MaskAt(model, button.ImageIndex);
+    const TsMaskData* mask = model.MaskAt(button.ImageIndex);
     if (glow <= 0 || mask == nullptr || button.GlowHandle >= 0) return;
     const QPoint at = Window_->mapToGlobal(QPoint(button.Left, button.Top));
     const TRect screen{at.x(), at.y(), at.x() + button.Right - button.Left, at.y() + button.Bottom - button.Top};

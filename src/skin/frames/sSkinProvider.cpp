@@ -133,25 +133,6 @@ void TsSkinProvider::SetShowAppIcon(bool value) {
     InvalidateFrame();
 }
 
-void TsSkinProvider::SetTitleButtons(const TsTitleButtons& buttons) {
-    TitleButtons_ = buttons;
-    UpdateLayout();
-    InvalidateFrame();
-}
-
-void TsSkinProvider::SetTitleIcon(const TsTitleIcon& icon) {
-    TitleIcon_ = icon;
-    UpdateLayout();
-    InvalidateFrame();
-}
-
-void TsSkinProvider::SetTitleSkin(const QString& section) {
-    TitleSkin_ = section.toUpper();
-    if (!SetUp_) return;
-    UpdateSkinState();
-    InvalidateFrame();
-}
-
 void TsSkinProvider::SetUseGlobalColor(bool value) {
     UseGlobalColor_ = value;
     ApplyGlobalColor();
@@ -210,7 +191,7 @@ void TsSkinProvider::ApplyFrameMode(bool drawn) {
     if (Form_ == nullptr) return;
     if (drawn) {
         UpdateLayout();
-        const int b = Layout.B;
+        const int b = Layout.BorderWidth;
         Form_->SetDrawnFrame(QMargins(b, Layout.NonClientTop(), b, b));
         SetFrameApplied(true);
         UpdateWindowRegion();

@@ -77,11 +77,8 @@ public:
     bool ShowAppIcon() const { return ShowAppIcon_; }
     void SetShowAppIcon(bool value);
     const TsTitleButtons& TitleButtons() const { return TitleButtons_; }
-    void SetTitleButtons(const TsTitleButtons& buttons);
     const TsTitleIcon& TitleIconData() const { return TitleIcon_; }
-    void SetTitleIcon(const TsTitleIcon& icon);
     QString TitleSkin() const { return TitleSkin_; }
-    void SetTitleSkin(const QString& section);
     bool UseGlobalColor() const { return UseGlobalColor_; }
     /// While skinned, true gives the form the skin's global colour (unless the binding has
     /// CustomColor); false gives it the button-face colour.

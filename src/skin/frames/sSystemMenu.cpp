@@ -96,20 +96,6 @@ TsSystemMenu::TsSystemMenu(QWidget* window, const TFrameLayout& layout, QWidget*
     Build(EngineCaptions());
 }
 
-QAction* TsSystemMenu::AddExtraItem(const QString& caption, int command) {
-    if (ExtraSeparator_ == nullptr) ExtraSeparator_ = insertSeparator(SeparatorBeforeClose);
-    auto* action = new QAction(caption, this);
-    insertAction(ExtraSeparator_, action);
-    connect(action, &QAction::triggered, this, [this, command] {
-        // Extra items are posted: the window handles them after the menu has closed.
-        QPointer<QWidget> window = TargetWindow();
-        QTimer::singleShot(0, this, [window, command] {
-            if (window) SendSysCommand(window, command);
-        });
-    });
-    return action;
-}
-
 // --- TDialogSystemMenu ----------------------------------------------------------------------------------
 
 TDialogSystemMenu::TDialogSystemMenu(QWidget* window, const TFrameLayout& layout, QWidget* parent)

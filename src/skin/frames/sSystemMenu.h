@@ -60,8 +60,6 @@ class TsSystemMenu : public TsCustomSysMenu {
     Q_OBJECT
 public:
     TsSystemMenu(QWidget* window, const TFrameLayout& layout, QWidget* parent = nullptr);
-    /// Adds an extra item of the window's own (command below 0xF000), posted to the window when chosen.
-    QAction* AddExtraItem(const QString& caption, int command);
 
 private:
     QAction* ExtraSeparator_ = nullptr;

@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/MessageBoxes.h"
+#include "platform/UpwardHooks.h"
 #include "skin/manager/SkinCommands.h"
 #include "platform/WindowHook.h"
 #include "skin/model/SkinFiles.h"
@@ -24,8 +25,6 @@ bool LoadingSkin = false;
 bool NewStyle = true;
 TsSkinManager::ChildFilter Filter;
 TsSkinManager::MessageHook Messages;
-TsSkinManager::WindowHookHandlers HookHandlers;
-void (*StopGlows)() = nullptr;
 
 std::vector<std::string> ToStdLines(const QStringList& lines) {
     std::vector<std::string> result;
@@ -42,6 +41,10 @@ struct LoadingFlag {
     LoadingFlag() { LoadingSkin = true; }
     ~LoadingFlag() { LoadingSkin = false; }
 };
+
+void StopGlows() {
+    if (const auto stop = InstalledHooks<TsSkinManager::EffectsHooks>().StopGlows) stop();
+}
 }  // namespace
 
 TsSkinManager::TsSkinManager(QObject* owner) : QObject(owner), Model_(std::make_unique<SkinModel>()) {
@@ -74,8 +77,6 @@ bool TsSkinManager::SkinLoading() { return LoadingSkin; }
 bool TsSkinManager::NewStyleDialogs() { return NewStyle; }
 void TsSkinManager::SetChildFilter(ChildFilter filter) { Filter = std::move(filter); }
 void TsSkinManager::SetMessageHook(MessageHook hook) { Messages = std::move(hook); }
-void TsSkinManager::SetWindowHookHandlers(const WindowHookHandlers& handlers) { HookHandlers = handlers; }
-void TsSkinManager::SetStopGlowsHook(void (*hook)()) { StopGlows = hook; }
 
 std::vector<QPointer<QWidget>>& TsSkinManager::ProviderForms() {
     static std::vector<QPointer<QWidget>> forms;
@@ -114,16 +115,6 @@ void TsSkinManager::Loaded() {
 // --- Properties -----------------------------------------------------------------------------------
 
 bool TsSkinManager::IsDefault() const { return Default == this; }
-
-void TsSkinManager::SetIsDefault(bool value) {
-    if (value || Default == nullptr) {
-        Default = this;
-        if (Active_)
-            ApplyNewSkin(true);
-        else
-            RemoveSkin();
-    }
-}
 
 void TsSkinManager::SetActive(bool value) {
     if (value == Active_) return;
@@ -332,7 +323,7 @@ void TsSkinManager::ChangeSkin(const QString& oldName) {
 
 void TsSkinManager::ApplyNewSkin(bool animate) {
     if (Loading_) return;
-    if (StopGlows) StopGlows();
+    StopGlows();
     // The forms stay frozen over the new-skin announcement and the refresh after it.
     const std::vector<FrozenForm> frozen = animate ? FreezeForms() : std::vector<FrozenForm>();
     Model_->SkinData.Active = false;
@@ -348,13 +339,13 @@ void TsSkinManager::ApplyNewSkin(bool animate) {
 
 void TsSkinManager::RemoveSkin() {
     Removing_ = true;
-    if (StopGlows) StopGlows();
+    StopGlows();
     UninstallHook();
     Model_->SkinData.Active = false;
     BroadcastCommand(MakeNimbrelParam(AC_REMOVESKIN));
     Model_->FreeMasks();
     Model_->FreePatterns();
-    Model_->gd.clear();
+    Model_->Sections.clear();
     Shadows_ = ShadowTemplates();
     Removing_ = false;
 }
@@ -362,8 +353,8 @@ void TsSkinManager::RemoveSkin() {
 void TsSkinManager::InstallHook() {
     HookInstalled_ = true;
     // What the hook does with the windows it sees is the frames' business.
-    if (HookHandlers.Install != nullptr)
-        HookHandlers.Install();
+    if (const auto install = InstalledHooks<WindowHookHandlers>().Install)
+        install();
     else
         TWindowHook::Install([](const THookMessage&) {});
 }
@@ -371,8 +362,8 @@ void TsSkinManager::InstallHook() {
 void TsSkinManager::UninstallHook() {
     if (!HookInstalled_) return;
     HookInstalled_ = false;
-    if (HookHandlers.Remove != nullptr)
-        HookHandlers.Remove();
+    if (const auto remove = InstalledHooks<WindowHookHandlers>().Remove)
+        remove();
     else
         TWindowHook::Remove();
     HookedWindows().clear();

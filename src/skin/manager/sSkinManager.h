@@ -40,7 +40,6 @@ public:
     bool SkinnedPopups = true;
     TsAnimEffects AnimEffects;
     bool IsDefault() const;
-    void SetIsDefault(bool value);
     bool Active() const { return Active_; }
     void SetActive(bool value);
     QStringList CommonSections() const { return CommonSections_; }
@@ -127,27 +126,21 @@ public:
     using MessageHook = std::function<void(const QString&)>;
     static void SetMessageHook(MessageHook hook);
     /// The window hook through which forms and dialogs without a provider of their own are
-    /// skinned: the frames register it at start-up. Without it the manager installs a hook that
-    /// takes no window. Remove frees the wrappers of HookedWindows.
+    /// skinned: the frames install it at start-up (UpwardHooks.h). Without it the manager installs a
+    /// hook that takes no window. Remove frees the wrappers of HookedWindows.
     struct WindowHookHandlers {
         void (*Install)() = nullptr;
         void (*Remove)() = nullptr;
     };
-    static void SetWindowHookHandlers(const WindowHookHandlers& handlers);
-    /// Whether the default manager's hook is installed now.
-    bool HookInstalled() const { return HookInstalled_; }
-    /// Removes every glow of the controls before a skin is applied or removed; registered by the
-    /// layer that shows glows.
-    static void SetStopGlowsHook(void (*hook)());
 
-    /// What the effects above the manager do for it; registered at start-up, none by default.
+    /// What the effects above the manager do for it; installed at start-up, none by default.
     struct EffectsHooks {
         /// Lets a released form's old look fade away over its new one (time in ms, start alpha).
         void (*SkinChangingAnimation)(QWidget* form, const QImage& oldLook, int time, TsAnimType mode,
                                       int alpha) = nullptr;
+        /// Removes every glow of the controls before a skin is applied or removed.
+        void (*StopGlows)() = nullptr;
     };
-    static void SetEffectsHooks(const EffectsHooks& hooks);
-    static const EffectsHooks& RegisteredEffects();
 
 private:
     enum class Source { None, Package, Editor, Folder, Internal };

@@ -9,11 +9,11 @@
 #include "platform/Application.h"
 #include "platform/DesktopEffects.h"
 #include "platform/Forms.h"
+#include "platform/UpwardHooks.h"
 #include "skin/manager/SkinCommands.h"
 
 namespace {
 bool Animating = false;
-TsSkinManager::EffectsHooks Hooks;
 
 bool ApplicationMinimized() {
     const TApplication* app = TApplication::Instance();
@@ -23,9 +23,6 @@ bool ApplicationMinimized() {
 }  // namespace
 
 bool TsSkinManager::AnimatingSkinChange() { return Animating; }
-
-void TsSkinManager::SetEffectsHooks(const EffectsHooks& hooks) { Hooks = hooks; }
-const TsSkinManager::EffectsHooks& TsSkinManager::RegisteredEffects() { return Hooks; }
 
 // --- Refresh -----------------------------------------------------------------------------------------
 
@@ -81,7 +78,7 @@ void TsSkinManager::CoverForms() {
     Covers_.clear();
     const TsAnimation& animation = AnimEffects.SkinChanging;
     // Only where the animation can show: a fade needs layered windows and at least one 12 ms step.
-    if (Hooks.SkinChangingAnimation == nullptr || !animation.Active || animation.Time < 12 ||
+    if (InstalledHooks<EffectsHooks>().SkinChangingAnimation == nullptr || !animation.Active || animation.Time < 12 ||
         !LayeredWindowsAvailable())
         return;
     for (QWidget* form : FormsToFreeze()) {
@@ -96,9 +93,10 @@ void TsSkinManager::RunSkinChangingAnimation(QWidget* form) {
     if (cover == Covers_.end()) return;
     const QImage oldLook = cover->OldLook;
     Covers_.erase(cover);
-    if (Hooks.SkinChangingAnimation == nullptr || oldLook.isNull()) return;
+    const auto animate = InstalledHooks<EffectsHooks>().SkinChangingAnimation;
+    if (animate == nullptr || oldLook.isNull()) return;
     const int alpha = form->windowOpacity() < 1.0 ? static_cast<int>(form->windowOpacity() * 255 + 0.5) : 255;
-    Hooks.SkinChangingAnimation(form, oldLook, AnimEffects.SkinChanging.Time, AnimEffects.SkinChanging.Mode, alpha);
+    animate(form, oldLook, AnimEffects.SkinChanging.Time, AnimEffects.SkinChanging.Mode, alpha);
 }
 
 // --- Extended borders --------------------------------------------------------------------------------

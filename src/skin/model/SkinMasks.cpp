@@ -107,7 +107,7 @@ void SkinModel::AddMaskFromValue(const std::string& section, const std::string& 
             m.SourceRect = RectAt(value);
             m.StateCount = Int16(FieldAt(value, 22, 1));
             m.MaskLayout = Int16(FieldAt(value, 24, 1));
-            ma.push_back(std::move(m));
+            Masks.push_back(std::move(m));
             return;
         case '^':
             m.ImageKind = 0;
@@ -121,7 +121,7 @@ void SkinModel::AddMaskFromValue(const std::string& section, const std::string& 
             m.PaintMode = Int16(FieldAt(value, 46, 1));
             m.CommonBorderWidth = Int16(FieldAt(value, 48, 1));
             ComputeBorders(m, section, key);
-            ma.push_back(std::move(m));
+            Masks.push_back(std::move(m));
             return;
         case '~':
             m.ImageKind = 1;
@@ -129,7 +129,7 @@ void SkinModel::AddMaskFromValue(const std::string& section, const std::string& 
             m.StateCount = 1;
             m.PaintMode = Int16(FieldAt(value, 22, 2));
             m.MaskLayout = value.size() >= 25 ? Int16(FieldAt(value, 25, 1)) : 0;
-            ma.push_back(std::move(m));
+            Masks.push_back(std::move(m));
             return;
         case '!':
             AddExternalPicture(section, key, value);
@@ -174,7 +174,7 @@ void SkinModel::AddExternalPicture(const std::string& section, const std::string
     }
     m.PaintMode = Int16(words.size() < 9 ? 4 : word(9));
     m.Picture = std::move(picture);
-    ma.push_back(std::move(m));
+    Masks.push_back(std::move(m));
 }
 
 void SkinModel::AddBitmapFile(const std::string& section, const std::string& key, const std::string& value,
@@ -197,7 +197,7 @@ void SkinModel::AddBitmapFile(const std::string& section, const std::string& key
     m.BorderTop = m.BorderBottom = Int16(picture.Height() / 6);
     m.ImageKind = 0;
     m.Picture = std::move(picture);
-    ma.push_back(std::move(m));
+    Masks.push_back(std::move(m));
 }
 
 void SkinModel::AddBracketMask(const std::string& section, const std::string& key, const std::string& value) {
@@ -216,7 +216,7 @@ void SkinModel::AddBracketMask(const std::string& section, const std::string& ke
     m.PaintMode = Int16(more.size() > 3 ? StrToInt(more[3]) : 1);
     m.ImageKind = 0;
     ComputeBorders(m, section, key);
-    ma.push_back(std::move(m));
+    Masks.push_back(std::move(m));
 }
 
 void SkinModel::LoadPatterns() {
@@ -245,7 +245,7 @@ void SkinModel::AddPattern(const std::string& section, const std::string& key, c
     JpegImage image = DecodeJpegBytes(std::move(bytes));
     if (image.Width <= 0) return;
     if (filesOnly || static_cast<long long>(image.Width) * image.Height >= kPatternPixels) {
-        pa.push_back(TsPatternData{std::move(image), AsciiUpper(section), AsciiUpper(key), std::nullopt});
+        Patterns.push_back(TsPatternData{std::move(image), AsciiUpper(section), AsciiUpper(key), std::nullopt});
         return;
     }
     TsMaskData m;
@@ -256,5 +256,5 @@ void SkinModel::AddPattern(const std::string& section, const std::string& key, c
     m.StateCount = 1;
     m.SourceRect = {0, 0, image.Width, image.Height};
     m.OwnerManager = Owner_;
-    ma.push_back(std::move(m));
+    Masks.push_back(std::move(m));
 }

@@ -96,12 +96,12 @@ void SkinModel::Load(const SkinOptions* options, const TsSkinPackReader* reader,
 const SkinOptions& SkinModel::Opt() const { return Options_ != nullptr ? *Options_ : kNoOptions; }
 
 void SkinModel::FreeMasks() {
-    while (!ma.empty()) ma.pop_back();
+    while (!Masks.empty()) Masks.pop_back();
     MasterBitmap = Bitmap32();
 }
 
 void SkinModel::FreePatterns() {
-    while (!pa.empty()) pa.pop_back();
+    while (!Patterns.empty()) Patterns.pop_back();
 }
 
 // --- Readers ------------------------------------------------------------------------------------
@@ -146,15 +146,15 @@ bool SkinModel::ReadSkinBoolean(const std::string& section, const std::string& k
 // --- Lookups ------------------------------------------------------------------------------------
 
 int SkinModel::SectionIndexOf(const std::string& sectionName) const {
-    for (size_t i = 0; i < gd.size(); ++i) {
-        if (gd[i].SectionName == sectionName) return static_cast<int>(i);
+    for (size_t i = 0; i < Sections.size(); ++i) {
+        if (Sections[i].SectionName == sectionName) return static_cast<int>(i);
     }
     return -1;
 }
 
 int SkinModel::MaskIndexOf(const std::string& sectionName, const std::string& keyName) const {
-    for (size_t i = 0; i < ma.size(); ++i) {
-        if (ma[i].SectionName == sectionName && ma[i].KeyName == keyName) return static_cast<int>(i);
+    for (size_t i = 0; i < Masks.size(); ++i) {
+        if (Masks[i].SectionName == sectionName && Masks[i].KeyName == keyName) return static_cast<int>(i);
     }
     return -1;
 }
@@ -163,18 +163,18 @@ int SkinModel::InheritedLookup(int skinIndex, const std::string& sectionName, co
                                int kind, bool patterns, int depth) const {
     if (skinIndex < 0 || sectionName.empty()) return -1;
     if (patterns) {
-        for (size_t i = 0; i < pa.size(); ++i) {
-            if (pa[i].SectionName == sectionName && pa[i].KeyName == keyName) return static_cast<int>(i);
+        for (size_t i = 0; i < Patterns.size(); ++i) {
+            if (Patterns[i].SectionName == sectionName && Patterns[i].KeyName == keyName) return static_cast<int>(i);
         }
     } else {
-        for (size_t i = 0; i < ma.size(); ++i) {
-            if (ma[i].SectionName == sectionName && ma[i].KeyName == keyName && (kind < 0 || ma[i].ImageKind == kind)) {
+        for (size_t i = 0; i < Masks.size(); ++i) {
+            if (Masks[i].SectionName == sectionName && Masks[i].KeyName == keyName && (kind < 0 || Masks[i].ImageKind == kind)) {
                 return static_cast<int>(i);
             }
         }
     }
-    if (static_cast<size_t>(skinIndex) >= gd.size()) return -1;
-    const std::string& parent = gd[static_cast<size_t>(skinIndex)].ParentClass;
+    if (static_cast<size_t>(skinIndex) >= Sections.size()) return -1;
+    const std::string& parent = Sections[static_cast<size_t>(skinIndex)].ParentClass;
     if (parent.empty() || parent == sectionName || depth >= kMaxParentDepth) return -1;
     int parentIndex = SectionIndexOf(parent);
     if (parentIndex < 0) return -1;
@@ -193,9 +193,17 @@ int SkinModel::PatternIndexOf(int skinIndex, const std::string& sectionName, con
     return InheritedLookup(skinIndex, sectionName, keyName, -1, true, 0);
 }
 
+const TsMaskData* SkinModel::MaskAt(int index) const {
+    return index >= 0 && index < static_cast<int>(Masks.size()) ? &Masks[static_cast<size_t>(index)] : nullptr;
+}
+
+const TsGeneralData* SkinModel::SectionAt(int index) const {
+    return index >= 0 && index < static_cast<int>(Sections.size()) ? &Sections[static_cast<size_t>(index)] : nullptr;
+}
+
 const Bitmap32* SkinModel::PatternPixels(int index) const {
-    if (index < 0 || index >= static_cast<int>(pa.size())) return nullptr;
-    const TsPatternData& pattern = pa[static_cast<size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(Patterns.size())) return nullptr;
+    const TsPatternData& pattern = Patterns[static_cast<size_t>(index)];
     // Decoding a picture of a million pixels at every paint would make fades crawl.
     if (!pattern.Pixels) {
         try {
@@ -211,22 +219,22 @@ const Bitmap32* SkinModel::PatternPixels(int index) const {
 
 TColor SkinModel::GlobalBackColor() const {
     int i = SectionIndexOf("GLOBALINFO");
-    return i < 0 ? ColorToRGB(clBtnFace) : gd[static_cast<size_t>(i)].Color;
+    return i < 0 ? ColorToRGB(clBtnFace) : Sections[static_cast<size_t>(i)].Color;
 }
 
 TColor SkinModel::GlobalTextColor() const {
     int i = SectionIndexOf("GLOBALINFO");
-    return i < 0 ? clFuchsia : ColorToRGB(gd[static_cast<size_t>(i)].FontColors[0]);
+    return i < 0 ? clFuchsia : ColorToRGB(Sections[static_cast<size_t>(i)].FontColors[0]);
 }
 
 TColor SkinModel::GlobalHotBackColor() const {
     int i = SectionIndexOf("GLOBALINFO");
-    return ColorToRGB(i < 0 ? clWindow : gd[static_cast<size_t>(i)].HotColor);
+    return ColorToRGB(i < 0 ? clWindow : Sections[static_cast<size_t>(i)].HotColor);
 }
 
 TColor SkinModel::EditTextColor() const {
     int i = SectionIndexOf("EDIT");
-    return i < 0 ? clWindowText : ColorToRGB(gd[static_cast<size_t>(i)].Props[0].FontColor);
+    return i < 0 ? clWindowText : ColorToRGB(Sections[static_cast<size_t>(i)].Props[0].FontColor);
 }
 
 TColor SkinModel::HighlightBackColor(bool focused) const {
@@ -234,12 +242,12 @@ TColor SkinModel::HighlightBackColor(bool focused) const {
     TColor result = kNoColor;
     int sel = SectionIndexOf("SELECTION");
     if (sel >= 0) {
-        const auto& s = gd[static_cast<size_t>(sel)];
+        const auto& s = Sections[static_cast<size_t>(sel)];
         result = s.Props[focused && s.States > 1 ? 1 : 0].Color;
     }
     if (sel < 0 || result == kNoColor || result == clFuchsia) {
         int item = SectionIndexOf("MENUITEM");
-        result = item < 0 ? kNoColor : gd[static_cast<size_t>(item)].HotColor;
+        result = item < 0 ? kNoColor : Sections[static_cast<size_t>(item)].HotColor;
         if (result == clFuchsia || result == clWhite || result == kNoColor) result = clHighlight;
     }
     return ColorToRGB(result);
@@ -250,13 +258,13 @@ TColor SkinModel::HighlightTextColor(bool focused) const {
     TColor result = kNoColor;
     int sel = SectionIndexOf("SELECTION");
     if (sel >= 0) {
-        const auto& s = gd[static_cast<size_t>(sel)];
+        const auto& s = Sections[static_cast<size_t>(sel)];
         result = s.Props[focused && s.States > 1 ? 1 : 0].FontColor;
     }
     if (result != kNoColor && result != clFuchsia) return result;
     int item = SectionIndexOf("MENUITEM");
     if (item >= 0) {
-        TColor hot = gd[static_cast<size_t>(item)].HotFontColors[0];
+        TColor hot = Sections[static_cast<size_t>(item)].HotFontColors[0];
         if (hot != kNoColor && hot != clFuchsia) return ColorToRGB(hot);
     }
     return clHighlightText;

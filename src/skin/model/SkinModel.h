@@ -24,9 +24,9 @@ struct SkinLoadSettings {
 class SkinModel {
 public:
     TsSkinData SkinData;
-    TsGeneralDataArray gd;
-    TsMaskArray ma;
-    TsPatternArray pa;
+    TsGeneralDataArray Sections;
+    TsMaskArray Masks;
+    TsPatternArray Patterns;
     Bitmap32 MasterBitmap;  // empty when the skin has none
     TColor MasterTransparentColor = clFuchsia;
     TsWellKnownIndexes WellKnown;
@@ -62,6 +62,10 @@ public:
     int MaskIndexOf(int skinIndex, const std::string& sectionName, const std::string& keyName) const;
     int TextureIndexOf(int skinIndex, const std::string& sectionName, const std::string& keyName) const;
     int PatternIndexOf(int skinIndex, const std::string& sectionName, const std::string& keyName) const;
+
+    /// The image element or section at index; null for an index outside its table (-1 included).
+    const TsMaskData* MaskAt(int index) const;
+    const TsGeneralData* SectionAt(int index) const;
 
     /// The pixels of large pattern picture index, decoded at the first call and kept for as long as
     /// this skin is loaded; null for an index outside the table or a picture that cannot be decoded.

@@ -17,7 +17,7 @@ void ForEachSkinColor(SkinModel& model, const std::function<TColor(TColor)>& cha
     auto optional = [&](TColor& c) {
         if (c != kNoColor) c = change(c);
     };
-    for (TsGeneralData& s : model.gd) {
+    for (TsGeneralData& s : model.Sections) {
         s.Color = change(s.Color);
         s.HotColor = change(s.HotColor);
         s.GlowColor = change(s.GlowColor);
@@ -72,7 +72,7 @@ void ApplySkinHue(SkinModel& model, int offset) {
     for (const auto& name : keep) {
         int index = model.MaskIndexOf("GLOBALINFO", name);
         if (index < 0) continue;
-        const TsMaskData& m = model.ma[static_cast<size_t>(index)];
+        const TsMaskData& m = model.Masks[static_cast<size_t>(index)];
         if (m.Picture) {
             leftOut.insert(static_cast<size_t>(index));
         } else {
@@ -80,14 +80,14 @@ void ApplySkinHue(SkinModel& model, int offset) {
             saved.push_back({r, model.MasterBitmap.Copy(r.Left, r.Top, r.Right, r.Bottom)});
         }
         int glow = model.MaskIndexOf("GLOBALINFO", name + "GLOW0");
-        if (glow >= 0 && model.ma[static_cast<size_t>(glow)].Picture) leftOut.insert(static_cast<size_t>(glow));
+        if (glow >= 0 && model.Masks[static_cast<size_t>(glow)].Picture) leftOut.insert(static_cast<size_t>(glow));
     }
     RotateBitmapHue(model.MasterBitmap, offset);
     for (const auto& s : saved) {
         model.MasterBitmap.Paste(s.Pixels, std::max(s.Where.Left, 0), std::max(s.Where.Top, 0));
     }
-    for (size_t i = 0; i < model.ma.size(); ++i) {
-        if (model.ma[i].Picture && leftOut.count(i) == 0) RotateBitmapHue(*model.ma[i].Picture, offset);
+    for (size_t i = 0; i < model.Masks.size(); ++i) {
+        if (model.Masks[i].Picture && leftOut.count(i) == 0) RotateBitmapHue(*model.Masks[i].Picture, offset);
     }
     ForEachSkinColor(model, [offset](TColor c) { return RotateColorHue(offset, c); });
 }
@@ -96,7 +96,7 @@ void ApplySkinSaturation(SkinModel& model, int amount) {
     if (amount == 0) return;
     int used = amount % 101;
     ChangeBitmapSaturation(model.MasterBitmap, used);
-    for (auto& m : model.ma) {
+    for (auto& m : model.Masks) {
         if (m.Picture) ChangeBitmapSaturation(*m.Picture, used);
     }
     ForEachSkinColor(model, [used](TColor c) { return ChangeSaturation(used, IsSystemColor(c) ? ColorToRGB(c) : c); });

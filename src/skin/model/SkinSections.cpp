@@ -142,10 +142,10 @@ TsGeneralData SkinModel::ReadSection(const std::string& name) const {
 }
 
 void SkinModel::LoadSections() {
-    gd.clear();
+    Sections.clear();
     if (Options_ != nullptr) {
         ReadGlobalInfo();
-        for (const auto& section : Opt().Sections()) gd.push_back(ReadSection(section.Name));
+        for (const auto& section : Opt().Sections()) Sections.push_back(ReadSection(section.Name));
     }
     if (Common_) {
         // A common section overrides a loaded one key by key: read it again over the merged text.
@@ -157,9 +157,9 @@ void SkinModel::LoadSections() {
             for (const auto& section : Common_->Sections()) {
                 int index = SectionIndexOf(section.Name);
                 if (index >= 0) {
-                    gd[static_cast<size_t>(index)] = ReadSection(section.Name);
+                    Sections[static_cast<size_t>(index)] = ReadSection(section.Name);
                 } else {
-                    gd.push_back(ReadSection(section.Name));
+                    Sections.push_back(ReadSection(section.Name));
                 }
             }
         } catch (...) {
@@ -174,8 +174,8 @@ void SkinModel::LoadSections() {
 }
 
 void SkinModel::SetBorderIndexes() {
-    for (size_t i = 0; i < gd.size(); ++i) {
-        TsGeneralData& s = gd[i];
+    for (size_t i = 0; i < Sections.size(); ++i) {
+        TsGeneralData& s = Sections[i];
         if (s.SectionName == "GLOBALINFO") continue;
         int index = static_cast<int>(i);
         s.BorderIndex = MaskIndexOf(index, s.SectionName, "BORDERSMASK");

@@ -8,14 +8,6 @@
 #include "PixelBlends.h"
 #include "skin/model/MaskCells.h"
 
-namespace {
-
-const TsMaskData* MaskAt(const SkinModel& model, int index) {
-    return index >= 0 && index < static_cast<int>(model.ma.size()) ? &model.ma[index] : nullptr;
-}
-
-}  // namespace
-
 void DrawMaskImage(Bitmap32& target, int x, int y, const TsMaskData& mask, int state, const Bitmap32& masterBitmap) {
     const Bitmap32* picture = MaskPicture(mask, masterBitmap);
     const TRect cell = MaskStateCell(mask, state);
@@ -38,7 +30,7 @@ void DrawMaskImage(Bitmap32& target, int x, int y, const TsMaskData& mask, int s
 
 void PaintCornerImages(Bitmap32& target, TRect rect, const TsGeneralData& section, const SkinModel& model, int state) {
     auto draw = [&](int index, auto place) {
-        if (const TsMaskData* m = MaskAt(model, index)) {
+        if (const TsMaskData* m = model.MaskAt(index)) {
             const TRect cell = MaskStateCell(*m, state);
             auto [x, y] = place(cell.Width(), cell.Height());
             DrawMaskImage(target, x, y, *m, state, model.MasterBitmap);
@@ -53,18 +45,15 @@ void PaintCornerImages(Bitmap32& target, TRect rect, const TsGeneralData& sectio
 void PaintControlFace(const SectionBinding& binding, const BackgroundInfo& parentBg, int state, Bitmap32& target,
                       TPoint offset, TRect rect) {
     const SkinModel* model = binding.Model;
-    if (target.Empty() || model == nullptr || binding.SectionIndex < 0 ||
-        binding.SectionIndex >= static_cast<int>(model->gd.size())) {
-        return;
-    }
+    if (target.Empty() || model == nullptr || model->SectionAt(binding.SectionIndex) == nullptr) return;
     if (rect.Left < 0 || rect.Top < 0 || rect.Right > target.Width() || rect.Bottom > target.Height()) return;
-    const TsGeneralData& section = model->gd[binding.SectionIndex];
+    const TsGeneralData& section = model->Sections[binding.SectionIndex];
     state = std::clamp(state, 0, std::max(section.States - 1, 0));
     PaintSection(binding, parentBg, state, target, offset, rect);
     const BackgroundInfo bg = ShiftedBackground(parentBg, offset);
     PaintCornerImages(target, rect, section, *model, state);
     bool framed = false;
-    if (const TsMaskData* frame = MaskAt(*model, binding.BorderMaskIndex)) {
+    if (const TsMaskData* frame = model->MaskAt(binding.BorderMaskIndex)) {
         if (!(state == 0 && (frame->PaintMode & 2))) {
             PaintBorderOverBackground(target, rect, state, *frame, bg, model->MasterBitmap);
             framed = true;

@@ -20,8 +20,6 @@ struct SectionFill {
     const Bitmap32* Picture = nullptr;    // a large picture pattern
 };
 
-bool ValidMask(const SkinModel& model, int index) { return index >= 0 && index < static_cast<int>(model.ma.size()); }
-
 // g + (t - g) * a / 256 on each byte, in one pass: t from the tiled pattern, g from the gradient.
 void PaintGradientWithPattern(Bitmap32& target, TRect r, const SectionFill& f, const Bitmap32& picture) {
     const TsMaskData& mask = *f.Pattern;
@@ -105,7 +103,8 @@ void CopyParent(Bitmap32& target, TRect r, const BackgroundInfo& bg, TPoint sour
 }
 
 bool IsMaskedTenPattern(const SkinModel& model, int index) {
-    return ValidMask(model, index) && model.ma[index].MaskLayout != 0 && model.ma[index].PaintMode == 10;
+    const TsMaskData* mask = model.MaskAt(index);
+    return mask != nullptr && mask->MaskLayout != 0 && mask->PaintMode == 10;
 }
 
 }  // namespace
@@ -116,7 +115,7 @@ SectionBinding BindSection(const SkinModel& model, const std::string& sectionNam
     b.SectionName = sectionName;
     b.SectionIndex = model.SectionIndexOf(sectionName);
     if (b.SectionIndex >= 0) {
-        b.BorderMaskIndex = model.gd[b.SectionIndex].BorderIndex;
+        b.BorderMaskIndex = model.Sections[b.SectionIndex].BorderIndex;
         b.PatternIndex = model.TextureIndexOf(b.SectionIndex, sectionName, "PATTERN");
         b.HotPatternIndex = model.TextureIndexOf(b.SectionIndex, sectionName, "HOTPATTERN");
     }
@@ -126,10 +125,11 @@ SectionBinding BindSection(const SkinModel& model, const std::string& sectionNam
 void PaintSectionByIndex(int sectionIndex, const std::string& sectionName, const BackgroundInfo& parentBg,
                          TColor customColor, int hotPatternIndex, int patternIndex, const SkinModel* model,
                          Bitmap32& target, TPoint offset, TRect rect, int state) {
-    if (model == nullptr || sectionIndex < 0 || sectionIndex >= static_cast<int>(model->gd.size())) return;
+    const TsGeneralData* found = model != nullptr ? model->SectionAt(sectionIndex) : nullptr;
+    if (found == nullptr) return;
     const TRect r = ClipRect(rect, target.Width(), target.Height());
     if (RectEmpty(r)) return;
-    const TsGeneralData& section = model->gd[sectionIndex];
+    const TsGeneralData& section = *found;
     const int s = std::clamp(state, 0, std::max(section.States - 1, 0));
 
     SectionFill f;
@@ -147,8 +147,9 @@ void PaintSectionByIndex(int sectionIndex, const std::string& sectionName, const
             int index = s > 0 ? hotPatternIndex : patternIndex;
             if (index == -1) index = model->MaskIndexOf(sectionIndex, sectionName, key);
             // Masked patterns are not the fill's; the normal state lays them last.
-            if (ValidMask(*model, index) && model->ma[index].MaskLayout == 0) {
-                f.Pattern = &model->ma[index];
+            const TsMaskData* pattern = model->MaskAt(index);
+            if (pattern != nullptr && pattern->MaskLayout == 0) {
+                f.Pattern = pattern;
             } else {
                 f.Picture = model->PatternPixels(model->PatternIndexOf(sectionIndex, sectionName, key));
             }
@@ -182,7 +183,7 @@ void PaintSectionByIndex(int sectionIndex, const std::string& sectionName, const
         if (IsMaskedTenPattern(*model, patternIndex)) masked = patternIndex;
         if (masked >= 0) {
             TRect area = r;
-            PaintMaskedPattern(target, area, bg, 10, model->ma[masked], model->MasterBitmap);
+            PaintMaskedPattern(target, area, bg, 10, model->Masks[masked], model->MasterBitmap);
         }
     }
 }
@@ -190,10 +191,9 @@ void PaintSectionByIndex(int sectionIndex, const std::string& sectionName, const
 void PaintSection(const SectionBinding& binding, const BackgroundInfo& parentBg, int state, Bitmap32& target,
                   TPoint offset, TRect rect) {
     const SkinModel* model = binding.Model;
-    if (model == nullptr || binding.SectionIndex < 0 || binding.SectionIndex >= static_cast<int>(model->gd.size())) {
-        return;
-    }
-    state = std::min(state, model->gd[binding.SectionIndex].States - 1);
+    const TsGeneralData* section = model != nullptr ? model->SectionAt(binding.SectionIndex) : nullptr;
+    if (section == nullptr) return;
+    state = std::min(state, section->States - 1);
     PaintSectionByIndex(binding.SectionIndex, binding.SectionName, parentBg,
                         binding.CustomColor ? binding.OwnerColor : clFuchsia, binding.HotPatternIndex,
                         binding.PatternIndex, model, target, offset, rect, state);

@@ -54,9 +54,8 @@ Bitmap32 BuiltInShadowTemplate(bool active) {
 
 ShadowTemplates MakeShadowTemplates(const SkinModel& model, bool compositionOn) {
     ShadowTemplates result;
-    const int index = model.WellKnown.ExBorderMask;
-    if (index >= 0 && index < static_cast<int>(model.ma.size())) {
-        const TsMaskData& mask = model.ma[static_cast<size_t>(index)];
+    if (const TsMaskData* exBorder = model.MaskAt(model.WellKnown.ExBorderMask)) {
+        const TsMaskData& mask = *exBorder;
         result.Inactive = MaskStateImage(mask, model.MasterBitmap, 0);
         result.Active = MaskStateImage(mask, model.MasterBitmap, mask.StateCount > 1 ? 1 : 0);
         const int offset = model.SkinData.FormOffset;

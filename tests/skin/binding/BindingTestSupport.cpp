@@ -7,6 +7,7 @@
 #include "platform/NimbrelCommand.h"
 #include "platform/TestIsolation.h"
 #include "skin/model/SkinOptions.h"
+#include "platform/UpwardHooks.h"
 
 void LoadTestSkin(TsSkinManager& manager, const std::string& optionsText) {
     const SkinOptions options = SkinOptions::FromText(optionsText);
@@ -94,10 +95,10 @@ namespace {
 std::vector<std::string> LeftBindingState() {
     std::vector<std::string> left;
     if (TsCommonData::GlobalPaintingOff()) left.push_back("the painting-off flag");
-    if (EffectHooks().UpdateGlow || EffectHooks().RemoveGlow || EffectHooks().RemoveAllGlows)
-        left.push_back("registered effect hooks");
+    if (InstalledHooks<TsEffectHooks>().UpdateGlow || InstalledHooks<TsEffectHooks>().RemoveGlow)
+        left.push_back("installed effect hooks");
     TsCommonData::SetGlobalPaintingOff(false);
-    RegisterEffectHooks({});
+    InstallHooks(TsEffectHooks());
     return left;
 }
 

@@ -8,6 +8,7 @@
 #include "BindingTestSupport.h"
 #include "skin/binding/ControlKinds.h"
 #include "skin/manager/SkinCommands.h"
+#include "platform/UpwardHooks.h"
 
 namespace {
 // What the effects would do, recorded.
@@ -36,11 +37,8 @@ void Leave(QWidget& widget) {
 }
 
 struct Hooked {
-    Hooked() {
-        GlowLog::Reset();
-        RegisterEffectHooks({&GlowLog::Update, &GlowLog::Remove, nullptr});
-    }
-    ~Hooked() { RegisterEffectHooks({}); }
+    Hooked() { GlowLog::Reset(); }
+    TScopedHooks<TsEffectHooks> Glows{{&GlowLog::Update, &GlowLog::Remove}};
     TTestSkin Skin;
     TsSkinManager& Manager = Skin.Manager;
 };

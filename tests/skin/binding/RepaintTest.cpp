@@ -219,8 +219,8 @@ TEST(ParentBackground, RefreshCornersShowsTheParentsPresentColourInTheKeyedCorne
     frame.SourceRect = {0, 0, 3, 3};
     frame.StateCount = 1;
     frame.BorderLeft = frame.BorderTop = frame.BorderRight = frame.BorderBottom = 1;
-    model.ma.push_back(frame);
-    model.gd[static_cast<size_t>(model.SectionIndexOf("FRAMED"))].BorderIndex = static_cast<int>(model.ma.size()) - 1;
+    model.Masks.push_back(frame);
+    model.Sections[static_cast<size_t>(model.SectionIndexOf("FRAMED"))].BorderIndex = static_cast<int>(model.Masks.size()) - 1;
 
     QWidget form;
     form.resize(100, 100);

@@ -268,14 +268,14 @@ TEST(Button, TheFocusFrameNeedsACaptionAndTheSectionsConsent) {
                f.button->SkinData.CacheBitmap->At(frame.left(), frame.top() + 2) == black;
     };
     EXPECT_FALSE(dotAt());  // the internal skin asks for no focus frame
-    model.gd[static_cast<size_t>(section)].ShowFocus = true;
+    model.Sections[static_cast<size_t>(section)].ShowFocus = true;
     EXPECT_TRUE(dotAt());
     f.button->SetShowFocus(false);
     EXPECT_FALSE(dotAt());
     f.button->SetShowFocus(true);
     f.button->SetCaption(QString());
     EXPECT_FALSE(dotAt());
-    model.gd[static_cast<size_t>(section)].ShowFocus = false;
+    model.Sections[static_cast<size_t>(section)].ShowFocus = false;
 }
 
 TEST(Button, SkinCommandsItAnswersItself) {

@@ -171,7 +171,7 @@ TEST(SkinnedLabel, TakesTheLendingAncestorsColourAndMixesWhenDisabled) {
     ASSERT_GE(lending, 0);
     ASSERT_GE(seeThrough, 0);
     ASSERT_GE(plain, 0);
-    const TColor lent = model.gd[static_cast<size_t>(lending)].Props[0].FontColor;
+    const TColor lent = model.Sections[static_cast<size_t>(lending)].Props[0].FontColor;
     ASSERT_NE(lent, model.GlobalTextColor());
     constexpr int kDirect = -2;  // the label sits in the outer container itself
     const struct {

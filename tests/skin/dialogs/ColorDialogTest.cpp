@@ -12,6 +12,7 @@
 #include "skin/dialogs/sColorDialog.h"
 #include "platform/Dialogs.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/dialogs/SkinEngine.h"
 
 namespace {
 constexpr TsColorBoxStyle kMainStyle = cbStandardColors | cbExtendedColors | cbCustomColor | cbPrettyNames;
@@ -30,11 +31,8 @@ void PickFromList(TsColorBox& box, int index) {
 
 // The program's set-up: a skin manager and the colour box linked to the shared dialog.
 struct ProgramDialogs {
-    ProgramDialogs() { RegisterColorDialog(); }
-    ~ProgramDialogs() {
-        SetColorDialogLink({});
-        FreeSharedColorDialog();
-    }
+    ~ProgramDialogs() { FreeSharedColorDialog(); }
+    TScopedSkinEngine Engine;
     TsSkinManager Manager;
 };
 }  // namespace

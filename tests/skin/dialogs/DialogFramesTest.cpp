@@ -29,7 +29,7 @@ TEST(DialogFrames, BothDialogsFrameThemselvesWithTheDialogLook) {
         EXPECT_TRUE(provider->DrawsFrame()) << name;
         EXPECT_EQ(provider->SkinSection(), QStringLiteral("DIALOG")) << name;
         EXPECT_EQ(provider->SkinData().Section(),
-                  &manager->CommonSkinData().gd[static_cast<size_t>(manager->CommonSkinData().SectionIndexOf("DIALOG"))])
+                  &manager->CommonSkinData().Sections[static_cast<size_t>(manager->CommonSkinData().SectionIndexOf("DIALOG"))])
             << name;
         EXPECT_FALSE(provider->Layout.IconShown) << name;
         EXPECT_EQ(provider->Layout.Info().GripShown, c.Grip) << name;

@@ -21,6 +21,7 @@
 #include "platform/GuiTestSupport.h"
 #include "shell/ShellFolder.h"
 #include "support/TempFolder.h"
+#include "skin/dialogs/SkinEngine.h"
 
 namespace {
 QString Q(const std::string& text) {
@@ -170,7 +171,7 @@ TEST(PathDialog, OkWhileALabelIsEditedOnlyEndsTheEdit) {
 TEST(PathDialog, FolderEditWithAMissingFolderOpensAtTheDesktopAndOkWritesItsPath) {
     TempFolder temp;
     const QString saved = QDir::currentPath();
-    RegisterPathDialog();
+    const TScopedSkinEngine engine;
     std::vector<std::string> errors;
     TApplication::SetExceptionHandler([&](const std::exception& e) { errors.emplace_back(e.what()); });
     TsDirectoryEdit edit;
@@ -204,7 +205,6 @@ TEST(PathDialog, FolderEditWithAMissingFolderOpensAtTheDesktopAndOkWritesItsPath
     });
     edit.Button()->click();
     EXPECT_EQ(edit.Text(), Q(temp.Path().string()));
-    SetFolderDialogRunner(nullptr);
     TApplication::SetExceptionHandler(nullptr);
     EXPECT_TRUE(errors.empty()) << errors.front();
     QDir::setCurrent(saved);

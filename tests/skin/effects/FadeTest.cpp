@@ -25,7 +25,7 @@ struct FadeFixture {
         Widget->Settle();
     }
     TsGeneralData& Button() {
-        return Manager->CommonSkinData().gd[static_cast<size_t>(Widget->Data.SectionIndex)];
+        return Manager->CommonSkinData().Sections[static_cast<size_t>(Widget->Data.SectionIndex)];
     }
     /// Changes the look and fades to it.
     void FadeTo(int state, bool quick) {

@@ -65,10 +65,10 @@ TEST(ShowGlow, ButtonGlowWindowIs18LargerAnd9UpLeftAboveItsAnchor) {
     const SkinModel& model = manager->CommonSkinData();
     const int mask = model.MaskIndexOf("BUTTON", "GLOW0");
     ASSERT_GE(mask, 0);
-    const GlowBorders borders = GlowBordersOf(model.ma[static_cast<size_t>(mask)]);
+    const GlowBorders borders = GlowBordersOf(model.Masks[static_cast<size_t>(mask)]);
     EXPECT_EQ(borders.Left, 18);
     EXPECT_EQ(borders.Bottom, 18);
-    EXPECT_EQ(model.gd[static_cast<size_t>(model.SectionIndexOf("BUTTON"))].GlowMargin, kMargin);
+    EXPECT_EQ(model.Sections[static_cast<size_t>(model.SectionIndexOf("BUTTON"))].GlowMargin, kMargin);
 
     Anchor anchor;
     const int handle = ShowGlow(Rect(300, 250, 75, 25), Rect(0, 0, 75, 25), "BUTTON", manager.get(), &anchor.Form,

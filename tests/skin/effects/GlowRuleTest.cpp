@@ -14,25 +14,23 @@
 #include "skin/effects/GlowRule.h"
 #include "platform/DesktopEffects.h"
 #include "platform/Forms.h"
+#include "platform/UpwardHooks.h"
 
 namespace {
 
 struct GlowFixture {
     LayeredWindowsOn Layered;
+    TScopedHooks<TsEffectHooks> Glows{GlowHooks()};
+    TScopedHooks<TsSkinManager::EffectsHooks> ManagerEffects{ManagerEffectsHooks()};
     std::unique_ptr<TsSkinManager> Manager = MakeGlimmerManager();
     TForm Form;
     FadeWidget* Widget = nullptr;
     GlowFixture() {
-        InstallEffects();
         Form.setGeometry(100, 80, 200, 100);
         Widget = new FadeWidget(Form.Client());
         Widget->Data.Loaded();
         Form.show();
         Widget->Settle();
-    }
-    ~GlowFixture() {
-        RegisterEffectHooks({});
-        TsSkinManager::SetEffectsHooks({});
     }
     TsCommonData& Data() { return Widget->Data; }
     QRect ControlOnScreen() const { return QRect(Widget->mapToGlobal(QPoint(0, 0)), Widget->size()); }
@@ -96,7 +94,7 @@ TEST(GlowRule, NoGlowWithoutPermissionLayeredWindowsOrTheSectionsGlow) {
         {"glow block", [](GlowFixture&) { SetGlowsBlocked(true); }, [] { SetGlowsBlocked(false); }},
         {"section GLOW 0",
          [](GlowFixture& f) {
-             f.Manager->CommonSkinData().gd[static_cast<size_t>(f.Data().SectionIndex)].Glow = 0;
+             f.Manager->CommonSkinData().Sections[static_cast<size_t>(f.Data().SectionIndex)].Glow = 0;
          },
          [] {}},
         {"mouse not over", [](GlowFixture& f) { f.Data().MouseOver = false; }, [] {}},

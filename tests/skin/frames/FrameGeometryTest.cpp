@@ -23,7 +23,7 @@ TFrameWindowInfo Info(TFormBorderStyle style, TBorderIcons icons, int width, int
 }
 
 std::string Picture(const SkinModel& model, const TFrameButton& button) {
-    return button.ImageIndex >= 0 ? model.ma[static_cast<size_t>(button.ImageIndex)].KeyName : "";
+    return button.ImageIndex >= 0 ? model.Masks[static_cast<size_t>(button.ImageIndex)].KeyName : "";
 }
 
 }  // namespace
@@ -36,8 +36,8 @@ TEST(FrameGeometry, MainAndAboutWindowsWithTheInternalSkin) {
 
     TFrameLayout main;
     main.Update(Info(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 399, 223), model, -1);
-    EXPECT_EQ(main.B, 3);
-    EXPECT_EQ(main.C, 22);
+    EXPECT_EQ(main.BorderWidth, 3);
+    EXPECT_EQ(main.CaptionHeight, 22);
     EXPECT_EQ(main.NonClientTop(), 25);  // the title band: rows 0 to 25
     EXPECT_TRUE(main.IconShown);
     EXPECT_EQ(main.Icon, (TRect{5, 4, 21, 20}));
@@ -55,8 +55,8 @@ TEST(FrameGeometry, MainAndAboutWindowsWithTheInternalSkin) {
 
     TFrameLayout about;
     about.Update(Info(TFormBorderStyle::bsDialog, biSystemMenu, 434, 362), model, -1);
-    EXPECT_EQ(about.B, 3);
-    EXPECT_EQ(about.C, 22);
+    EXPECT_EQ(about.BorderWidth, 3);
+    EXPECT_EQ(about.CaptionHeight, 22);
     EXPECT_FALSE(about.IconShown);
     // No small pictures in this skin: the big close picture, without the +2 of wide spacing.
     EXPECT_EQ(Picture(model, about.Buttons[fbClose]), "BICONCLOSE");
@@ -86,7 +86,7 @@ TEST(FrameGeometry, ButtonsFollowTheStyleAndTheWindowState) {
     const struct {
         const char* Name;
         TFrameWindowInfo Info;
-        int B, C;
+        int BorderWidth, CaptionHeight;
         bool MaxVisible, MaxEnabled, MinVisible;
         const char* MaxPicture;
         const char* MinPicture;
@@ -104,8 +104,8 @@ TEST(FrameGeometry, ButtonsFollowTheStyleAndTheWindowState) {
         SCOPED_TRACE(c.Name);
         TFrameLayout layout;
         layout.Update(c.Info, model, -1);
-        EXPECT_EQ(layout.B, c.B);
-        EXPECT_EQ(layout.C, c.C);
+        EXPECT_EQ(layout.BorderWidth, c.BorderWidth);
+        EXPECT_EQ(layout.CaptionHeight, c.CaptionHeight);
         EXPECT_EQ(layout.Buttons[fbMaximize].Visible, c.MaxVisible);
         EXPECT_EQ(layout.Buttons[fbMaximize].Enabled, c.MaxEnabled);
         EXPECT_EQ(layout.Buttons[fbMinimize].Visible, c.MinVisible);

@@ -9,6 +9,7 @@
 #include "skin/frames/FormHook.h"
 #include "skin/frames/SkinnedFrame.h"
 #include "platform/TestIsolation.h"
+#include "platform/UpwardHooks.h"
 
 TFrameTestForm::TFrameTestForm(bool about) {
     setObjectName(about ? QStringLiteral("AboutLike") : QStringLiteral("MainLike"));
@@ -48,7 +49,7 @@ std::vector<std::string> LeftFramesState() {
 }
 
 const bool kRegistered = [] {
-    RegisterFrames();
+    InstallHooks(FormHookHandlers());
     AddLeftoverCheck(LeftFramesState);
     return true;
 }();

@@ -91,7 +91,7 @@ TEST(SkinProvider, AnInactiveWindowDrawsItsButtonsAtHalfOpacityAndItsTitleInStat
     ASSERT_NE(provider, nullptr);
     const SkinModel& model = manager->CommonSkinData();
     const TFrameButton close = provider->Layout.Buttons[fbClose];
-    const TsMaskData& mask = model.ma[static_cast<size_t>(close.ImageIndex)];
+    const TsMaskData& mask = model.Masks[static_cast<size_t>(close.ImageIndex)];
     // The button at full opacity over the title band as it is under it.
     const auto full = [&](const Bitmap32& backdrop) {
         const int left = provider->Layout.ButtonsLeft();
@@ -233,7 +233,7 @@ TEST(SkinProvider, MoveAndSizeFromTheMenuFollowThePointer) {
     ASSERT_NE(provider, nullptr);
     const QRect start = form.geometry();
     // Where the pointer is put: the middle of the title band.
-    const QPoint title(form.width() / 2, (provider->Layout.B + provider->Layout.C) / 2);
+    const QPoint title(form.width() / 2, (provider->Layout.BorderWidth + provider->Layout.CaptionHeight) / 2);
     SendSysCommand(&form, SC_MOVE);
     SendMouse(&form, QEvent::MouseMove, title + QPoint(30, 20), Qt::NoButton);
     EXPECT_EQ(form.pos(), start.topLeft() + QPoint(30, 20));

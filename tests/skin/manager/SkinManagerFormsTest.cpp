@@ -17,6 +17,7 @@
 #include "skin/resources/InternalSkins.h"
 #include "skin/manager/sSkinManager.h"
 #include "support/TempFolder.h"
+#include "platform/UpwardHooks.h"
 
 namespace {
 std::unique_ptr<TsSkinManager> MakeManager(const QString& name, const std::string& directory = std::string(),
@@ -78,7 +79,7 @@ TEST(ShadowTemplates, InternalSkinTakesItsExtendedBorderStates) {
     ASSERT_TRUE(manager->ExtendedBordersEffective());
     const SkinModel& model = manager->CommonSkinData();
     ASSERT_GE(model.WellKnown.ExBorderMask, 0);
-    const Bitmap32& whole = *model.ma[static_cast<size_t>(model.WellKnown.ExBorderMask)].Picture;
+    const Bitmap32& whole = *model.Masks[static_cast<size_t>(model.WellKnown.ExBorderMask)].Picture;
     ASSERT_EQ(whole.Width(), 256);  // two states side by side
     // Frame mode 1: the form offset (16) on every side.
     EXPECT_EQ(manager->ShadowMargin(), (ShadowMargins{16, 16, 16, 16}));
@@ -265,23 +266,21 @@ struct EffectsCalls {
 };
 EffectsCalls Calls;
 
+TsSkinManager::EffectsHooks RecordingHooks() {
+    Calls = EffectsCalls();
+    TsSkinManager::EffectsHooks hooks;
+    hooks.SkinChangingAnimation = [](QWidget* form, const QImage& oldLook, int time, TsAnimType, int alpha) {
+        Calls.Animated.push_back(form);
+        Calls.OldLook = oldLook;
+        Calls.Time = time;
+        Calls.Alpha = alpha;
+    };
+    hooks.StopGlows = [] { ++Calls.GlowRemovals; };
+    return hooks;
+}
+
 struct RecordingEffects {
-    RecordingEffects() {
-        Calls = EffectsCalls();
-        TsSkinManager::SetStopGlowsHook([] { ++Calls.GlowRemovals; });
-        TsSkinManager::EffectsHooks hooks;
-        hooks.SkinChangingAnimation = [](QWidget* form, const QImage& oldLook, int time, TsAnimType, int alpha) {
-            Calls.Animated.push_back(form);
-            Calls.OldLook = oldLook;
-            Calls.Time = time;
-            Calls.Alpha = alpha;
-        };
-        TsSkinManager::SetEffectsHooks(hooks);
-    }
-    ~RecordingEffects() {
-        TsSkinManager::SetStopGlowsHook(nullptr);
-        TsSkinManager::SetEffectsHooks({});
-    }
+    TScopedHooks<TsSkinManager::EffectsHooks> Hooks{RecordingHooks()};
 };
 
 /// A provider form painted in its manager's loaded skin's background colour.

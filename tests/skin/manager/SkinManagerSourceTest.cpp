@@ -88,7 +88,7 @@ TEST(SkinManagerSource, EmptyInternalPackageLoadsAnEmptyModel) {
     auto manager = MakeManager(dir.Path().string(), QStringLiteral("Empty"), {empty});
     EXPECT_TRUE(manager->Active());
     EXPECT_FALSE(manager->FromPackage());
-    EXPECT_TRUE(manager->CommonSkinData().gd.empty());
+    EXPECT_TRUE(manager->CommonSkinData().Sections.empty());
 }
 
 TEST(SkinManagerSource, BadPackageShowsTheErrorAndKeepsThePreviousName) {
@@ -175,14 +175,14 @@ TEST(SkinManagerSource, CommonSectionsAreLaidOverEveryLoadedSkin) {
     const SkinModel& before = manager->CommonSkinData();
     const int button = before.SectionIndexOf("BUTTON");
     ASSERT_GE(button, 0);
-    ASSERT_NE(before.gd[static_cast<size_t>(button)].Color, 255u);
+    ASSERT_NE(before.Sections[static_cast<size_t>(button)].Color, 255u);
     manager->SetCommonSections({QStringLiteral("[BUTTON]"), QStringLiteral("COLOR = 255"),
                                 QStringLiteral("; a comment keeps its spaces")});
     EXPECT_EQ(manager->CommonSections()[1], QStringLiteral("COLOR=255"));
     EXPECT_EQ(manager->CommonSections()[2], QStringLiteral("; a comment keeps its spaces"));
     // Reloaded with the extra lines over the skin's own.
     const SkinModel& after = manager->CommonSkinData();
-    EXPECT_EQ(after.gd[static_cast<size_t>(after.SectionIndexOf("BUTTON"))].Color, 255u);
+    EXPECT_EQ(after.Sections[static_cast<size_t>(after.SectionIndexOf("BUTTON"))].Color, 255u);
 }
 
 TEST(SkinManagerSource, ChangeEventsSurroundTheLoadingFlag) {

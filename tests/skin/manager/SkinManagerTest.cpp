@@ -97,7 +97,7 @@ TEST(SkinManagerBroadcast, ApplyRefreshRemoveAndHueChanges) {
     EXPECT_EQ(Log, (std::vector<std::string>{"form:1", "ctl:1"}));
     EXPECT_TRUE(manager.CommonSkinData().SkinData.Active);
     EXPECT_TRUE(manager.IsDefault());
-    for (const TsMaskData& mask : manager.CommonSkinData().ma) ASSERT_EQ(mask.OwnerManager.Manager(), &manager);
+    for (const TsMaskData& mask : manager.CommonSkinData().Masks) ASSERT_EQ(mask.OwnerManager.Manager(), &manager);
 
     Log.clear();
     manager.SetHueOffset(390);

@@ -1,4 +1,5 @@
-// Tests of the colour and bitmap transforms with the documented numbers.
+// Tests of the colour and bitmap transforms: known hue and saturation results, offsets modulo a full
+// turn, key and grey pixels left alone, the HSV conversions and the alpha preparation.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -94,7 +94,7 @@ TEST(SkinIndexesTest, GlobalDefaultsAndVersionText) {
     EXPECT_EQ(m.SkinData.Shadow1Blur, -1);
     EXPECT_TRUE(m.SkinData.Active);
     SkinModel empty = FromText("");
-    EXPECT_TRUE(empty.gd.empty());
+    EXPECT_TRUE(empty.Sections.empty());
     EXPECT_TRUE(empty.MasterBitmap.Empty());
 }
 
@@ -106,7 +106,7 @@ TEST(SkinIndexesTest, HueTurnsSectionColoursAndTheirStatesAlike) {
     SkinLoadSettings settings;
     settings.HueOffset = 120;
     SkinModel m = FromText(text, settings);
-    const TsGeneralData& b = m.gd[1];
+    const TsGeneralData& b = m.Sections[1];
     EXPECT_EQ(b.Color, 0x00FF00u);
     EXPECT_EQ(b.Props[0].Color, 0x00FF00u);
     EXPECT_EQ(b.FontColors[0], 0x00FF00u);
@@ -123,3 +123,17 @@ TEST(SkinIndexesTest, HueTurnsSectionColoursAndTheirStatesAlike) {
 }
 
 }  // namespace
+
+TEST(SkinIndexesTest, MaskAtAndSectionAtAnswerNullOutsideTheirTables) {
+    SkinModel m = FromText(Section("GLOBALINFO", "") + Section("BUTTON", std::string("BORDERSMASK=") + kBorder + "\n"));
+    ASSERT_EQ(m.Sections.size(), 2u);
+    ASSERT_EQ(m.Masks.size(), 1u);
+    EXPECT_EQ(m.SectionAt(1), &m.Sections[1]);
+    EXPECT_EQ(m.MaskAt(0), &m.Masks[0]);
+    for (int outside : {-1, -2}) {
+        EXPECT_EQ(m.SectionAt(outside), nullptr) << outside;
+        EXPECT_EQ(m.MaskAt(outside), nullptr) << outside;
+    }
+    EXPECT_EQ(m.SectionAt(2), nullptr);
+    EXPECT_EQ(m.MaskAt(1), nullptr);
+}

@@ -96,12 +96,12 @@ protected:
     static const TsMaskData& Mask(const SkinModel& m, const std::string& s, const std::string& k) {
         int i = m.MaskIndexOf(s, k);
         EXPECT_GE(i, 0) << s << "/" << k;
-        return m.ma.at(static_cast<size_t>(std::max(i, 0)));
+        return m.Masks.at(static_cast<size_t>(std::max(i, 0)));
     }
     static const TsGeneralData& Section(const SkinModel& m, const std::string& s) {
         int i = m.SectionIndexOf(s);
         EXPECT_GE(i, 0) << s;
-        return m.gd.at(static_cast<size_t>(std::max(i, 0)));
+        return m.Sections.at(static_cast<size_t>(std::max(i, 0)));
     }
     static inline std::string Folder;
 };
@@ -181,9 +181,9 @@ TEST_F(SkinModelTest, MasterBitmapFoundWithoutRegardToCase) {
 
 TEST_F(SkinModelTest, JpegPatternsAndTextures) {
     SkinModel m = Loaded();
-    ASSERT_EQ(m.pa.size(), 1u);
-    EXPECT_EQ(m.pa[0].KeyName, "BIG");
-    EXPECT_EQ(m.pa[0].Image.Width, 1000);
+    ASSERT_EQ(m.Patterns.size(), 1u);
+    EXPECT_EQ(m.Patterns[0].KeyName, "BIG");
+    EXPECT_EQ(m.Patterns[0].Image.Width, 1000);
     const TsMaskData& small = Mask(m, "JP", "SMALL");
     EXPECT_EQ(small.ImageKind, 1);
     EXPECT_EQ(small.SourceRect, (TRect{0, 0, 999, 900}));
@@ -197,8 +197,8 @@ TEST_F(SkinModelTest, JpegPatternsAndTextures) {
 
 TEST_F(SkinModelTest, SectionsDefaultsAndInheritance) {
     SkinModel m = Loaded();
-    ASSERT_EQ(m.gd.size(), 10u);
-    EXPECT_EQ(m.gd[0].SectionName, "GLOBALINFO");
+    ASSERT_EQ(m.Sections.size(), 10u);
+    EXPECT_EQ(m.Sections[0].SectionName, "GLOBALINFO");
     const TsGeneralData& button = Section(m, "BUTTON");
     EXPECT_EQ(button.Color, 255u);
     EXPECT_EQ(button.FontColors[0], 0xFF000008u);  // own value kept as written
@@ -230,7 +230,7 @@ TEST_F(SkinModelTest, SectionsDefaultsAndInheritance) {
     EXPECT_TRUE(Section(m, "F1").FadingEnabled);
     EXPECT_TRUE(Section(m, "F2").FadingEnabled);
     EXPECT_FALSE(Section(m, "F3").FadingEnabled);
-    EXPECT_EQ(m.gd[0].BorderIndex, -1);
+    EXPECT_EQ(m.Sections[0].BorderIndex, -1);
     EXPECT_DOUBLE_EQ(m.SkinData.Version, 6.4);
     EXPECT_EQ(m.SkinData.MaxHeight, 51);  // 0 means the title height
     EXPECT_EQ(m.SkinData.Shadow1Blur, -1);
@@ -309,7 +309,7 @@ TEST_F(SkinModelTest, CommonSectionsOverrideKeyByKeyAndAppend) {
     EXPECT_EQ(Section(m, "BUTTON").Color, 100u);
     EXPECT_TRUE(Section(m, "BUTTON").FadingEnabled);
     EXPECT_EQ(Section(m, "NEWSECTION").Color, 5u);
-    EXPECT_EQ(m.gd.back().SectionName, "NEWSECTION");
+    EXPECT_EQ(m.Sections.back().SectionName, "NEWSECTION");
 }
 
 TEST(SkinModelLoadTest, PackageGivesTheSameModelAsTheFolder) {
@@ -321,13 +321,13 @@ TEST(SkinModelLoadTest, PackageGivesTheSameModelAsTheFolder) {
     fromFolder.LoadFromFolder(folder, {});
     fromPackage.LoadFromPackage(package, "", {});
     EXPECT_EQ(fromPackage.MasterBitmap, fromFolder.MasterBitmap);
-    ASSERT_EQ(fromPackage.ma.size(), fromFolder.ma.size());
-    for (size_t i = 0; i < fromFolder.ma.size(); ++i) {
-        EXPECT_EQ(fromPackage.ma[i].KeyName, fromFolder.ma[i].KeyName);
-        EXPECT_EQ(fromPackage.ma[i].Picture, fromFolder.ma[i].Picture) << i;
+    ASSERT_EQ(fromPackage.Masks.size(), fromFolder.Masks.size());
+    for (size_t i = 0; i < fromFolder.Masks.size(); ++i) {
+        EXPECT_EQ(fromPackage.Masks[i].KeyName, fromFolder.Masks[i].KeyName);
+        EXPECT_EQ(fromPackage.Masks[i].Picture, fromFolder.Masks[i].Picture) << i;
     }
-    EXPECT_EQ(fromPackage.gd.size(), fromFolder.gd.size());
-    EXPECT_EQ(fromPackage.pa.size(), 1u);
+    EXPECT_EQ(fromPackage.Sections.size(), fromFolder.Sections.size());
+    EXPECT_EQ(fromPackage.Patterns.size(), 1u);
 }
 
 std::string LoadError(const std::string& options, const std::vector<testpic::Entry>& extra = {}) {

@@ -23,12 +23,12 @@ TEST(InternalSkinPaint, ButtonStretchesItsPatternThenLaysTheGradientWithAlpha38)
     SkinModel model = LoadGlimmer();
     SectionBinding b = BindSection(model, "BUTTON");
     ASSERT_GE(b.SectionIndex, 0);
-    const TsGenState& normal = model.gd[b.SectionIndex].Props[0];
+    const TsGenState& normal = model.Sections[b.SectionIndex].Props[0];
     ASSERT_EQ(normal.ImagePercent, 15);
     ASSERT_EQ(normal.GradientPercent, 85);
     ASSERT_EQ(normal.GradientArray.size(), 4u);
     ASSERT_GE(b.PatternIndex, 0);
-    const TsMaskData& pattern = model.ma[b.PatternIndex];
+    const TsMaskData& pattern = model.Masks[b.PatternIndex];
     ASSERT_EQ(pattern.PaintMode, 1);  // stretched: not the one-pass case
 
     const int w = 60, h = 100;
@@ -54,7 +54,7 @@ TEST(InternalSkinPaint, ButtonFrameCornersCutTheShape) {
     SkinModel model = LoadGlimmer();
     SectionBinding b = BindSection(model, "BUTTON");
     ASSERT_GE(b.BorderMaskIndex, 0);
-    const TsMaskData& frame = model.ma[b.BorderMaskIndex];
+    const TsMaskData& frame = model.Masks[b.BorderMaskIndex];
     const int w = 75, h = 23;
     for (int state = 0; state < 3; ++state) {
         Bitmap32 face(w, h, kEmpty);

@@ -66,13 +66,13 @@ TsMaskData Mask(const std::string& section, const std::string& key, TRect source
 SkinModel Model(TsGeneralData section) {
     SkinModel m;
     m.MasterBitmap = Positions(8, 8);
-    m.gd.push_back(std::move(section));
+    m.Sections.push_back(std::move(section));
     return m;
 }
 
 void Paint(const SkinModel& m, Bitmap32& t, const BackgroundInfo& bg, int state, TRect r, TPoint offset = {},
            int pattern = -1, int hotPattern = -1, TColor custom = clFuchsia) {
-    PaintSectionByIndex(0, m.gd[0].SectionName, bg, custom, hotPattern, pattern, &m, t, offset, r, state);
+    PaintSectionByIndex(0, m.Sections[0].SectionName, bg, custom, hotPattern, pattern, &m, t, offset, r, state);
 }
 
 uint32_t Px(TColor c) { return ColorToPixel(c); }
@@ -123,12 +123,12 @@ TEST(PaintSection, PartialTransparency) {
 TEST(PaintSection, OnePassGradientWithTiledPattern) {
     // 15 % image, 85 % gradient: each pixel g + (t - g) * 38 / 256, t tiled from the target's origin.
     SkinModel m = Model(Section("S", {kFace, 0, 15, 85, "255;255;50;0;0;16711680;16711680;50;0;0"}));
-    m.ma.push_back(Mask("S", "PATTERN", {2, 3, 5, 5}, 0));
+    m.Masks.push_back(Mask("S", "PATTERN", {2, 3, 5, 5}, 0));
     Bitmap32 t(9, 8, kEmpty);
     Paint(m, t, BackgroundInfo{}, 0, {1, 1, 9, 8});
     EXPECT_EQ(t.At(0, 0), kEmpty);
     Bitmap32 grad(9, 8);
-    PaintGradient(grad, {1, 1, 9, 8}, m.gd[0].Props[0].GradientArray);
+    PaintGradient(grad, {1, 1, 9, 8}, m.Sections[0].Props[0].GradientArray);
     for (int y = 1; y < 8; ++y)
         for (int x = 1; x < 9; ++x) {
             uint32_t tp = m.MasterBitmap.At(2 + x % 3, 3 + y % 2), g = grad.At(x, y);
@@ -142,7 +142,7 @@ TEST(PaintSection, OnePassGradientWithTiledPattern) {
 
 TEST(PaintSection, StretchedPatternThenGradientWithAlpha38) {
     SkinModel m = Model(Section("S", {kFace, 0, 15, 85, "16711680;16711680;100;0;0"}));
-    m.ma.push_back(Mask("S", "PATTERN", {0, 0, 2, 2}, 1));
+    m.Masks.push_back(Mask("S", "PATTERN", {0, 0, 2, 2}, 1));
     Bitmap32 t(4, 4, kEmpty);
     Paint(m, t, BackgroundInfo{}, 0, {0, 0, 4, 4});
     // Pattern pixel (1, 1) stretched to (2..3, 2..3); gradient blue laid over with alpha 38.
@@ -160,7 +160,7 @@ TEST(PaintSection, PicturePatternIsDecodedOnceForTheLoadedSkin) {
     const uint8_t* rows[] = {rgb.data(), rgb.data() + 9};
     JpegEncoder encoder;
     const std::span<const uint8_t> jpeg = encoder.Encode(3, 2, rows);
-    m.pa.push_back(TsPatternData{DecodeJpegBytes({jpeg.begin(), jpeg.end()}), "S", "PATTERN", std::nullopt});
+    m.Patterns.push_back(TsPatternData{DecodeJpegBytes({jpeg.begin(), jpeg.end()}), "S", "PATTERN", std::nullopt});
     Bitmap32 first(7, 3, kEmpty);
     Paint(m, first, BackgroundInfo{}, 0, {0, 0, 7, 3});
     // Tiled whole from the corner: columns 0, 3 and 6 dark, row 2 repeats row 0.
@@ -168,13 +168,13 @@ TEST(PaintSection, PicturePatternIsDecodedOnceForTheLoadedSkin) {
     EXPECT_GT(PixelRed(first.At(4, 0)), 150);
     EXPECT_EQ(first.At(6, 2), first.At(0, 0));
     // Without its compressed bytes the picture still paints: the pixels were kept, not decoded again.
-    m.pa[0].Image.ReleaseData();
+    m.Patterns[0].Image.ReleaseData();
     Bitmap32 again(7, 3, kEmpty);
     Paint(m, again, BackgroundInfo{}, 0, {0, 0, 7, 3});
     EXPECT_EQ(again, first);
     // A picture that cannot be decoded paints as no pattern: the section colour.
     SkinModel broken = Model(Section("S", {kFace, 0, 100}));
-    broken.pa.push_back(TsPatternData{JpegImage(), "S", "PATTERN", std::nullopt});
+    broken.Patterns.push_back(TsPatternData{JpegImage(), "S", "PATTERN", std::nullopt});
     Paint(broken, again, BackgroundInfo{}, 0, {0, 0, 7, 3});
     EXPECT_EQ(again.At(4, 1), Px(kFace));
     EXPECT_EQ(broken.PatternPixels(0), nullptr);
@@ -191,7 +191,7 @@ TEST(PaintSection, GradientNinetyThenTenPercentColour) {
 TEST(PaintSection, PatternModesLeaveTheRestToTheColour) {
     // A one-row pattern at the top (mode 2); the rows below take the section colour.
     SkinModel m = Model(Section("S", {kFace, 0, 100, 0}));
-    m.ma.push_back(Mask("S", "PATTERN", {0, 0, 2, 1}, 2));
+    m.Masks.push_back(Mask("S", "PATTERN", {0, 0, 2, 1}, 2));
     Bitmap32 t(4, 3, kEmpty);
     Paint(m, t, BackgroundInfo{}, 0, {0, 0, 4, 3});
     EXPECT_EQ(t.At(3, 0), m.MasterBitmap.At(1, 0));
@@ -203,7 +203,7 @@ TEST(PaintSection, StatesCustomColourAndInvalidInput) {
     Bitmap32 t(3, 3, kEmpty);
     Paint(m, t, BackgroundInfo{}, 7, {0, 0, 3, 3});  // clamped to the hot state
     EXPECT_EQ(t.At(0, 0), Px(0x00FF00));
-    m.gd[0].Props[1].Transparency = 100;
+    m.Sections[0].Props[1].Transparency = 100;
     Paint(m, t, BackgroundInfo{}, 1, {0, 0, 3, 3}, {}, -1, -1, 0xFF0000);  // a custom colour ignores transparency
     EXPECT_EQ(t.At(2, 2), Px(0xFF0000));
     Bitmap32 u(3, 3, kEmpty);
@@ -224,7 +224,7 @@ TEST(PaintSection, MaskedTexturesAreLaidLastInTheNormalState) {
     SkinModel m = Model(Section("S", {kFace, 0, 100, 0}));
     // A 2 x 1 cell over a black (source) mask row, mode 10.
     m.MasterBitmap.At(0, 7) = m.MasterBitmap.At(1, 7) = MakePixel(0, 0, 0, 0);
-    m.ma.push_back(Mask("S", "PATTERN", {0, 6, 2, 8}, 10, 1));
+    m.Masks.push_back(Mask("S", "PATTERN", {0, 6, 2, 8}, 10, 1));
     Bitmap32 t(5, 3, kEmpty);
     BackgroundInfo bg;
     bg.FillColor = 0x00FF00;
@@ -243,7 +243,7 @@ TEST(PaintControlFace, CornersFrameAndHue) {
     s.ImgTopLeft = 0;
     s.ImgBottomLeft = 0;
     SkinModel m = Model(s);
-    m.ma.push_back(Mask("S", "IMGTOPLEFT", {0, 0, 2, 2}, 0));
+    m.Masks.push_back(Mask("S", "IMGTOPLEFT", {0, 0, 2, 2}, 0));
     m.MasterBitmap.At(1, 1) = 0xFFFF00FF;  // key pixel of the corner image: not copied
     SectionBinding b = BindSection(m, "S");
     b.HueOffset = 0;
@@ -260,7 +260,7 @@ TEST(PaintControlFace, CornersFrameAndHue) {
     b.HueOffset = 30;
     PaintControlFace(b, BackgroundInfo{}, 0, u, {}, {0, 0, 8, 6});
     EXPECT_EQ(u.At(4, 4), RotateHue(30, Px(0x0000FF)));
-    m.gd[0].Props[0].Transparency = 50;
+    m.Sections[0].Props[0].Transparency = 50;
     PaintControlFace(b, BackgroundInfo{}, 0, u, {}, {0, 0, 8, 6});
     EXPECT_EQ(u.At(4, 4), Px(0x0000FF));
 }
@@ -270,8 +270,8 @@ TEST(PaintControlFace, FrameOverTheBackground) {
     TsMaskData frame = Mask("S", "BORDERSMASK", {0, 0, 6, 6}, 2 | 4);
     frame.ImageKind = 0;
     frame.BorderLeft = frame.BorderTop = frame.BorderRight = frame.BorderBottom = 2;
-    m.ma.push_back(frame);
-    m.gd[0].BorderIndex = 0;
+    m.Masks.push_back(frame);
+    m.Sections[0].BorderIndex = 0;
     m.MasterBitmap.At(0, 0) = 0xFFFF00FF;
     SectionBinding b = BindSection(m, "S");
     EXPECT_EQ(b.BorderMaskIndex, 0);

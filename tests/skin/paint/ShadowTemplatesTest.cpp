@@ -17,7 +17,7 @@ SkinModel TwoStateBorder(int maskLayout) {
     mask.StateCount = 2;
     mask.MaskLayout = static_cast<int16_t>(maskLayout);
     mask.BorderLeft = mask.BorderTop = mask.BorderRight = mask.BorderBottom = 12;
-    model.ma.push_back(std::move(mask));
+    model.Masks.push_back(std::move(mask));
     model.WellKnown.ExBorderMask = 0;
     model.SkinData.FormOffset = 2;
     return model;

@@ -20,10 +20,10 @@ protected:
     static SkinModel* Turned;
 
     static const TsGeneralData& Section(const SkinModel& m, const char* name) {
-        return m.gd.at(static_cast<size_t>(m.SectionIndexOf(name)));
+        return m.Sections.at(static_cast<size_t>(m.SectionIndexOf(name)));
     }
     static TRect Rect(const char* section, const char* key) {
-        return Plain->ma.at(static_cast<size_t>(Plain->MaskIndexOf(section, key))).SourceRect;
+        return Plain->Masks.at(static_cast<size_t>(Plain->MaskIndexOf(section, key))).SourceRect;
     }
     static int ChangedPixels(const TRect& r) {
         int changed = 0;
@@ -70,7 +70,7 @@ TEST_F(InternalSkinHue, TurnsTheArtworkButKeepsKeyPixelsAndTheCloseGlyph) {
     EXPECT_GT(ChangedPixels(Rect("GLOBALINFO", "BICONMIN")), 100);
     EXPECT_GT(ChangedPixels(Rect("BUTTON", "BORDERSMASK")), 100);
     auto picture = [](const SkinModel& m, const char* section, const char* key) {
-        return *m.ma.at(static_cast<size_t>(m.MaskIndexOf(section, key))).Picture;
+        return *m.Masks.at(static_cast<size_t>(m.MaskIndexOf(section, key))).Picture;
     };
     EXPECT_EQ(picture(*Plain, "GLOBALINFO", "BICONCLOSEGLOW0"), picture(*Turned, "GLOBALINFO", "BICONCLOSEGLOW0"));
     EXPECT_NE(picture(*Plain, "GLOBALINFO", "BICONMAXGLOW0"), picture(*Turned, "GLOBALINFO", "BICONMAXGLOW0"));
@@ -79,10 +79,10 @@ TEST_F(InternalSkinHue, TurnsTheArtworkButKeepsKeyPixelsAndTheCloseGlyph) {
 
 TEST_F(InternalSkinHue, ThreeHundredNinetyActsAsThirtyOnTheColours) {
     const SkinModel thirty = LoadGlimmerModel(30);
-    ASSERT_EQ(thirty.gd.size(), Turned->gd.size());
-    for (size_t i = 0; i < thirty.gd.size(); ++i) {
-        const auto& a = thirty.gd[i];
-        const auto& b = Turned->gd[i];
+    ASSERT_EQ(thirty.Sections.size(), Turned->Sections.size());
+    for (size_t i = 0; i < thirty.Sections.size(); ++i) {
+        const auto& a = thirty.Sections[i];
+        const auto& b = Turned->Sections[i];
         EXPECT_EQ(a.Color, b.Color) << a.SectionName;
         EXPECT_EQ(a.HotColor, b.HotColor) << a.SectionName;
         EXPECT_EQ(a.FontColors, b.FontColors) << a.SectionName;

@@ -155,8 +155,8 @@ TEST_F(InternalSkinOptions, EveryPictureOfTheFolderIsReferenced) {
 
 TEST(InternalSkinModel, LoadsWithSectionsAndWellKnownIndexes) {
     SkinModel model = LoadGlimmerModel(0);
-    ASSERT_EQ(model.gd.size(), 64u);
-    EXPECT_EQ(model.gd[0].SectionName, "GLOBALINFO");
+    ASSERT_EQ(model.Sections.size(), 64u);
+    EXPECT_EQ(model.Sections[0].SectionName, "GLOBALINFO");
     EXPECT_DOUBLE_EQ(model.SkinData.Version, 6.4);
     EXPECT_EQ(model.SkinData.TitleHeight, 51);
     EXPECT_EQ(model.SkinData.MaxHeight, 34);
@@ -180,10 +180,10 @@ TEST(InternalSkinModel, LoadsWithSectionsAndWellKnownIndexes) {
     // The button frame: three states over a mask, six-pixel borders.
     int button = model.MaskIndexOf("BUTTON", "BORDERSMASK");
     ASSERT_GE(button, 0);
-    EXPECT_EQ(model.ma[button].SourceRect, (TRect{474, 0, 528, 36}));
-    EXPECT_EQ(model.ma[button].StateCount, 3);
-    EXPECT_EQ(model.ma[button].MaskLayout, 1);
-    EXPECT_EQ(model.ma[button].BorderLeft, 6);
+    EXPECT_EQ(model.Masks[button].SourceRect, (TRect{474, 0, 528, 36}));
+    EXPECT_EQ(model.Masks[button].StateCount, 3);
+    EXPECT_EQ(model.Masks[button].MaskLayout, 1);
+    EXPECT_EQ(model.Masks[button].BorderLeft, 6);
 }
 
 }  // namespace

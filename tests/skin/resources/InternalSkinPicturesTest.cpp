@@ -21,7 +21,7 @@ protected:
     static const TsMaskData& Mask(const std::string& section, const std::string& key) {
         const int index = Model->MaskIndexOf(section, key);
         EXPECT_GE(index, 0) << section << "/" << key;
-        return Model->ma.at(static_cast<size_t>(index < 0 ? 0 : index));
+        return Model->Masks.at(static_cast<size_t>(index < 0 ? 0 : index));
     }
     static const Bitmap32& PictureOf(const TsMaskData& m) { return m.Picture ? *m.Picture : Model->MasterBitmap; }
     static std::string Name(const TsMaskData& m) { return m.SectionName + "/" + m.KeyName; }
@@ -38,13 +38,13 @@ TEST_F(InternalSkinPictures, EveryPictureTheOptionsNameIsLoaded) {
     EXPECT_GE(Model->MasterBitmap.Height(), 71);
     EXPECT_EQ(Model->MasterTransparentColor, 0xFF00FFu);
     int ownPictures = 0;
-    for (const auto& m : Model->ma) ownPictures += m.Picture ? 1 : 0;
+    for (const auto& m : Model->Masks) ownPictures += m.Picture ? 1 : 0;
     EXPECT_EQ(ownPictures, 9);  // every picture besides the master: the huge button, the shadow, seven glows
 }
 
 TEST_F(InternalSkinPictures, EveryRectangleLiesInsideItsPictureAndSplitsIntoWholeCells) {
-    ASSERT_FALSE(Model->ma.empty());
-    for (const auto& m : Model->ma) {
+    ASSERT_FALSE(Model->Masks.empty());
+    for (const auto& m : Model->Masks) {
         const Bitmap32& picture = PictureOf(m);
         const TRect& r = m.SourceRect;
         EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Right <= picture.Width() && r.Bottom <= picture.Height() &&
@@ -63,11 +63,11 @@ TEST_F(InternalSkinPictures, EveryRectangleLiesInsideItsPictureAndSplitsIntoWhol
 
 TEST_F(InternalSkinPictures, PiecesOfTheMasterBitmapDoNotOverlap) {
     // Two keys may cut the same piece; a piece partly covering another is a layout mistake.
-    for (size_t i = 0; i < Model->ma.size(); ++i) {
-        const auto& a = Model->ma[i];
+    for (size_t i = 0; i < Model->Masks.size(); ++i) {
+        const auto& a = Model->Masks[i];
         if (a.Picture) continue;
-        for (size_t j = i + 1; j < Model->ma.size(); ++j) {
-            const auto& b = Model->ma[j];
+        for (size_t j = i + 1; j < Model->Masks.size(); ++j) {
+            const auto& b = Model->Masks[j];
             if (b.Picture || a.SourceRect == b.SourceRect) continue;
             EXPECT_FALSE(Intersect(a.SourceRect, b.SourceRect)) << Name(a) << " and " << Name(b);
         }
@@ -112,7 +112,7 @@ TEST_F(InternalSkinPictures, TitleFrameAndCaptionButtonsHaveKeyedCorners) {
 TEST_F(InternalSkinPictures, UnmaskedFramesHaveNoKeyColourInSidesOrCentre) {
     // Sides and centres of frames without a mask are copied as they are, so key colour there would
     // show as fuchsia; only the four corners may hold it.
-    for (const auto& m : Model->ma) {
+    for (const auto& m : Model->Masks) {
         if (m.ImageKind != 0 || m.MaskLayout != 0 || m.Picture) continue;
         const TRect& r = m.SourceRect;
         const int cellWidth = r.Width() / m.StateCount;
@@ -134,7 +134,7 @@ TEST_F(InternalSkinPictures, FrameSidesAreEvenAlongTheirLength) {
     // them: unmasked frames with the stretch bit); a repeated side whose pixels vary along its length
     // would paint dashes. Checked in image and mask rows.
     const Bitmap32& master = Model->MasterBitmap;
-    for (const auto& m : Model->ma) {
+    for (const auto& m : Model->Masks) {
         if (m.ImageKind != 0 || m.Picture) continue;
         if (m.MaskLayout == 0 && (m.PaintMode & 1) != 0) continue;
         const TRect& r = m.SourceRect;
@@ -162,7 +162,7 @@ TEST_F(InternalSkinPictures, FrameSidesAreEvenAlongTheirLength) {
 }
 
 TEST_F(InternalSkinPictures, TexturesAndGlowsHoldNoKeyColour) {
-    for (const auto& m : Model->ma) {
+    for (const auto& m : Model->Masks) {
         if (m.ImageKind != 1) continue;
         for (int y = m.SourceRect.Top; y < m.SourceRect.Bottom; ++y) {
             for (int x = m.SourceRect.Left; x < m.SourceRect.Right; ++x) {
