@@ -18,10 +18,11 @@ struct PngLimits {
     uint32_t MaxCachedChunks;
 };
 
-/// A skin picture's limits. Skin positions, borders and state offsets are 16-bit, so no side beyond
-/// 32767 pixels can be addressed by a skin; the pixels stop at the bitmap's own limit (128 MiB). The
-/// only chunks a skin picture needs besides its pixels (palette, transparency, gamma) are under 1 KiB
-/// and every other ancillary chunk is skipped unread, so 64 KiB bounds any chunk with room to spare.
+/// A skin picture's limits. A skin keeps a picture's borders in 16-bit fields and its options place
+/// pieces at four-digit positions, so no side beyond 32767 pixels is of use to a skin; the pixels stop at
+/// the bitmap's own limit (128 MiB). The only chunks a skin picture needs besides its pixels (palette,
+/// transparency, gamma) are under 1 KiB and every other ancillary chunk is skipped unread, so 64 KiB
+/// bounds any chunk with room to spare.
 inline constexpr PngLimits kSkinPngLimits{32767, 32767, kMaxBitmapPixels, 64 * 1024, 16};
 
 /// What the library allocated during one decoding, the refused requests included.
