@@ -2,22 +2,39 @@
 # Builds the libFuzzer targets with clang and runs each for a bounded time on a seed corpus made
 # from the test data. Usage: tests/fuzz/run.sh [SECONDS_PER_TARGET [TARGET...]] (default 60 s, every
 # target: skin_package pack_reader options bmp png map_decoder description_reader).
+# Needs Debian's clang and the libFuzzer runtime of that clang version (libclang-rt-<version>-dev), which
+# scripts/setup.sh does not install: apt-get install --no-install-recommends clang libclang-rt-14-dev
+# (Debian 12). Only configuring and building hold the shared build lock; the fuzzers run afterwards
+# without it, one after another, under nice -n 19 so that other builds keep their share of the cores.
 set -euo pipefail
 seconds="${1:-60}"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${QUADRIMO_FUZZ_BUILD:-$root/build-fuzz}"
 work="$build/fuzz-work"
 lock=/tmp/quadrimo-build.lock
-# Building and fuzzing take every core: the whole script holds the shared build lock.
-exec 9>"$lock"
-flock 9
 
-env CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DQUADRIMO_FUZZ=ON -DQUADRIMO_BUILD_TOOLS=ON >/dev/null
+if ! command -v clang++ >/dev/null; then
+    echo "run.sh: clang++ not found; install Debian's clang and libclang-rt-<version>-dev" >&2
+    exit 2
+fi
+fuzzer_runtime="$(clang++ --print-runtime-dir)/libclang_rt.fuzzer-$(uname -m).a"
+if [ ! -f "$fuzzer_runtime" ]; then
+    echo "run.sh: no libFuzzer runtime at $fuzzer_runtime; install libclang-rt-$(clang++ -dumpversion | cut -d. -f1)-dev" >&2
+    exit 2
+fi
+
 targets="skin_package pack_reader options bmp png map_decoder description_reader"
 [ $# -gt 1 ] && targets="${*:2}"
-cmake --build "$build" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done) quadrimo-skin \
-    quadrimo-mapgen quadrimo-cli
+# The build takes every core: it alone holds the shared build lock (released when the subshell ends).
+(
+    flock 9
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    env CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DQUADRIMO_FUZZ=ON -DQUADRIMO_BUILD_TOOLS=ON "${launcher[@]}" >/dev/null
+    cmake --build "$build" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done) quadrimo-skin \
+        quadrimo-mapgen quadrimo-cli
+) 9>"$lock"
 
 # Seed corpora from the test skin: its package, options text, bitmaps and PNG pictures.
 skin="$root/tests/data/skin/basic"
@@ -26,7 +43,7 @@ for t in skin_package pack_reader options bmp png map_decoder description_reader
 cp "$work/corpus/skin_package/basic.qrv" "$work/corpus/pack_reader/"
 cp "$skin/Options.dat" "$work/corpus/options/"
 cp "$skin"/*.bmp "$skin"/*.BMP "$work/corpus/bmp/"
-cp "$skin"/*.png "$work/corpus/png/"
+cp "$skin"/*.png "$root"/tests/data/png/*.png "$work/corpus/png/"
 # Maps: small generated plans and photos, and the sample map (decoded only in part: it is large);
 # info.js files of runs over them.
 for kind in plan photo; do
@@ -43,7 +60,7 @@ cp "$root/resources/sample/plan.jpg" "$work/corpus/map_decoder/"
 status=0
 for t in $targets; do
     echo "== fuzz_$t for ${seconds}s"
-    if ! "$build/bin/fuzz_$t" "$work/corpus/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if ! nice -n 19 "$build/bin/fuzz_$t" "$work/corpus/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
             -artifact_prefix="$work/artifacts/$t/" -print_final_stats=1 2>"$work/fuzz_$t.log"; then
         echo "fuzz_$t found a problem; see $work/fuzz_$t.log and $work/artifacts/$t/"
         status=1
