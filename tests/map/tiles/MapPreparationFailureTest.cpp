@@ -8,6 +8,7 @@
 #include "MapRunSupport.h"
 #include "map/codec/JpegRowReader.h"
 #include "core/Exception.h"
+#include "map/codec/JpegError.h"
 
 namespace {
 
