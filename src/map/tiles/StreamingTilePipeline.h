@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "PyramidGeometry.h"
+#include "RowPump.h"
 #include "core/Color.h"
 
 class JpegEncoder;
@@ -32,7 +33,7 @@ public:
 /// complete band are encoded on worker threads and written at once, so files appear band by band,
 /// all levels interleaved. Memory: the band buffers (one or two per level) and one encoder per
 /// worker, whatever the map's height.
-class StreamingTilePipeline {
+class StreamingTilePipeline : public MapRowTarget {
 public:
     /// Called on the decoding thread with the number of tiles written so far, whenever it grew;
     /// it may throw to stop the run.
@@ -54,15 +55,15 @@ public:
 
     /// How many rows from map row y on the decoder may write before reporting them: up to the end
     /// of y's band or of the map.
-    int RowsBeforeReport(int y) const;
+    int RowsBeforeReport(int y) const override;
 
     /// The memory for map row y (3 * map width bytes); asked for in order. May wait for a band
     /// buffer; rethrows the first error of a worker.
-    uint8_t* RowBuffer(int y);
+    uint8_t* RowBuffer(int y) override;
 
     /// Map rows [0, rows) are decoded: samples them into the coarser bands and hands over every band
     /// they complete. Rethrows the first error of a worker.
-    void RowsDecoded(int rows);
+    void RowsDecoded(int rows) override;
 
     /// Every map row is decoded: fills the rest of each level with background, writes the remaining
     /// tiles and waits for all of them. Rethrows the first error of a worker.
