@@ -14,9 +14,9 @@
 namespace {
 
 // The map's rows go straight into the canvas; the encoders hear of them as they arrive.
-class CanvasRows : public MapRowTarget {
+class CanvasRowTarget : public MapRowTarget {
 public:
-    CanvasRows(Raster24& canvas, TileEncodingPipeline& pipeline) : Canvas_(canvas), Pipeline_(pipeline) {}
+    CanvasRowTarget(Raster24& canvas, TileEncodingPipeline& pipeline) : Canvas_(canvas), Pipeline_(pipeline) {}
     uint8_t* RowBuffer(int y) override { return Canvas_.Row(y); }
     void RowsDecoded(int rows) override { Pipeline_.RowsDecoded(rows); }
 
@@ -38,7 +38,7 @@ void RunInMemory(MapRun& run) {
     // Tiles are encoded as soon as their rows are decoded, but written only after decoding has
     // succeeded, in file order.
     auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false);
-    CanvasRows target(canvas, *pipeline);
+    CanvasRowTarget target(canvas, *pipeline);
     PumpRows(run.Source, target);
     pipeline->DecodeFinished();
 
