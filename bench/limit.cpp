@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         const double decodeSeconds = Seconds(start);
 
         const int64_t tiles = geometry.TotalTiles();
-        const int cols = geometry.ColumnsG;
+        const int cols = geometry.CanvasTileColumns;
         std::atomic<int64_t> next{0};
         std::atomic<uint64_t> bytes{0};
         auto encodeStart = std::chrono::steady_clock::now();

@@ -3,14 +3,15 @@
 #include "FailureText.h"
 
 #include "core/Exception.h"
+#include "map/codec/MapSourceError.h"
 
 std::string FailureText(const std::exception& error) {
     if (const auto* io = dynamic_cast<const EInOutError*>(&error); io != nullptr && !io->Path.empty()) {
         return io->Path + ": " + io->SystemText + " (I/O error " + std::to_string(io->ErrorCode) + ")";
     }
-    if (const auto* jpeg = dynamic_cast<const EJpegError*>(&error); jpeg != nullptr && !jpeg->LibraryText.empty()) {
-        const std::string where = jpeg->Path.empty() ? std::string() : jpeg->Path + ": ";
-        return where + jpeg->LibraryText + " (" + jpeg->what() + ")";
+    if (const auto* map = dynamic_cast<const EMapSourceError*>(&error); map != nullptr && !map->LibraryText.empty()) {
+        const std::string where = map->Path.empty() ? std::string() : map->Path + ": ";
+        return where + map->LibraryText + " (" + map->what() + ")";
     }
     return error.what();
 }

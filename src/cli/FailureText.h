@@ -1,5 +1,5 @@
 // What the command line says about a failed run: the engine's message completed with the file and
-// what the system or the JPEG library said.
+// what the system or the map picture's decoder said.
 #pragma once
 
 #include <exception>

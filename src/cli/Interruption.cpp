@@ -21,8 +21,6 @@ void InstallInterruptHandlers() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-int PendingInterrupt() { return Received; }
-
 void ThrowIfInterrupted() {
     if (int signal = Received; signal != 0) throw EInterrupted(signal);
 }

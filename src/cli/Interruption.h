@@ -14,8 +14,5 @@ public:
 /// the usual way).
 void InstallInterruptHandlers();
 
-/// The signal that came, or 0.
-int PendingInterrupt();
-
 /// Throws EInterrupted when a signal came.
 void ThrowIfInterrupted();

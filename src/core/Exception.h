@@ -34,18 +34,6 @@ public:
     using Exception::Exception;
 };
 
-/// The JPEG library stopped with a fatal error; Code is the library's message code. The library's
-/// own text and the file's path, where known, complete the message for the command line.
-class EJpegError : public Exception {
-public:
-    explicit EJpegError(int code, std::string libraryText = {}, std::string path = {})
-        : Exception("JPEG error #" + std::to_string(code)), Code(code), LibraryText(std::move(libraryText)),
-          Path(std::move(path)) {}
-    int Code;
-    std::string LibraryText;
-    std::string Path;
-};
-
 /// Memory for a picture could not be had.
 class EOutOfResources : public Exception {
 public:

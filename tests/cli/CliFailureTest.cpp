@@ -210,10 +210,13 @@ TEST_F(CliFailure, MessagesNameTheFileAndWhatTheSystemSaid) {
     EXPECT_EQ(o.Status, 1);
     EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / "no such folder") + "/info.js: No such file or directory (I/O error 3)\n");
 
-    WriteBytes(Work / "plan.txt", {'T', 'h', 'i', 's', ' ', 'i', 's', ' ', 'a', ' ', 'p', 'l', 'a', 'n'});
-    o = RunCli(Work, {"--quiet", Work / "plan.txt", Out});
-    EXPECT_EQ(o.Status, 1);
-    EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / "plan.txt") + ": Not a JPEG file: starts with 0x54 0x68 (JPEG error #53)\n");
+    // Whatever the name says, what is no JPEG is refused by the JPEG decoder.
+    for (const char* name : {"plan.txt", "plan.png"}) {
+        WriteBytes(Work / name, {'T', 'h', 'i', 's', ' ', 'i', 's', ' ', 'a', ' ', 'p', 'l', 'a', 'n'});
+        o = RunCli(Work, {"--quiet", Work / name, Out});
+        EXPECT_EQ(o.Status, 1);
+        EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / name) + ": Not a JPEG file: starts with 0x54 0x68 (JPEG error #53)\n");
+    }
 
     // A full disk while info.js is written out (a long title fills its first piece at once), and a
     // read-only one.

@@ -1,16 +1,17 @@
-// Decoding of a JPEG file into 24-bit RGB rows.
+// Whole JPEG pictures (the skins' pattern pictures): the header at once, every row on demand,
+// decoded through the row reader.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "JpegError.h"
 #include "core/FileStreams.h"
 
 /// Where the pixel pass puts the decoded rows: each row is Width pixels of red, green, blue bytes.
-/// The members are called from inside the library's decoding and must not throw: a sink that throws
-/// all the same has its error kept, the pass ended through the library's error exit (so that the
-/// decompressor is still destroyed) and the error thrown again from DecodePixels.
+/// Several rows may be asked for before any of them is filled. A sink may throw: the pass ends and
+/// the error comes out of DecodePixels as it was.
 class JpegRowSink {
 public:
     virtual ~JpegRowSink() = default;
@@ -30,8 +31,7 @@ public:
     bool MultiScan = false;  // progressive or otherwise multi-scan
     int Components = 0;
 
-    /// Decodes every row top to bottom into the sink (RGB). Greyscale sources become the RGB grey
-    /// of their dithered palette index; four-component sources are converted to RGB.
+    /// Decodes every row top to bottom into the sink (RGB), with the row reader's settings.
     /// Throws EJpegError with the library's code on a fatal error (42 for an empty file).
     void DecodePixels(JpegRowSink& sink) const;
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "JpegError.h"
 #include "JpegLibrary.h"
-#include "core/Exception.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include "JpegRowReader.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "JpegLibrary.h"
 #include "JpegSource.h"
-#include "core/Exception.h"
 #include "core/FileStreams.h"
 
 struct JpegRowReader::State {
@@ -20,7 +20,8 @@ struct JpegRowReader::State {
     JpegErrorManager Err;
     JpegByteSource Source;
     bool Created = false;
-    FileHandle File;
+    FileHandle OwnFile;  // the file the reader opened itself
+    int Fd = -1;         // the file read from; -1 for bytes in memory
     std::vector<uint8_t> FileBuffer;
     std::vector<uint8_t> Scratch;  // one row of palette indices or CMYK for the conversions
     std::span<const uint8_t> Bytes;
@@ -126,8 +127,16 @@ void CmykToRgb(const uint8_t* cmyk, int width, bool inverted, uint8_t* rgb) {
 }  // namespace
 
 JpegRowReader::JpegRowReader(const std::string& path) : State_(std::make_unique<State>()), Path_(path) {
-    State_->File = OpenFileForReading(path);
-    Empty_ = FileSize(State_->File) == 0;
+    State_->OwnFile = OpenFileForReading(path);
+    State_->Fd = State_->OwnFile.Get();
+    Empty_ = FileSize(State_->OwnFile) == 0;
+    if (!Empty_) ReadHeader();
+}
+
+JpegRowReader::JpegRowReader(const FileHandle& file, std::string path)
+    : State_(std::make_unique<State>()), Path_(std::move(path)) {
+    State_->Fd = file.Get();
+    Empty_ = FileSize(file) == 0;
     if (!Empty_) ReadHeader();
 }
 
@@ -146,9 +155,9 @@ void JpegRowReader::Fail() {
 void JpegRowReader::ReadHeader() {
     State& s = *State_;
     JpegSourceOrigin origin{s.Bytes.data(), s.Bytes.size(), -1, nullptr, 0};
-    if (s.File.Get() >= 0) {
+    if (s.Fd >= 0) {
         s.FileBuffer.resize(kJpegFileChunkSize);
-        origin = {nullptr, 0, s.File.Get(), s.FileBuffer.data(), s.FileBuffer.size()};
+        origin = {nullptr, 0, s.Fd, s.FileBuffer.data(), s.FileBuffer.size()};
     }
     if (FencedCreateAndReadHeader(&s, &origin) != 0) Fail();
     Width_ = static_cast<int>(s.Cinfo.image_width);
@@ -156,7 +165,7 @@ void JpegRowReader::ReadHeader() {
     Components_ = s.Cinfo.num_components;
     Grayscale_ = s.Cinfo.jpeg_color_space == JCS_GRAYSCALE;
     MultiScan_ = jpeg_has_multiple_scans(&s.Cinfo) != 0;
-    DecodingBytes_ = EstimateDecodingBytes(s.Cinfo, MultiScan_, s.File.Get() >= 0);
+    DecodingBytes_ = EstimateDecodingBytes(s.Cinfo, MultiScan_, s.Fd >= 0);
 }
 
 void JpegRowReader::Start() {
@@ -202,5 +211,5 @@ int JpegRowReader::ReadRows(uint8_t* const* rows, int count) {
 
 void JpegRowReader::Finish() {
     if (FencedFinish(State_.get()) != 0) Fail();
-    State_->File.Close();
+    State_->OwnFile.Close();
 }

@@ -1,4 +1,5 @@
-// A map picture decoded row by row through one decompressor, from the header to the last row.
+// A JPEG picture decoded row by row through one decompressor, from the header to the last row: the
+// program's one JPEG decoder, for the map and for the skins' pictures alike.
 #pragma once
 
 #include <cstdint>
@@ -6,9 +7,13 @@
 #include <span>
 #include <string>
 
+#include "JpegError.h"
+
+class FileHandle;
+
 /// Reads the header once and then hands out the rows as the caller asks for them, from the same
 /// open file and the same decompressor: what is decoded always has the size the header gave,
-/// whatever happens to the file meanwhile. Decoder settings as for every map: full size,
+/// whatever happens to the file meanwhile. The decoder settings of every picture: full size,
 /// floating-point IDCT, fancy upsampling, block smoothing, greys through the 236-level dithered
 /// palette, four-component sources converted to RGB. Errors are EJpegError with the library's
 /// code, its text and the path.
@@ -18,6 +23,9 @@ public:
     /// a regular file) and EJpegError when the header is not valid (53: no start-of-image marker).
     /// An empty file gives a 0 x 0 picture whose Start fails with code 42.
     explicit JpegRowReader(const std::string& path);
+    /// The same over a file already open, which must stay open for the reader's life; `path` only
+    /// completes the messages.
+    JpegRowReader(const FileHandle& file, std::string path);
     /// The same over bytes in memory, which must outlive the reader.
     explicit JpegRowReader(std::span<const uint8_t> bytes);
     ~JpegRowReader();

@@ -202,15 +202,15 @@ DescriptionReadResult ReadDescription(std::span<const uint8_t> bytes) {
     if (maxX < 0 || maxY < 0 || maxX >= kMaxCanvasColumns || maxY >= kMaxCanvasColumns) {
         return Fail(LineLabel(2) + SizesText(kTopZoom, maxX, maxY) + " is no pyramid of a JPEG map");
     }
-    const int columnsG = maxX + 1, rowsR = maxY + 1;
-    const int coarsest = CoarsestLevelFor(std::max(columnsG, rowsR));
+    const int canvasColumns = maxX + 1, canvasRows = maxY + 1;
+    const int coarsest = CoarsestLevelFor(std::max(canvasColumns, canvasRows));
     const std::vector<int> expectedZoom = {(36 - coarsest) / 2, kTopZoom - coarsest, kTopZoom};
     if (*zoom != expectedZoom) {
         return Fail(LineLabel(1) + "the pyramid of " + SizesText(kTopZoom, maxX, maxY) + " needs \"var zoom = [" +
                     std::to_string(expectedZoom[0]) + "," + std::to_string(expectedZoom[1]) + ",18];\"");
     }
     for (int level = 0; level <= coarsest; ++level) {
-        const LevelGeometry expected = LevelFor(level, columnsG, rowsR);
+        const LevelGeometry expected = LevelFor(level, canvasColumns, canvasRows);
         const std::string wanted = SizesText(expected.Zoom, expected.MaxX, expected.MaxY);
         const size_t index = static_cast<size_t>(level);
         if (index >= sizes.size()) {

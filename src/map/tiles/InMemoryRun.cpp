@@ -1,35 +1,29 @@
 // The in-memory pipeline: the map decoded straight into the padded canvas, tiles encoded on workers
 // as their rows arrive and written strictly in file order once decoding has succeeded.
 #include <memory>
-#include <stdexcept>
 
 #include "DescriptionWriter.h"
 #include "MapPreparation.h"
 #include "MapRuns.h"
 #include "Raster24.h"
+#include "RowPump.h"
 #include "TileEncodingPipeline.h"
-#include "map/codec/JpegRowReader.h"
 #include "core/FileStreams.h"
 #include "core/SystemColors.h"
 
 namespace {
 
-constexpr int kRowsPerRead = 16;
+// The map's rows go straight into the canvas; the encoders hear of them as they arrive.
+class CanvasRowTarget : public MapRowTarget {
+public:
+    CanvasRowTarget(Raster24& canvas, TileEncodingPipeline& pipeline) : Canvas_(canvas), Pipeline_(pipeline) {}
+    uint8_t* RowBuffer(int y) override { return Canvas_.Row(y); }
+    void RowsDecoded(int rows) override { Pipeline_.RowsDecoded(rows); }
 
-void DecodeIntoCanvas(JpegRowReader& reader, Raster24& canvas, TileEncodingPipeline& pipeline) {
-    reader.Start();
-    const int height = reader.Height();
-    uint8_t* rows[kRowsPerRead];
-    for (int y = 0; y < height;) {
-        const int count = std::min(kRowsPerRead, height - y);
-        for (int i = 0; i < count; ++i) rows[i] = canvas.Row(y + i);
-        const int got = reader.ReadRows(rows, count);
-        if (got <= 0) throw std::logic_error("the decoder ended before the last row");
-        y += got;
-        pipeline.RowsDecoded(y);
-    }
-    reader.Finish();
-}
+private:
+    Raster24& Canvas_;
+    TileEncodingPipeline& Pipeline_;
+};
 
 }  // namespace
 
@@ -44,10 +38,11 @@ void RunInMemory(MapRun& run) {
     // Tiles are encoded as soon as their rows are decoded, but written only after decoding has
     // succeeded, in file order.
     auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false);
-    DecodeIntoCanvas(run.Reader, canvas, *pipeline);
+    CanvasRowTarget target(canvas, *pipeline);
+    PumpRows(run.Source, target);
     pipeline->DecodeFinished();
 
-    // 8-9: the tile background is read again; a different colour (only possible if the host changed it
+    // The tile background is read again; a different colour (only possible if the host changed it
     // meanwhile) makes the tiles encoded so far useless.
     const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
     if (tileColor != canvasColor) {
@@ -55,7 +50,7 @@ void RunInMemory(MapRun& run) {
         pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, run.Jobs, true);
     }
 
-    // 10-11: zoom line, then every level's size line and tiles in file order.
+    // The zoom line, then every level's size line and tiles in file order.
     run.Description.WriteZoomLine(geometry.CoarsestLevel);
     size_t index = 0;
     for (const LevelGeometry& level : geometry.Levels) {

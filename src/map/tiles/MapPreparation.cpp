@@ -1,5 +1,5 @@
-// The run, step by step: validation, info.js, the map's header, the choice of pipeline, the tiles,
-// the background picture copy.
+// The run in order: validation, info.js, the map's header, the choice of pipeline, the tiles, the
+// background picture copy.
 #include "MapPreparation.h"
 
 #include <sys/stat.h>
@@ -10,17 +10,17 @@
 #include "DescriptionWriter.h"
 #include "MapRuns.h"
 #include "PyramidGeometry.h"
-#include "map/codec/JpegRowReader.h"
 #include "core/CodePage.h"
 #include "core/Exception.h"
 #include "core/FileStreams.h"
 #include "core/SystemMemory.h"
+#include "map/sources/MapSourceRegistry.h"
 
 namespace {
 
 constexpr const char* kBlankImageName = "blank_img.gif";
 
-// Step 3: a map path that names nothing (or a folder) ends the run silently; a FIFO or a device
+// A map path that names nothing (or a folder) ends the run silently; a FIFO or a device
 // would block or never end, so it fails here, before anything is written.
 bool IsExistingMapFile(const std::string& path) {
     struct stat info {};
@@ -38,36 +38,36 @@ int EffectiveJobs(int requested) {
 }
 
 MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const MapPreparationOptions& options) {
-    // 1-3: reset the bar, read and validate the map path and folder.
+    // Reset the bar, read and validate the map path and folder.
     progress.SetPosition(0);
     progress.SetMax(0);
     const std::string mapPath = inputs.MapImagePath();
     const std::string folder = inputs.OutputFolder();
     if (folder.empty() || !IsExistingMapFile(mapPath)) return {};
 
-    // 4-5: the description file, locked against a second run for the whole run, and its title line.
+    // The description file, locked against a second run for the whole run, and its title line.
     DescriptionWriter description(options.CodePage != 0 ? options.CodePage : DefaultAnsiCodePage());
     description.Open(JoinPath(folder, DescriptionWriter::kFileName));
     const FileHandle folderLock = description.LockHandle();
     description.WriteTitleLine(inputs.MapTitle());
 
-    // 6: the header, through the decompressor that will decode the rows; then the pipeline that
-    // fits the memory budget, or the message when none does.
-    JpegRowReader reader(mapPath);
-    const PyramidGeometry geometry = PyramidFor(reader.Width(), reader.Height());
+    // The header, read by the source that will decode the rows (its kind chosen by content); then
+    // the pipeline that fits the memory budget, or the message when none does.
+    const std::unique_ptr<MapSource> source = OpenMapSource(mapPath);
+    const PyramidGeometry geometry = PyramidFor(source->Width(), source->Height());
     const int jobs = EffectiveJobs(options.Jobs);
-    const MemoryPlan plan = ChooseMemoryPlan(geometry, jobs, reader.DecodingMemoryBytes(), options.MemoryLimitBytes,
+    const MemoryPlan plan = ChooseMemoryPlan(geometry, jobs, source->DecodingMemoryBytes(), options.MemoryLimitBytes,
                                              AvailableMemoryBytes(), options.Pipeline);
 
-    // 7-11: the tiles.
-    MapRun run{inputs, progress, description, reader, geometry, folder, jobs, plan.BandBuffers};
+    // The tiles, with the zoom and size lines of info.js.
+    MapRun run{inputs, progress, description, *source, geometry, folder, jobs, plan.BandBuffers};
     if (plan.Pipeline == MapPipeline::Streaming) {
         RunStreaming(run);
     } else {
         RunInMemory(run);
     }
 
-    // 12-15: close, copy the background picture, beep, reset the position.
+    // Close info.js, copy the background picture, beep, reset the position.
     description.Close();
     const std::string blankImage = inputs.BlankImagePath();
     // A missing or unreadable picture is skipped; a copy that cannot be written fails the run.

@@ -8,22 +8,22 @@
 class MapInputs;
 class MapProgress;
 class DescriptionWriter;
-class JpegRowReader;
+class MapSource;
 
 /// What both pipelines work with.
 struct MapRun {
     MapInputs& Inputs;
     MapProgress& Progress;
     DescriptionWriter& Description;
-    JpegRowReader& Reader;
+    MapSource& Source;
     const PyramidGeometry& Geometry;
     std::string Folder;
     int Jobs;
     int BandBuffers;  // streaming only
 };
 
-/// Steps 7 to 11 on a canvas holding the whole map: tiles encoded while rows arrive, written after
-/// decoding has succeeded, strictly in file order.
+/// The tiles from a canvas holding the whole map: encoded while rows arrive, written after decoding
+/// has succeeded, strictly in file order, with the zoom and size lines of info.js between them.
 void RunInMemory(MapRun& run);
 
 /// The same files from bands of rows: info.js lines first, tiles as their bands complete.

@@ -10,14 +10,14 @@ int CoarsestLevelFor(int longerSide) {
     return static_cast<int>(RoundHalfEven(std::log(static_cast<double>(longerSide)) / std::log(2.0)));
 }
 
-LevelGeometry LevelFor(int level, int columnsG, int rowsR) {
+LevelGeometry LevelFor(int level, int canvasTileColumns, int canvasTileRows) {
     LevelGeometry g;
     g.Level = level;
     g.Factor = 1 << level;
     g.Zoom = kTopZoom - level;
     g.SquareSide = kTileSize * g.Factor;
-    g.MaxX = columnsG / g.Factor - (columnsG % g.Factor == 0 ? 1 : 0);
-    g.MaxY = rowsR / g.Factor - (rowsR % g.Factor == 0 ? 1 : 0);
+    g.MaxX = canvasTileColumns / g.Factor - (canvasTileColumns % g.Factor == 0 ? 1 : 0);
+    g.MaxY = canvasTileRows / g.Factor - (canvasTileRows % g.Factor == 0 ? 1 : 0);
     return g;
 }
 
@@ -27,13 +27,13 @@ PyramidGeometry PyramidFor(int mapWidth, int mapHeight) {
     p.MapHeight = mapHeight;
     p.CanvasWidth = (mapWidth / kTileSize + 1) * kTileSize;
     p.CanvasHeight = (mapHeight / kTileSize + 1) * kTileSize;
-    p.ColumnsG = p.CanvasWidth / kTileSize;
-    p.RowsR = p.CanvasHeight / kTileSize;
+    p.CanvasTileColumns = p.CanvasWidth / kTileSize;
+    p.CanvasTileRows = p.CanvasHeight / kTileSize;
     p.LongerSide = static_cast<int>(
         RoundHalfEven(static_cast<double>(std::max(p.CanvasWidth, p.CanvasHeight)) / kTileSize));
     p.CoarsestLevel = CoarsestLevelFor(p.LongerSide);
     for (int level = 0; level <= p.CoarsestLevel; ++level) {
-        p.Levels.push_back(LevelFor(level, p.ColumnsG, p.RowsR));
+        p.Levels.push_back(LevelFor(level, p.CanvasTileColumns, p.CanvasTileRows));
     }
     return p;
 }

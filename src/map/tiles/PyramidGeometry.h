@@ -31,8 +31,8 @@ struct PyramidGeometry {
     int MapHeight = 0;     // h
     int CanvasWidth = 0;   // W = (w div 256 + 1) * 256
     int CanvasHeight = 0;  // H
-    int ColumnsG = 0;      // G = W div 256
-    int RowsR = 0;         // R = H div 256
+    int CanvasTileColumns = 0; // G = W div 256
+    int CanvasTileRows = 0;    // R = H div 256
     int LongerSide = 0;    // t = max(G, R)
     int CoarsestLevel = 0; // D
     std::vector<LevelGeometry> Levels;  // L = 0 ... D
@@ -44,7 +44,7 @@ struct PyramidGeometry {
 int CoarsestLevelFor(int longerSide);
 
 /// Level L of a canvas G columns by R rows wide.
-LevelGeometry LevelFor(int level, int columnsG, int rowsR);
+LevelGeometry LevelFor(int level, int canvasTileColumns, int canvasTileRows);
 
 /// Everything for a map of w x h pixels.
 PyramidGeometry PyramidFor(int mapWidth, int mapHeight);

@@ -1,20 +1,15 @@
 // The streaming pipeline's run: info.js complete before the first tile, rows decoded into the bands,
 // tiles written by the workers as their bands complete, progress counted as files arrive.
-#include <algorithm>
-#include <stdexcept>
-
 #include "DescriptionWriter.h"
 #include "MapPreparation.h"
 #include "MapRuns.h"
+#include "RowPump.h"
 #include "StreamingTilePipeline.h"
-#include "map/codec/JpegRowReader.h"
-#include "core/Exception.h"
 #include "core/FileStreams.h"
 #include "core/SystemColors.h"
+#include "map/codec/MapSourceError.h"
 
 namespace {
-
-constexpr int kRowsPerRead = 16;
 
 class FolderTileSink : public TileFileSink {
 public:
@@ -26,21 +21,6 @@ public:
 private:
     std::string Folder_;
 };
-
-void DecodeIntoBands(JpegRowReader& reader, StreamingTilePipeline& pipeline) {
-    reader.Start();
-    const int height = reader.Height();
-    uint8_t* rows[kRowsPerRead];
-    for (int y = 0; y < height;) {
-        const int count = std::min(kRowsPerRead, pipeline.RowsBeforeReport(y));
-        for (int i = 0; i < count; ++i) rows[i] = pipeline.RowBuffer(y + i);
-        const int got = reader.ReadRows(rows, count);
-        if (got <= 0) throw std::logic_error("the decoder ended before the last row");
-        y += got;
-        pipeline.RowsDecoded(y);
-    }
-    reader.Finish();
-}
 
 }  // namespace
 
@@ -69,8 +49,8 @@ void RunStreaming(MapRun& run) {
     FolderTileSink sink(run.Folder);
     StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten);
     try {
-        DecodeIntoBands(run.Reader, pipeline);
-    } catch (const EJpegError&) {
+        PumpRows(run.Source, pipeline);
+    } catch (const EMapSourceError&) {
         // A damaged map leaves exactly the tiles of the bands completed before the damage.
         pipeline.Drain();
         throw;

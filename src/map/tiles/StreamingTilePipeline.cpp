@@ -8,7 +8,7 @@
 #include "map/codec/JpegEncoder.h"
 #include "core/Exception.h"
 
-struct StreamingTilePipeline::Band {
+struct StreamingBand {
     std::unique_ptr<uint8_t[]> Pixels;
     size_t LevelIndex = 0;
     int Index = -1;  // the tile row it holds; -1 while free
@@ -77,30 +77,14 @@ StreamingTilePipeline::StreamingTilePipeline(const PyramidGeometry& geometry, TC
         InlineEncoder_ = std::make_unique<JpegEncoder>();
         return;
     }
-    try {
-        for (int i = 0; i < Jobs_; ++i) Workers_.emplace_back([this, i] { Worker(i); });
-    } catch (...) {
-        Stop();
-        throw;
-    }
+    Workers_ = std::make_unique<TileWorkers<TileTask>>(static_cast<TileWork<TileTask>&>(*this), Jobs_, false);
 }
 
-StreamingTilePipeline::~StreamingTilePipeline() { Stop(); }
-
-void StreamingTilePipeline::Stop() {
-    {
-        std::lock_guard lock(Mutex_);
-        Stopping_ = true;
-    }
-    WorkAvailable_.notify_all();
-    for (auto& worker : Workers_) {
-        if (worker.joinable()) worker.join();
-    }
-    Workers_.clear();
-}
+StreamingTilePipeline::~StreamingTilePipeline() { Workers_.reset(); }
 
 int64_t StreamingTilePipeline::TilesWritten() const {
-    std::lock_guard lock(Mutex_);
+    if (!Workers_) return Written_;
+    std::lock_guard lock(Workers_->Mutex());
     return Written_;
 }
 
@@ -109,13 +93,13 @@ int StreamingTilePipeline::RowsBeforeReport(int y) const {
 }
 
 void StreamingTilePipeline::CheckAndReport(std::unique_lock<std::mutex>& lock) {
-    if (Error_) std::rethrow_exception(Error_);
+    if (auto error = Workers_->FirstError()) std::rethrow_exception(error);
     while (Reported_ < Written_) {
         Reported_ = Written_;
         lock.unlock();
         if (Progress_) Progress_(Reported_);
         lock.lock();
-        if (Error_) std::rethrow_exception(Error_);
+        if (auto error = Workers_->FirstError()) std::rethrow_exception(error);
     }
 }
 
@@ -133,12 +117,12 @@ void StreamingTilePipeline::AcquireBand(Level& level, int bandIndex) {
         }
         return nullptr;
     };
-    if (Workers_.empty()) {
+    if (!Workers_) {
         level.Current = freeBuffer();
         level.Current->Index = bandIndex;
         return;
     }
-    std::unique_lock lock(Mutex_);
+    std::unique_lock lock(Workers_->Mutex());
     for (;;) {
         CheckAndReport(lock);
         if (Band* band = freeBuffer()) {
@@ -149,10 +133,12 @@ void StreamingTilePipeline::AcquireBand(Level& level, int bandIndex) {
         // The decoder is ahead of the encoders: rather than wait, it encodes a tile itself.
         if (!Queue_.empty()) {
             if (!InlineEncoder_) InlineEncoder_ = std::make_unique<JpegEncoder>();
-            RunFirstTask(InlineEncoder_.get(), nullptr, lock);
+            Workers_->EncodeOneHere(*InlineEncoder_, lock);
             continue;
         }
-        Changed_.wait(lock, [&] { return Error_ || Written_ > Reported_ || freeBuffer() != nullptr || !Queue_.empty(); });
+        Changed_.wait(lock, [&] {
+            return Workers_->FirstError() || Written_ > Reported_ || freeBuffer() != nullptr || !Queue_.empty();
+        });
     }
 }
 
@@ -161,7 +147,7 @@ void StreamingTilePipeline::SubmitBand(Level& level) {
     level.Current = nullptr;
     const int cols = level.Geometry.Cols();
     band->TilesLeft = cols;
-    if (Workers_.empty()) {
+    if (!Workers_) {
         for (int x = 0; x < cols; ++x) {
             EncodeAndWrite(*InlineEncoder_, {band, x});
             ++Written_;
@@ -171,12 +157,12 @@ void StreamingTilePipeline::SubmitBand(Level& level) {
         return;
     }
     {
-        std::unique_lock lock(Mutex_);
+        std::unique_lock lock(Workers_->Mutex());
         CheckAndReport(lock);
         for (int x = 0; x < cols; ++x) Queue_.push_back({band, x});
         Pending_ += cols;
     }
-    WorkAvailable_.notify_all();
+    Workers_->Wake();
 }
 
 void StreamingTilePipeline::EncodeAndWrite(JpegEncoder& encoder, const TileTask& task) {
@@ -191,25 +177,18 @@ void StreamingTilePipeline::EncodeAndWrite(JpegEncoder& encoder, const TileTask&
     Sink_.WriteTile(level.Geometry.Zoom, task.X, task.Buffer->Index, bytes);
 }
 
-void StreamingTilePipeline::RunFirstTask(JpegEncoder* encoder, std::exception_ptr setupError,
-                                         std::unique_lock<std::mutex>& lock) {
-    const TileTask task = Queue_.front();
+bool StreamingTilePipeline::TakeTile(bool, TileTask& task) {
+    if (Queue_.empty()) return false;
+    task = Queue_.front();
     Queue_.pop_front();
-    lock.unlock();
+    return true;
+}
 
-    std::exception_ptr error = setupError;
-    if (!error) {
-        try {
-            EncodeAndWrite(*encoder, task);
-        } catch (...) {
-            error = std::current_exception();
-        }
-    }
+void StreamingTilePipeline::EncodeTile(int, JpegEncoder& encoder, const TileTask& task) { EncodeAndWrite(encoder, task); }
 
-    lock.lock();
+void StreamingTilePipeline::TileDone(const TileTask& task, std::exception_ptr error) {
     if (error) {
         // The run fails with the first error; tiles not yet started are dropped.
-        if (!Error_) Error_ = error;
         Pending_ -= static_cast<int64_t>(Queue_.size());
         Queue_.clear();
     } else {
@@ -218,23 +197,6 @@ void StreamingTilePipeline::RunFirstTask(JpegEncoder* encoder, std::exception_pt
     if (--task.Buffer->TilesLeft == 0) task.Buffer->Index = -1;
     --Pending_;
     Changed_.notify_all();
-}
-
-void StreamingTilePipeline::Worker(int workerIndex) {
-    std::unique_ptr<JpegEncoder> encoder;
-    std::exception_ptr setupError;
-    try {
-        encoder = std::make_unique<JpegEncoder>();
-    } catch (...) {
-        setupError = std::current_exception();
-    }
-    const bool waitsForDecoder = workerIndex == Jobs_ - 1;
-    std::unique_lock lock(Mutex_);
-    for (;;) {
-        WorkAvailable_.wait(lock, [&] { return Stopping_ || (!Queue_.empty() && (Decoded_ || !waitsForDecoder)); });
-        if (Stopping_) return;
-        RunFirstTask(encoder.get(), setupError, lock);
-    }
 }
 
 uint8_t* StreamingTilePipeline::RowBuffer(int y) {
@@ -288,34 +250,36 @@ void StreamingTilePipeline::RowsDecoded(int rows) {
         if (full.NextRow % kTileSize == 0) SubmitBand(full);
     }
     RowsProcessed_ = std::max(RowsProcessed_, rows);
-    if (Workers_.empty()) return;
-    std::unique_lock lock(Mutex_);
+    if (!Workers_) return;
+    std::unique_lock lock(Workers_->Mutex());
     CheckAndReport(lock);
 }
 
 void StreamingTilePipeline::Finish() {
-    {
-        std::lock_guard lock(Mutex_);
-        Decoded_ = true;
+    if (Workers_) {
+        {
+            std::lock_guard lock(Workers_->Mutex());
+            Workers_->SetDecoded();
+        }
+        Workers_->Wake();
     }
-    WorkAvailable_.notify_all();
     for (Level& level : Levels_) {
         const int lastRow = level.Geometry.Rows() * kTileSize;
         for (int k = level.NextRow; k < lastRow; ++k) FillBackgroundRow(level, k);
     }
-    if (Workers_.empty()) return;
-    std::unique_lock lock(Mutex_);
+    if (!Workers_) return;
+    std::unique_lock lock(Workers_->Mutex());
     for (;;) {
         CheckAndReport(lock);
         if (Pending_ == 0) break;
-        Changed_.wait(lock, [&] { return Error_ || Written_ > Reported_ || Pending_ == 0; });
+        Changed_.wait(lock, [&] { return Workers_->FirstError() || Written_ > Reported_ || Pending_ == 0; });
     }
 }
 
 void StreamingTilePipeline::Drain() noexcept {
-    if (Workers_.empty()) return;
-    std::unique_lock lock(Mutex_);
-    Decoded_ = true;
-    WorkAvailable_.notify_all();
+    if (!Workers_) return;
+    std::unique_lock lock(Workers_->Mutex());
+    Workers_->SetDecoded();
+    Workers_->Wake();
     Changed_.wait(lock, [&] { return Pending_ == 0; });
 }

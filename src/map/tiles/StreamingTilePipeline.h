@@ -10,13 +10,12 @@
 #include <memory>
 #include <mutex>
 #include <span>
-#include <thread>
 #include <vector>
 
 #include "PyramidGeometry.h"
+#include "RowPump.h"
+#include "TileWorkers.h"
 #include "core/Color.h"
-
-class JpegEncoder;
 
 /// Where finished tiles go. Called from the worker threads, several at a time.
 class TileFileSink {
@@ -32,7 +31,14 @@ public:
 /// complete band are encoded on worker threads and written at once, so files appear band by band,
 /// all levels interleaved. Memory: the band buffers (one or two per level) and one encoder per
 /// worker, whatever the map's height.
-class StreamingTilePipeline {
+/// One tile of a band: the band's buffer and the tile's column.
+struct StreamingBand;
+struct StreamingTileTask {
+    StreamingBand* Buffer;
+    int X;
+};
+
+class StreamingTilePipeline : public MapRowTarget, TileWork<StreamingTileTask> {
 public:
     /// Called on the decoding thread with the number of tiles written so far, whenever it grew;
     /// it may throw to stop the run.
@@ -54,15 +60,15 @@ public:
 
     /// How many rows from map row y on the decoder may write before reporting them: up to the end
     /// of y's band or of the map.
-    int RowsBeforeReport(int y) const;
+    int RowsBeforeReport(int y) const override;
 
     /// The memory for map row y (3 * map width bytes); asked for in order. May wait for a band
     /// buffer; rethrows the first error of a worker.
-    uint8_t* RowBuffer(int y);
+    uint8_t* RowBuffer(int y) override;
 
     /// Map rows [0, rows) are decoded: samples them into the coarser bands and hands over every band
     /// they complete. Rethrows the first error of a worker.
-    void RowsDecoded(int rows);
+    void RowsDecoded(int rows) override;
 
     /// Every map row is decoded: fills the rest of each level with background, writes the remaining
     /// tiles and waits for all of them. Rethrows the first error of a worker.
@@ -75,22 +81,18 @@ public:
     int64_t TilesWritten() const;
 
 private:
-    struct Band;
+    using Band = StreamingBand;
+    using TileTask = StreamingTileTask;
     struct Level;
-    struct TileTask {
-        Band* Buffer;
-        int X;
-    };
 
     void AcquireBand(Level& level, int bandIndex);
     void SubmitBand(Level& level);
     void SampleRow(Level& level, const uint8_t* mapRow);
     void FillBackgroundRow(Level& level, int sampledRow);
     void EncodeAndWrite(JpegEncoder& encoder, const TileTask& task);
-    void Worker(int workerIndex);
-    /// With the lock held: takes the first queued tile, encodes and writes it unlocked, records the outcome.
-    void RunFirstTask(JpegEncoder* encoder, std::exception_ptr setupError, std::unique_lock<std::mutex>& lock);
-    void Stop();
+    bool TakeTile(bool mapDecoded, TileTask& task) override;
+    void EncodeTile(int worker, JpegEncoder& encoder, const TileTask& task) override;
+    void TileDone(const TileTask& task, std::exception_ptr error) override;
     /// With the lock held: rethrows a worker's error, reports new tiles (unlocking around the call).
     void CheckAndReport(std::unique_lock<std::mutex>& lock);
     void ReportInline();
@@ -107,14 +109,10 @@ private:
 
     std::unique_ptr<JpegEncoder> InlineEncoder_;  // the decoding thread's: jobs <= 1, or helping while it waits
 
-    mutable std::mutex Mutex_;
-    std::condition_variable WorkAvailable_;
+    // Under the workers' lock when there are workers.
     std::condition_variable Changed_;  // a tile finished, a band came free or an error happened
     std::deque<TileTask> Queue_;
     int64_t Pending_ = 0;  // tiles handed over and not yet finished
     int64_t Written_ = 0;
-    std::exception_ptr Error_;
-    bool Decoded_ = false;
-    bool Stopping_ = false;
-    std::vector<std::thread> Workers_;
+    std::unique_ptr<TileWorkers<TileTask>> Workers_;  // last: stopped before the state they use goes
 };

@@ -32,8 +32,7 @@ uint64_t TileEncodingPipeline::HeldBytesBudget(uint64_t canvasBytes) { return (3
 TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry,
                                            TColor tileBackgroundRgb, int jobs, bool mapDecoded,
                                            uint64_t heldBytesBudget)
-    : Canvas_(canvas), Geometry_(geometry), Background_(tileBackgroundRgb), JobCount_(jobs),
-      Jobs_(TilesInFileOrder(geometry)) {
+    : Canvas_(canvas), Geometry_(geometry), Background_(tileBackgroundRgb), Jobs_(TilesInFileOrder(geometry)) {
     if (jobs <= 1) {
         Encoder_ = std::make_unique<JpegEncoder>();
         Sampler_ = std::make_unique<TileSampler>(Background_);
@@ -49,52 +48,34 @@ TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const Pyramid
     State_.assign(count, TileState::Waiting);
     Results_.resize(count);
     Errors_.resize(count);
-    Decoded_ = mapDecoded;
     RowsDecoded_ = mapDecoded ? geometry.MapHeight : 0;
     Budget_ = heldBytesBudget != 0 ? heldBytesBudget : HeldBytesBudget(RasterBytes(canvas.Width(), canvas.Height()));
-    try {
-        for (int i = 0; i < jobs; ++i) Workers_.emplace_back([this, i] { Worker(i); });
-    } catch (...) {
-        Stop();
-        throw;
-    }
+    for (int i = 0; i < jobs; ++i) Samplers_.push_back(std::make_unique<TileSampler>(Background_));
+    Workers_ = std::make_unique<TileWorkers<size_t>>(static_cast<TileWork<size_t>&>(*this), jobs, mapDecoded);
 }
 
-TileEncodingPipeline::~TileEncodingPipeline() { Stop(); }
-
-void TileEncodingPipeline::Stop() {
-    {
-        std::lock_guard lock(Mutex_);
-        Stopping_ = true;
-    }
-    WorkAvailable_.notify_all();
-    for (auto& worker : Workers_) {
-        if (worker.joinable()) worker.join();
-    }
-    Workers_.clear();
-}
+TileEncodingPipeline::~TileEncodingPipeline() { Workers_.reset(); }
 
 void TileEncodingPipeline::RowsDecoded(int rows) {
-    if (Workers_.empty()) return;
+    if (!Workers_) return;
     {
-        std::lock_guard lock(Mutex_);
+        std::lock_guard lock(Workers_->Mutex());
         RowsDecoded_ = std::max(RowsDecoded_, rows);
     }
-    WorkAvailable_.notify_all();
+    Workers_->Wake();
 }
 
 void TileEncodingPipeline::DecodeFinished() {
-    if (Workers_.empty()) return;
+    if (!Workers_) return;
     {
-        std::lock_guard lock(Mutex_);
+        std::lock_guard lock(Workers_->Mutex());
         RowsDecoded_ = Geometry_.MapHeight;
-        Decoded_ = true;
+        Workers_->SetDecoded();
     }
-    WorkAvailable_.notify_all();
+    Workers_->Wake();
 }
 
-std::vector<uint8_t> TileEncodingPipeline::EncodeTile(JpegEncoder& encoder, TileSampler& sampler,
-                                                      size_t index) const {
+std::vector<uint8_t> TileEncodingPipeline::Encoded(JpegEncoder& encoder, TileSampler& sampler, size_t index) const {
     const TileJob& job = Jobs_[index];
     const uint8_t* const* rows = sampler.Sample(Canvas_, Geometry_.Levels[static_cast<size_t>(job.LevelIndex)],
                                                 job.X, job.Y);
@@ -102,11 +83,14 @@ std::vector<uint8_t> TileEncodingPipeline::EncodeTile(JpegEncoder& encoder, Tile
     return {bytes.begin(), bytes.end()};
 }
 
-bool TileEncodingPipeline::PickTile(int workerIndex, size_t& index) {
-    const size_t count = Jobs_.size();
-    // The last worker waits for the decoder to finish: the decoder needs that core.
-    if (!Decoded_ && workerIndex == JobCount_ - 1) return false;
+bool TileEncodingPipeline::TakeTile(bool mapDecoded, size_t& index) {
+    if (!PickTile(mapDecoded, index)) return false;
+    State_[index] = TileState::Encoding;
+    return true;
+}
 
+bool TileEncodingPipeline::PickTile(bool mapDecoded, size_t& index) {
+    const size_t count = Jobs_.size();
     FileCursor_ = std::max(FileCursor_, NextToTake_);
     while (FileCursor_ < count && State_[FileCursor_] != TileState::Waiting) ++FileCursor_;
     // The tile the consumer needs next always goes first.
@@ -115,7 +99,7 @@ bool TileEncodingPipeline::PickTile(int workerIndex, size_t& index) {
         return true;
     }
     if (HeldBytes_ >= Budget_) return false;
-    if (Decoded_) {
+    if (mapDecoded) {
         if (FileCursor_ >= count) return false;
         index = FileCursor_;
         return true;
@@ -129,51 +113,26 @@ bool TileEncodingPipeline::PickTile(int workerIndex, size_t& index) {
     return false;
 }
 
-void TileEncodingPipeline::Worker(int workerIndex) {
-    std::unique_ptr<JpegEncoder> encoder;
-    std::unique_ptr<TileSampler> sampler;
-    std::exception_ptr setupError;
-    try {
-        encoder = std::make_unique<JpegEncoder>();
-        sampler = std::make_unique<TileSampler>(Background_);
-    } catch (...) {
-        setupError = std::current_exception();
-    }
-    std::unique_lock lock(Mutex_);
-    for (;;) {
-        size_t index = 0;
-        WorkAvailable_.wait(lock, [&] { return Stopping_ || PickTile(workerIndex, index); });
-        if (Stopping_) return;
-        State_[index] = TileState::Encoding;
-        lock.unlock();
+// The tile's bytes are its worker's alone until TileDone marks it done under the lock.
+void TileEncodingPipeline::EncodeTile(int worker, JpegEncoder& encoder, const size_t& index) {
+    Results_[index] = Encoded(encoder, *Samplers_[static_cast<size_t>(worker)], index);
+}
 
-        std::vector<uint8_t> bytes;
-        std::exception_ptr error = setupError;
-        if (!error) {
-            try {
-                bytes = EncodeTile(*encoder, *sampler, index);
-            } catch (...) {
-                error = std::current_exception();
-            }
-        }
-
-        lock.lock();
-        HeldBytes_ += bytes.size();
-        Results_[index] = std::move(bytes);
-        Errors_[index] = error;
-        State_[index] = TileState::Done;
-        TileFinished_.notify_all();
-    }
+void TileEncodingPipeline::TileDone(const size_t& index, std::exception_ptr error) {
+    HeldBytes_ += Results_[index].size();
+    Errors_[index] = error;
+    State_[index] = TileState::Done;
+    TileFinished_.notify_all();
 }
 
 std::vector<uint8_t> TileEncodingPipeline::Take(size_t index) {
-    if (Workers_.empty()) return EncodeTile(*Encoder_, *Sampler_, index);
+    if (!Workers_) return Encoded(*Encoder_, *Sampler_, index);
     std::vector<uint8_t> bytes;
     std::exception_ptr error;
     {
-        std::unique_lock lock(Mutex_);
+        std::unique_lock lock(Workers_->Mutex());
         NextToTake_ = index;
-        WorkAvailable_.notify_all();
+        Workers_->Wake();
         TileFinished_.wait(lock, [&] { return State_[index] == TileState::Done; });
         bytes = std::move(Results_[index]);
         Results_[index] = {};
@@ -182,7 +141,7 @@ std::vector<uint8_t> TileEncodingPipeline::Take(size_t index) {
         Errors_[index] = nullptr;
         NextToTake_ = index + 1;
     }
-    WorkAvailable_.notify_all();
+    Workers_->Wake();
     if (error) std::rethrow_exception(error);
     return bytes;
 }

@@ -6,12 +6,11 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 #include "PyramidGeometry.h"
 #include "Raster24.h"
+#include "TileWorkers.h"
 #include "core/Color.h"
 
 struct TileJob {
@@ -27,10 +26,9 @@ std::vector<TileJob> TilesInFileOrder(const PyramidGeometry& geometry);
 /// Map rows (from the top) that tile `job` samples: it can be encoded once they are decoded.
 int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job);
 
-class JpegEncoder;
 class TileSampler;
 
-class TileEncodingPipeline {
+class TileEncodingPipeline : TileWork<size_t> {
 public:
     /// jobs <= 1 encodes on the calling thread inside Take, after decoding. More starts that many
     /// workers with an encoder each; while the map is still being decoded (mapDecoded false) one of
@@ -60,16 +58,16 @@ public:
 private:
     enum class TileState : uint8_t { Waiting, Encoding, Done };
 
-    void Worker(int workerIndex);
-    bool PickTile(int workerIndex, size_t& index);  // with Mutex_ held
+    bool TakeTile(bool mapDecoded, size_t& index) override;
+    bool PickTile(bool mapDecoded, size_t& index);
+    void EncodeTile(int worker, JpegEncoder& encoder, const size_t& index) override;
+    void TileDone(const size_t& index, std::exception_ptr error) override;
     bool Ready(size_t index) const { return RowsNeeded_[index] <= RowsDecoded_; }
-    void Stop();
-    std::vector<uint8_t> EncodeTile(JpegEncoder& encoder, TileSampler& sampler, size_t index) const;
+    std::vector<uint8_t> Encoded(JpegEncoder& encoder, TileSampler& sampler, size_t index) const;
 
     const Raster24& Canvas_;
     const PyramidGeometry& Geometry_;
     TColor Background_;
-    int JobCount_;
     std::vector<TileJob> Jobs_;
     std::vector<int> RowsNeeded_;
     std::vector<size_t> DecodeOrder_;  // tile indexes by the rows they need
@@ -78,20 +76,17 @@ private:
     std::unique_ptr<JpegEncoder> Encoder_;
     std::unique_ptr<TileSampler> Sampler_;
 
-    // Threaded mode.
-    std::mutex Mutex_;
-    std::condition_variable WorkAvailable_;
+    // Threaded mode: the state below is guarded by the workers' lock.
+    std::vector<std::unique_ptr<TileSampler>> Samplers_;  // one per worker
     std::condition_variable TileFinished_;
     std::vector<TileState> State_;
     std::vector<std::vector<uint8_t>> Results_;
     std::vector<std::exception_ptr> Errors_;
     int RowsDecoded_ = 0;
-    bool Decoded_ = false;
     size_t DecodeCursor_ = 0;  // into DecodeOrder_
     size_t FileCursor_ = 0;    // first tile in file order that may still be waiting
     size_t NextToTake_ = 0;
     uint64_t HeldBytes_ = 0;
     uint64_t Budget_ = 0;
-    bool Stopping_ = false;
-    std::vector<std::thread> Workers_;
+    std::unique_ptr<TileWorkers<size_t>> Workers_;  // last: stopped before the state they use goes
 };

@@ -1,5 +1,5 @@
-// The row reader: the same pixels as the whole-picture decoder for every kind of source, errors with
-// the library's text and the path, the memory estimate by mode, and a file that changes under it.
+// The row reader: errors with the library's text and the path, what is no regular file, the memory
+// estimate by mode, and a file that changes under it.
 #include "map/codec/JpegRowReader.h"
 
 #include <gtest/gtest.h>
@@ -7,26 +7,11 @@
 
 #include <filesystem>
 
-#include "map/codec/JpegDecoder.h"
 #include "core/Exception.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
 namespace {
-
-class ImageSink : public JpegRowSink {
-public:
-    ImageSink(int width, int height) : Image(width, height) {}
-    uint8_t* RowBuffer(int y) override { return Image.Pixels.data() + static_cast<size_t>(y) * Image.Width * 3; }
-    RgbImage Image;
-};
-
-RgbImage DecodeWhole(const std::vector<uint8_t>& bytes) {
-    JpegImage image = DecodeJpegBytes(bytes);
-    ImageSink sink(image.Width, image.Height);
-    image.DecodePixels(sink);
-    return sink.Image;
-}
 
 // Reads every row in pieces of `step` rows.
 RgbImage ReadAll(JpegRowReader& reader, int step) {
@@ -52,36 +37,6 @@ RgbImage Pattern(int w, int h) {
     return RgbImage::Generate(w, h, [](int x, int y) {
         return Rgb{static_cast<uint8_t>(x * 3 + y), static_cast<uint8_t>(y * 5), static_cast<uint8_t>((x ^ y) * 2)};
     });
-}
-
-std::vector<uint8_t> CmykPicture(int w, int h) {
-    std::vector<uint8_t> cmyk(static_cast<size_t>(w) * h * 4);
-    for (size_t i = 0; i < cmyk.size(); ++i) cmyk[i] = static_cast<uint8_t>(i * 37 / 5);
-    return cmyk;
-}
-
-TEST(JpegRowReader, SamePixelsAsTheWholePictureDecoder) {
-    std::vector<uint8_t> grey(static_cast<size_t>(123) * 77);
-    for (size_t i = 0; i < grey.size(); ++i) grey[i] = static_cast<uint8_t>(i % 123 * 2);
-    const std::pair<const char*, std::vector<uint8_t>> sources[] = {
-        {"baseline 4:2:0", WriteRgbJpeg(Pattern(301, 203), {.Quality = 90, .FullChroma = false})},
-        {"baseline 4:4:4", WriteRgbJpeg(Pattern(64, 33), {.Quality = 90})},
-        {"progressive", WriteRgbJpeg(Pattern(250, 190), {.Quality = 85, .Progressive = true})},
-        {"greyscale", WriteGreyJpeg(123, 77, grey)},
-        {"Adobe CMYK", WriteCmykJpeg(40, 30, CmykPicture(40, 30), true)},
-        {"YCCK", WriteCmykJpeg(40, 30, CmykPicture(40, 30), true, true)},
-        {"plain CMYK", WriteCmykJpeg(40, 30, CmykPicture(40, 30), false)},
-    };
-    for (const auto& [name, bytes] : sources) {
-        const RgbImage expected = DecodeWhole(bytes);
-        for (int step : {1, 7, 16}) {
-            JpegRowReader reader(bytes);
-            EXPECT_EQ(reader.Width(), expected.Width);
-            EXPECT_EQ(reader.Height(), expected.Height);
-            EXPECT_TRUE(ReadAll(reader, step).Pixels == expected.Pixels) << name << ", rows by " << step;
-            EXPECT_EQ(reader.RowsRead(), expected.Height);
-        }
-    }
 }
 
 TEST(JpegRowReader, ErrorsCarryTheLibrarysTextAndThePath) {

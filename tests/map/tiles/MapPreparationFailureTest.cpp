@@ -6,8 +6,9 @@
 #include <filesystem>
 
 #include "MapRunSupport.h"
-#include "map/codec/JpegRowReader.h"
 #include "core/Exception.h"
+#include "map/codec/JpegError.h"
+#include "map/codec/JpegRowReader.h"
 
 namespace {
 
@@ -58,13 +59,26 @@ TEST_F(FailingRun, MissingOutputFolderWritesNothing) {
     EXPECT_EQ(Progress.Events, (std::vector<std::string>{"pos 0", "max 0"}));
 }
 
+// The kind of map picture is chosen by content: what no kind claims is left to the JPEG decoder,
+// whatever the file's name says.
 TEST_F(FailingRun, NonJpegFailsWith53AfterTheTitleLine) {
-    Inputs.Map = Work / "plan.jpg";
-    WriteBytes(Inputs.Map, {'<', 'h', 't', 'm', 'l', '>', '\n'});
-    EXPECT_EQ(RunExpecting<EJpegError>(), "JPEG error #53");
-    EXPECT_EQ(FolderEntries(Out), (std::vector<std::string>{"info.js"}));
-    EXPECT_EQ(ReadText(Out + "/info.js"), "var map_title = 'Plan';\r\n");
-    EXPECT_FALSE(Beeped());
+    for (const char* name : {"plan.jpg", "plan.png"}) {
+        SCOPED_TRACE(name);
+        fs::remove_all(Out);
+        fs::create_directory(Out);
+        Inputs.Map = Work / name;
+        WriteBytes(Inputs.Map, {'<', 'h', 't', 'm', 'l', '>', '\n'});
+        EXPECT_EQ(RunExpecting<EJpegError>(), "JPEG error #53");
+        EXPECT_EQ(FolderEntries(Out), (std::vector<std::string>{"info.js"}));
+        EXPECT_EQ(ReadText(Out + "/info.js"), "var map_title = 'Plan';\r\n");
+        EXPECT_FALSE(Beeped());
+    }
+}
+
+TEST_F(FailingRun, JpegNamedAsAnotherKindIsReadAsJpeg) {
+    Inputs.Map = WriteUniformMap(Work, "plan.png", 300, 200, {1, 2, 3});
+    EXPECT_EQ(PrepareMap(Inputs, Progress, Options).Result, MapPreparationResult::Completed);
+    EXPECT_TRUE(fs::exists(Out + "/18_0_0.jpg"));
 }
 
 TEST_F(FailingRun, EmptyFileFailsWith42) {

@@ -116,7 +116,7 @@ TEST_F(MapRun, NothingToDoWritesNothingButResetsTheBar) {
     }
 }
 
-TEST_F(MapRun, InfoJsOfTheWorkedExamples) {
+TEST_F(MapRun, InfoJsListsTheZoomRangeAndEachLevelsLastTile) {
     const struct {
         int W, H;
         const char* Title;

@@ -11,6 +11,7 @@
 
 #include "MapRunSupport.h"
 #include "core/Exception.h"
+#include "map/codec/JpegError.h"
 
 namespace {
 

@@ -24,7 +24,7 @@ const Example kExamples[] = {
     {5000, 3000, 5120, 3072, 20, 12, 20, 4, {{20, 12}, {10, 6}, {5, 3}, {3, 2}, {2, 1}}, 323},
 };
 
-TEST(PyramidFor, WorkedExamples) {
+TEST(PyramidFor, CanvasLevelsAndTileCountsOfTypicalMapSizes) {
     for (const Example& e : kExamples) {
         SCOPED_TRACE(std::to_string(e.W) + " x " + std::to_string(e.H));
         PyramidGeometry p = PyramidFor(e.W, e.H);
@@ -32,8 +32,8 @@ TEST(PyramidFor, WorkedExamples) {
         EXPECT_EQ(p.MapHeight, e.H);
         EXPECT_EQ(p.CanvasWidth, e.CanvasW);
         EXPECT_EQ(p.CanvasHeight, e.CanvasH);
-        EXPECT_EQ(p.ColumnsG, e.G);
-        EXPECT_EQ(p.RowsR, e.R);
+        EXPECT_EQ(p.CanvasTileColumns, e.G);
+        EXPECT_EQ(p.CanvasTileRows, e.R);
         EXPECT_EQ(p.LongerSide, e.T);
         EXPECT_EQ(p.CoarsestLevel, e.D);
         ASSERT_EQ(p.Levels.size(), e.Levels.size());
@@ -55,7 +55,7 @@ TEST(PyramidFor, WorkedExamples) {
 TEST(PyramidFor, ExactMultipleOf256StillGetsAnExtraColumn) {
     PyramidGeometry p = PyramidFor(512, 100);
     EXPECT_EQ(p.CanvasWidth, 768);
-    EXPECT_EQ(p.ColumnsG, 3);
+    EXPECT_EQ(p.CanvasTileColumns, 3);
     EXPECT_EQ(PyramidFor(255, 256).CanvasWidth, 256);
     EXPECT_EQ(PyramidFor(255, 256).CanvasHeight, 512);
     PyramidGeometry empty = PyramidFor(0, 0);
@@ -94,7 +94,7 @@ TEST(CoarsestLevelFor, NearestPowerOfTwoForLargeSides) {
 TEST(PyramidFor, CoarsestLevelHasOneOrTwoTilesAlongTheLongerSide) {
     for (int g = 1; g <= 400; ++g) {
         PyramidGeometry p = PyramidFor(g * 256 - 1, 10);
-        ASSERT_EQ(p.ColumnsG, g);
+        ASSERT_EQ(p.CanvasTileColumns, g);
         const LevelGeometry& top = p.Levels.back();
         EXPECT_TRUE(top.Cols() == 1 || top.Cols() == 2) << "G = " << g;
         EXPECT_EQ(top.Cols() == 1, g <= (1 << p.CoarsestLevel)) << "G = " << g;
@@ -102,7 +102,7 @@ TEST(PyramidFor, CoarsestLevelHasOneOrTwoTilesAlongTheLongerSide) {
     EXPECT_EQ(PyramidFor(1200, 300).Levels[2].Cols(), 2);  // t = 5
 }
 
-TEST(SourceSquare, SquaresOfTheWorkedExamples) {
+TEST(SourceSquare, EachLevelsTileCoversItsFactorTimes256CanvasPixels) {
     PyramidGeometry plan = PyramidFor(1000, 700);
     TileSquare s = SourceSquare(plan.Levels[1], 1, 1);
     EXPECT_EQ(s.Left, 512);

@@ -10,6 +10,7 @@
 
 #include "MapRunSupport.h"
 #include "core/Exception.h"
+#include "map/codec/JpegError.h"
 #include "map/tiles/PyramidGeometry.h"
 
 namespace {

@@ -1,0 +1,28 @@
+// A map picture as the tile pipelines read it: its size, what decoding costs, and its rows.
+#pragma once
+
+#include <cstdint>
+
+/// One kind of map picture, opened on one file. Errors derive from EMapSourceError.
+class MapSource {
+public:
+    virtual ~MapSource() = default;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    /// What decoding will allocate, known before Start.
+    virtual uint64_t DecodingMemoryBytes() const = 0;
+
+    /// Whether the kind draws every zoom level at that level's own scale (vector pictures). Raster
+    /// kinds answer false: they give the rows of the full-resolution level and the pipelines sample
+    /// the coarser levels from them.
+    virtual bool DrawsLevels() const { return false; }
+
+    /// Starts decoding the full-resolution rows.
+    virtual void Start() = 0;
+    /// Decodes the next rows, at most `count`, into rows[0 .. n) (each 3 * Width bytes of red,
+    /// green, blue) and returns n; 0 once every row is out.
+    virtual int ReadRows(uint8_t* const* rows, int count) = 0;
+    /// Reads to the end of the data (an error after the last row still counts) and closes the file.
+    virtual void Finish() = 0;
+};
