@@ -8,8 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root/resources/sample/plan.jpg" "$work/"
 # xwininfo (x11-utils) finds the window; Xvfb comes with the build's packages.
-dpkg-query -W -f='${Status}' x11-utils 2>/dev/null | grep -q "install ok installed" ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends x11-utils
+"$root/scripts/install-missing.sh" x11-utils
 mkdir "$work/out"
 
 cat >"$work/check.sh" <<'INNER'

@@ -13,18 +13,7 @@ fi
 
 ./scripts/setup.sh
 # dpkg-dev: dpkg-shlibdeps computes the package's dependencies from the programs' shared libraries.
-tools=(dpkg-dev lintian desktop-file-utils appstream file)
-missing=()
-for p in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+./scripts/install-missing.sh dpkg-dev lintian desktop-file-utils appstream file
 
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADRIMO_BUILD_TESTS=OFF
