@@ -125,8 +125,8 @@ void TsSkinPackReader::ParseEntries() {
     int32_t count = 0;
     if (!in.ReadInt(count)) Broken("the entry count is missing");
     PackagePosition = in.Pos;
-    PictureCount = count - 1;
     if (count < 0) Broken("negative entry count " + std::to_string(count));
+    PictureCount = count - 1;
     if (static_cast<size_t>(count) > in.Left() / kMinEntrySize) {
         Broken("entry count " + std::to_string(count) + " does not fit the data");
     }

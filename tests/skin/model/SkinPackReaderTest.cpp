@@ -94,6 +94,8 @@ TEST(SkinPackReaderTest, RejectsFieldsThatDoNotFit) {
         return p;
     };
     EXPECT_EQ(MessageOf(patched(4, 0xFFFFFFFF)), "Damaged skin package: negative entry count -1");
+    // The most negative count is refused before anything is derived from it (a fuzzer's finding).
+    EXPECT_EQ(MessageOf(patched(4, 0x80000000)), "Damaged skin package: negative entry count -2147483648");
     EXPECT_EQ(MessageOf(patched(4, 0x7FFFFFFF)), "Damaged skin package: entry count 2147483647 does not fit the data");
     EXPECT_EQ(MessageOf(patched(8, 0)), "Damaged skin package: entry 1 has a name length of 0");
     EXPECT_EQ(MessageOf(patched(8, 0x80000000)), "Damaged skin package: entry 1 has a name length of -2147483648");
