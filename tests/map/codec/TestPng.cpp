@@ -35,7 +35,9 @@ int Channels(int colorType) {
 
 // A sample spread over the whole range of the depth, different in every channel and pixel.
 uint32_t Sample(int x, int y, int channel, int bitDepth) {
-    const uint32_t value = static_cast<uint32_t>(x * 7919 + y * 104729 + channel * 15485863) * 2654435761u;
+    const uint32_t value = (static_cast<uint32_t>(x) * 7919u + static_cast<uint32_t>(y) * 104729u +
+                            static_cast<uint32_t>(channel) * 15485863u) *
+                           2654435761u;
     return value >> (32 - bitDepth);
 }
 
