@@ -58,7 +58,7 @@ Bitmap32 DecodeWithSimplifiedReader(const std::vector<uint8_t>& bytes) {
 TEST(PngCodecTest, EveryFormatDecodesAsTheSimplifiedReaderDid) {
     struct Case {
         const char* Name;
-        PngSpec Spec;
+        PngLayout Layout;
     };
     const Case cases[] = {
         {"grey 1", {.ColorType = 0, .BitDepth = 1}},
@@ -83,11 +83,11 @@ TEST(PngCodecTest, EveryFormatDecodesAsTheSimplifiedReaderDid) {
         {"palette 8", {.Width = 40, .Height = 9, .ColorType = 3, .BitDepth = 8}},
     };
     for (const Case& c : cases) {
-        const std::vector<uint8_t> png = WriteTestPng(c.Spec);
+        const std::vector<uint8_t> png = WriteTestPng(c.Layout);
         const Bitmap32 expected = DecodeWithSimplifiedReader(png);
-        ASSERT_EQ(expected.Width(), c.Spec.Width) << c.Name;
+        ASSERT_EQ(expected.Width(), c.Layout.Width) << c.Name;
         EXPECT_EQ(DecodePng(png), expected) << c.Name;
-        PngSpec interlaced = c.Spec;
+        PngLayout interlaced = c.Layout;
         interlaced.Interlaced = true;
         EXPECT_EQ(DecodePng(WriteTestPng(interlaced)), expected) << c.Name << " interlaced";
     }

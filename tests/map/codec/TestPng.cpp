@@ -48,21 +48,21 @@ void Write(png_structp png, png_bytep data, size_t length) {
 
 }  // namespace
 
-std::vector<uint8_t> WriteTestPng(const PngSpec& spec) {
-    const int channels = Channels(spec.ColorType);
-    const size_t rowBytes = (static_cast<size_t>(spec.Width) * channels * spec.BitDepth + 7) / 8;
-    std::vector<std::vector<uint8_t>> rows(static_cast<size_t>(spec.Height), std::vector<uint8_t>(rowBytes));
-    for (int y = 0; y < spec.Height; ++y) {
+std::vector<uint8_t> WriteTestPng(const PngLayout& layout) {
+    const int channels = Channels(layout.ColorType);
+    const size_t rowBytes = (static_cast<size_t>(layout.Width) * channels * layout.BitDepth + 7) / 8;
+    std::vector<std::vector<uint8_t>> rows(static_cast<size_t>(layout.Height), std::vector<uint8_t>(rowBytes));
+    for (int y = 0; y < layout.Height; ++y) {
         size_t bit = 0;
-        for (int x = 0; x < spec.Width; ++x) {
-            for (int c = 0; c < channels; ++c, bit += static_cast<size_t>(spec.BitDepth)) {
-                const uint32_t v = Sample(x, y, c, spec.BitDepth);
+        for (int x = 0; x < layout.Width; ++x) {
+            for (int c = 0; c < channels; ++c, bit += static_cast<size_t>(layout.BitDepth)) {
+                const uint32_t v = Sample(x, y, c, layout.BitDepth);
                 uint8_t* row = rows[static_cast<size_t>(y)].data();
-                if (spec.BitDepth == 16) {
+                if (layout.BitDepth == 16) {
                     row[bit / 8] = static_cast<uint8_t>(v >> 8);
                     row[bit / 8 + 1] = static_cast<uint8_t>(v);
                 } else {
-                    row[bit / 8] |= static_cast<uint8_t>(v << (8 - spec.BitDepth - bit % 8));
+                    row[bit / 8] |= static_cast<uint8_t>(v << (8 - layout.BitDepth - bit % 8));
                 }
             }
         }
@@ -71,13 +71,13 @@ std::vector<uint8_t> WriteTestPng(const PngSpec& spec) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, Write, nullptr);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(spec.Width), static_cast<png_uint_32>(spec.Height), spec.BitDepth,
-                 spec.ColorType, spec.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(layout.Width), static_cast<png_uint_32>(layout.Height), layout.BitDepth,
+                 layout.ColorType, layout.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    const int entries = 1 << spec.BitDepth;
+    const int entries = 1 << layout.BitDepth;
     std::vector<png_color> palette(static_cast<size_t>(entries));
     std::vector<png_byte> alphas(static_cast<size_t>(entries));
-    if (spec.ColorType == PNG_COLOR_TYPE_PALETTE) {
+    if (layout.ColorType == PNG_COLOR_TYPE_PALETTE) {
         for (int i = 0; i < entries; ++i) {
             palette[static_cast<size_t>(i)] = {static_cast<png_byte>(Sample(i, 0, 0, 8)),
                                                static_cast<png_byte>(Sample(i, 0, 1, 8)),
@@ -86,20 +86,20 @@ std::vector<uint8_t> WriteTestPng(const PngSpec& spec) {
         }
         png_set_PLTE(png, info, palette.data(), entries);
     }
-    if (spec.Transparency) {
+    if (layout.Transparency) {
         png_color_16 key{};
-        key.gray = static_cast<png_uint_16>(Sample(0, 0, 0, spec.BitDepth));
+        key.gray = static_cast<png_uint_16>(Sample(0, 0, 0, layout.BitDepth));
         key.red = key.gray;
-        key.green = static_cast<png_uint_16>(Sample(0, 0, 1, spec.BitDepth));
-        key.blue = static_cast<png_uint_16>(Sample(0, 0, 2, spec.BitDepth));
-        if (spec.ColorType == PNG_COLOR_TYPE_PALETTE) {
+        key.green = static_cast<png_uint_16>(Sample(0, 0, 1, layout.BitDepth));
+        key.blue = static_cast<png_uint_16>(Sample(0, 0, 2, layout.BitDepth));
+        if (layout.ColorType == PNG_COLOR_TYPE_PALETTE) {
             png_set_tRNS(png, info, alphas.data(), entries, nullptr);
         } else {
             png_set_tRNS(png, info, nullptr, 0, &key);
         }
     }
-    if (spec.Gamma > 0) png_set_gAMA(png, info, spec.Gamma);
-    if (spec.Srgb) png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+    if (layout.Gamma > 0) png_set_gAMA(png, info, layout.Gamma);
+    if (layout.Srgb) png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
     png_write_info(png, info);
     std::vector<png_bytep> pointers;
     for (auto& row : rows) pointers.push_back(row.data());

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct PngSpec {
+struct PngLayout {
     int Width = 7;
     int Height = 5;
     int ColorType = 6;  // the format's colour type: 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGBA
@@ -17,8 +17,8 @@ struct PngSpec {
     bool Srgb = false;          // an sRGB chunk
 };
 
-/// The picture of the spec with varied samples in every channel.
-std::vector<uint8_t> WriteTestPng(const PngSpec& spec);
+/// The picture of the layout with varied samples in every channel.
+std::vector<uint8_t> WriteTestPng(const PngLayout& layout);
 
 /// A chunk's bytes: length, type, data, checksum. declaredLength replaces the length when not negative.
 std::vector<uint8_t> PngChunk(const std::string& type, std::span<const uint8_t> data, int64_t declaredLength = -1);
