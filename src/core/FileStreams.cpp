@@ -52,6 +52,14 @@ FileHandle OpenFileForReading(const std::string& path) {
     return file;
 }
 
+long long ReadAt(int fd, uint64_t offset, uint8_t* data, size_t size) {
+    for (;;) {
+        const ssize_t n = ::pread(fd, data, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        return n;
+    }
+}
+
 std::string NotRegularFileMessage(const std::string& path) {
     return "Cannot open file \"" + path + "\". Not a regular file";
 }

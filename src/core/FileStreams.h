@@ -36,6 +36,10 @@ std::string NotRegularFileMessage(const std::string& path);
 /// Size in bytes of an open file (0 when unknown).
 uint64_t FileSize(const FileHandle& file);
 
+/// Reads up to size bytes at the offset, retrying when a signal interrupts; returns the count read
+/// (0 at the end of the file) or -1 with errno set.
+long long ReadAt(int fd, uint64_t offset, uint8_t* data, size_t size);
+
 /// Reads every byte of the file. Throws EFOpenError "Cannot open file "PATH". DESCRIPTION".
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 

@@ -3,10 +3,9 @@
 // very start).
 #include "JpegSource.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+
+#include "core/FileStreams.h"
 
 namespace {
 
@@ -18,16 +17,13 @@ void InitSource(j_decompress_ptr) {}
 // Reads the next chunk of a file source; false at the end of the file.
 bool ReadChunk(j_decompress_ptr cinfo, JpegByteSource* src) {
     if (src->Fd < 0) return false;
-    for (;;) {
-        ssize_t n = ::pread(src->Fd, src->FileBuffer, src->FileBufferSize, static_cast<off_t>(src->FileOffset));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ERREXIT(cinfo, JERR_FILE_READ);
-        src->FileOffset += static_cast<uint64_t>(n);
-        src->Chunk = src->FileBuffer;
-        src->ChunkLength = static_cast<size_t>(n);
-        src->Position = 0;
-        return n > 0;
-    }
+    const long long n = ReadAt(src->Fd, src->FileOffset, src->FileBuffer, src->FileBufferSize);
+    if (n < 0) ERREXIT(cinfo, JERR_FILE_READ);
+    src->FileOffset += static_cast<uint64_t>(n);
+    src->Chunk = src->FileBuffer;
+    src->ChunkLength = static_cast<size_t>(n);
+    src->Position = 0;
+    return n > 0;
 }
 
 boolean FillInputBuffer(j_decompress_ptr cinfo) {

@@ -2,9 +2,6 @@
 // the kind that claims it, so that what is judged is what is read.
 #include "MapSourceRegistry.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <span>
 
@@ -29,11 +26,8 @@ constexpr MapSourceKind kKinds[] = {kJpegKind};
 // Up to 16 bytes from the start; fewer (or none) for a short file or a failed read, which the kind
 // reading the file then reports itself.
 std::span<const uint8_t> ReadHead(const FileHandle& file, uint8_t (&buffer)[16]) {
-    for (;;) {
-        const ssize_t n = ::pread(file.Get(), buffer, sizeof buffer, 0);
-        if (n < 0 && errno == EINTR) continue;
-        return {buffer, n > 0 ? static_cast<size_t>(n) : 0};
-    }
+    const long long n = ReadAt(file.Get(), 0, buffer, sizeof buffer);
+    return {buffer, n > 0 ? static_cast<size_t>(n) : 0};
 }
 
 }  // namespace
