@@ -32,7 +32,7 @@ std::span<const uint8_t> ReadHead(const FileHandle& file, uint8_t (&buffer)[16])
 
 }  // namespace
 
-std::unique_ptr<MapSource> OpenMapSource(const std::string& path) {
+std::unique_ptr<MapSource> OpenMapSource(const std::string& path, const MapSourceOptions& /*options*/) {
     FileHandle file = OpenFileForReading(path);
     uint8_t buffer[16];
     const std::span<const uint8_t> head = ReadHead(file, buffer);

@@ -53,7 +53,7 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
 
     // The header, read by the source that will decode the rows (its kind chosen by content); then
     // the pipeline that fits the memory budget, or the message when none does.
-    const std::unique_ptr<MapSource> source = OpenMapSource(mapPath);
+    const std::unique_ptr<MapSource> source = OpenMapSource(mapPath, options.Source);
     const PyramidGeometry geometry = PyramidFor(source->Width(), source->Height());
     const int jobs = EffectiveJobs(options.Jobs);
     const MemoryPlan plan = ChooseMemoryPlan(geometry, jobs, source->DecodingMemoryBytes(), options.MemoryLimitBytes,

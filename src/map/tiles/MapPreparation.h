@@ -7,6 +7,7 @@
 
 #include "MemoryBudget.h"
 #include "core/Color.h"
+#include "map/sources/MapSourceOptions.h"
 
 /// The five inputs, read from their controls at the moments the run needs them.
 class MapInputs {
@@ -51,6 +52,8 @@ struct MapPreparationOptions {
     /// memory, to choose the pipeline (see ChooseMemoryPlan).
     std::optional<uint64_t> MemoryLimitBytes;
     MapPipelineChoice Pipeline = MapPipelineChoice::Automatic;
+    /// How the map picture is read (page, scale) and its levels shrunk.
+    MapSourceOptions Source;
 };
 
 enum class MapPreparationResult {
