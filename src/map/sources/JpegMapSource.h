@@ -21,6 +21,7 @@ public:
     int Width() const override { return Reader_.Width(); }
     int Height() const override { return Reader_.Height(); }
     uint64_t DecodingMemoryBytes() const override { return Reader_.DecodingMemoryBytes(); }
+    std::string Description() const override { return "JPEG"; }
     void Start() override { Reader_.Start(); }
     int ReadRows(uint8_t* const* rows, int count) override { return Reader_.ReadRows(rows, count); }
     void Finish() override;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 /// One kind of map picture, opened on one file. Errors derive from EMapSourceError.
 class MapSource {
@@ -12,6 +13,8 @@ public:
     virtual int Height() const = 0;
     /// What decoding will allocate, known before Start.
     virtual uint64_t DecodingMemoryBytes() const = 0;
+    /// The kind and how it is read, for the end-of-run line: "JPEG", "PDF page 1 at 300 dpi".
+    virtual std::string Description() const = 0;
 
     /// Whether the kind draws every zoom level at that level's own scale (vector pictures). Raster
     /// kinds answer false: they give the rows of the full-resolution level and the pipelines sample
