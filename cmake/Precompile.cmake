@@ -4,6 +4,17 @@
 # reused by the rest (a header of its own per target would cost 20 s each). The Qt-free layers get
 # none: a Qt header must stay unreachable there.
 option(QUADRIMO_PCH "Precompile the Qt and GoogleTest headers" ON)
+# Unity batches: what is left after precompiling is mostly instantiating the same Qt and GoogleTest
+# templates in every file, so the Qt libraries and the test suites compile their files in batches
+# (a file's anonymous namespace is shared with its batch: names there must differ between files).
+option(QUADRIMO_UNITY "Compile the Qt libraries and the test suites in batches of files" ON)
+set(QUADRIMO_UNITY_BATCH 8)
+
+function(quadrimo_batch_sources)
+    if(QUADRIMO_UNITY)
+        set_target_properties(${ARGN} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${QUADRIMO_UNITY_BATCH})
+    endif()
+endfunction()
 
 set(QUADRIMO_STD_PCH <algorithm> <functional> <memory> <string> <vector>)
 set(QUADRIMO_QT_PCH <QApplication> <QDir> <QEvent> <QFileInfo> <QImage> <QKeyEvent> <QLineEdit>
@@ -24,6 +35,7 @@ endfunction()
 
 # The Qt libraries and programs.
 function(quadrimo_precompile_qt host)
+    quadrimo_batch_sources(${host} ${ARGN})
     quadrimo_share_precompiled_header(${host} HEADERS ${QUADRIMO_STD_PCH} ${QUADRIMO_QT_PCH} TARGETS ${ARGN})
 endfunction()
 
@@ -31,6 +43,7 @@ set(QUADRIMO_GUI_TEST_UNDEFINES -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR -
 
 # Test suites, registered as they are defined; the headers are attached once all are known.
 function(quadrimo_precompile_tests target gui)
+    quadrimo_batch_sources(${target})
     if(gui)
         # QTest's find-test-data macros test the build folder's name, which differs between suites,
         # and QTest adds its network helpers where a suite links Qt Network; the suites use neither,

@@ -13,12 +13,6 @@
 
 namespace {
 
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 /// What an absolute list stands for.
 struct TResolved {
     enum TWhat { Nothing, Desktop, Computer, FileSystem } What = Nothing;

@@ -8,12 +8,6 @@
 #include <QStorageInfo>
 
 namespace {
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 bool IsUnder(const QString& path, const QString& folder) {
     if (folder.endsWith(QLatin1Char('/'))) return path.startsWith(folder, kPathCase);
     return path.compare(folder, kPathCase) == 0 || path.startsWith(folder + QLatin1Char('/'), kPathCase);

@@ -6,6 +6,13 @@
 #include <QString>
 #include <QStringList>
 
+/// How the file system compares paths.
+#ifdef Q_OS_WIN
+inline constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+inline constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
 struct TShellVolume {
     QString Root;  // the root path: "/", "/home/ann", "/media/ann/USB", "C:/"
     QString Name;  // the display name

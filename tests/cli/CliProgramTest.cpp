@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
+struct ProgramOutcome {
     int Status = -1;
     std::string Out, Err;
 };
@@ -29,7 +29,7 @@ class CliProgram : public ::testing::Test {
 protected:
     TempFolder Work;
 
-    Outcome Run(const std::vector<std::string>& args) {
+    ProgramOutcome Run(const std::vector<std::string>& args) {
         std::string command = Quoted(std::string(QUADRIMO_BIN_DIR) + "/quadrimo-cli");
         for (const auto& a : args) {
             command += ' ';
@@ -40,7 +40,7 @@ protected:
         command += " 2>";
         command += Quoted(Work / "stderr.txt");
         int raw = std::system(command.c_str());
-        Outcome o;
+        ProgramOutcome o;
         o.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         o.Out = ReadText(Work / "stdout.txt");
         o.Err = ReadText(Work / "stderr.txt");
@@ -55,12 +55,12 @@ protected:
 };
 
 TEST_F(CliProgram, HelpAndVersion) {
-    Outcome help = Run({"--help"});
+    ProgramOutcome help = Run({"--help"});
     EXPECT_EQ(help.Status, 0);
     EXPECT_NE(help.Out.find("usage: quadrimo-cli"), std::string::npos) << help.Out;
     EXPECT_NE(help.Out.find("--background"), std::string::npos);
     EXPECT_EQ(help.Err, "");
-    Outcome version = Run({"--version"});
+    ProgramOutcome version = Run({"--version"});
     EXPECT_EQ(version.Status, 0);
     EXPECT_EQ(version.Out, "quadrimo-cli 1.02\n");
 }
@@ -69,7 +69,7 @@ TEST_F(CliProgram, UsageErrorsExitWith2) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {}, {"only-one.jpg"}, {"--bogus", "m.jpg", "out"}, {"--background", "no such colour", "m.jpg", "out"},
              {"--codepage", "437", "m.jpg", "out"}, {"m.jpg", "out", "--title"}}) {
-        Outcome o = Run(args);
+        ProgramOutcome o = Run(args);
         EXPECT_EQ(o.Status, 2) << o.Err;
         EXPECT_TRUE(o.Err.starts_with("quadrimo-cli: ")) << o.Err;
         EXPECT_NE(o.Err.find("\nusage: quadrimo-cli"), std::string::npos) << o.Err;
@@ -80,7 +80,7 @@ TEST_F(CliProgram, UsageErrorsExitWith2) {
 TEST_F(CliProgram, SuccessPrintsTheSummary) {
     const std::string out = Work / "out";
     fs::create_directory(out);
-    Outcome o = Run({"--title", "Plan", "--codepage", "1252", Map(1000, 700), out});
+    ProgramOutcome o = Run({"--title", "Plan", "--codepage", "1252", Map(1000, 700), out});
     EXPECT_EQ(o.Status, 0) << o.Err;
     EXPECT_EQ(o.Out, out + ": 17 tiles, zoom 16 to 18 (map 1000 x 700)\n");
     // Not a terminal: one plain final line.
@@ -97,7 +97,7 @@ TEST_F(CliProgram, MemoryLimitStreamsOrRefusesTheMap) {
     for (const auto& dir : {a, b, c}) fs::create_directory(dir);
     ASSERT_EQ(Run({"--quiet", map, a}).Status, 0);
     // 40 MiB holds no 18 MiB canvas with the finished tiles waiting beside it, but the bands.
-    Outcome o = Run({"--quiet", "--memory-limit", "40M", map, b});
+    ProgramOutcome o = Run({"--quiet", "--memory-limit", "40M", map, b});
     ASSERT_EQ(o.Status, 0) << o.Err;
     EXPECT_EQ(FolderEntries(b), FolderEntries(a));
     for (const auto& name : FolderEntries(a)) EXPECT_TRUE(ReadBytes(a + "/" + name) == ReadBytes(b + "/" + name)) << name;
@@ -113,7 +113,7 @@ TEST_F(CliProgram, MemoryLimitStreamsOrRefusesTheMap) {
 TEST_F(CliProgram, QuietPrintsNothing) {
     const std::string out = Work / "out";
     fs::create_directory(out);
-    Outcome o = Run({"--quiet", Map(200, 100), out});
+    ProgramOutcome o = Run({"--quiet", Map(200, 100), out});
     EXPECT_EQ(o.Status, 0);
     EXPECT_EQ(o.Out, "");
     EXPECT_EQ(o.Err, "");
@@ -124,7 +124,7 @@ TEST_F(CliProgram, OptionsReachTheFiles) {
     const std::string out = Work / "out";
     fs::create_directory(out);
     WriteBytes(Work / "bg.gif", {'G', 'I', 'F'});
-    Outcome o = Run({"--title=\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD", "--codepage=1251", "--background", "#FF0000",
+    ProgramOutcome o = Run({"--title=\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD", "--codepage=1251", "--background", "#FF0000",
                      "--blank-image", Work / "bg.gif", "--jobs", "1", Map(200, 100), out});
     ASSERT_EQ(o.Status, 0) << o.Err;
     EXPECT_EQ(ReadText(out + "/info.js").substr(0, 25), "var map_title = '\xCF\xEB\xE0\xED';\r\n");
@@ -143,7 +143,7 @@ TEST_F(CliProgram, FailuresExitWith1AndTheMessage) {
     const std::string out = Work / "out";
     fs::create_directory(out);
 
-    Outcome o = Run({Work / "missing.jpg", out});
+    ProgramOutcome o = Run({Work / "missing.jpg", out});
     EXPECT_EQ(o.Status, 1);
     EXPECT_EQ(o.Err, "quadrimo-cli: map file \"" + (Work / "missing.jpg") + "\" does not exist.\n");
     EXPECT_TRUE(FolderEntries(out).empty());

@@ -17,7 +17,7 @@ std::vector<std::unique_ptr<GlowEffect>>& GlowList() {
     return list;
 }
 
-bool Blocked = false;
+bool GlowsBlockedNow = false;
 // Handles are indexes into the list counted on from every earlier list, so that a handle kept past
 // RemoveAllGlows can never name a later glow.
 int HandleBase = 0;
@@ -164,5 +164,5 @@ TLayeredWindow* GlowWindow(int handle) {
     return glow != nullptr ? glow->Wnd.data() : nullptr;
 }
 
-bool GlowsBlocked() { return Blocked; }
-void SetGlowsBlocked(bool blocked) { Blocked = blocked; }
+bool GlowsBlocked() { return GlowsBlockedNow; }
+void SetGlowsBlocked(bool blocked) { GlowsBlockedNow = blocked; }

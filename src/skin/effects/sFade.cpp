@@ -15,9 +15,9 @@
 #include "skin/paint/PixelBlends.h"
 
 namespace {
-bool Blocked = false;
+bool FadesBlockedNow = false;
 int Live = 0;
-constexpr int kStepMilliseconds = 10;
+constexpr int kFadeStepMilliseconds = 10;
 
 bool SkinChanging() { return TsSkinManager::SkinLoading() || TsSkinManager::AnimatingSkinChange(); }
 
@@ -32,8 +32,8 @@ bool FadingEnabled(const TsCommonData& data) {
 }
 }  // namespace
 
-bool FadingBlocked() { return Blocked; }
-void SetFadingBlocked(bool blocked) { Blocked = blocked; }
+bool FadingBlocked() { return FadesBlockedNow; }
+void SetFadingBlocked(bool blocked) { FadesBlockedNow = blocked; }
 int LiveFadeTimers() { return Live; }
 
 int FadeAlpha(int fadeLevel, int iterations) {
@@ -52,7 +52,7 @@ Bitmap32 FadeFrame(const Bitmap32& from, const Bitmap32& to, int alpha) {
 
 TsFadeTimer::TsFadeTimer(QWidget* owner) : QTimer(owner), Owner_(owner) {
     ++Live;
-    setInterval(kStepMilliseconds);
+    setInterval(kFadeStepMilliseconds);
     connect(this, &QTimer::timeout, this, &TsFadeTimer::OnTick);
 }
 
@@ -150,7 +150,7 @@ void StartFade(TsFadeTimer*& timerSlot, TsCommonData& binding, bool quick, int d
         SendNimbrelCommand(owner, MakeNimbrelParam(AC_PREPARECACHE));
     // The look before the change: a restart takes the previous target look, not a blended frame.
     timer.BmpFrom = binding.CacheBitmap != nullptr ? *binding.CacheBitmap : Bitmap32();
-    timer.setInterval(kStepMilliseconds);
+    timer.setInterval(kFadeStepMilliseconds);
     if (previousDirection == 1)
         timer.Iterations = timer.FadeLevel;
     else if (previousDirection == 2)
@@ -170,7 +170,7 @@ void StartFade(TsFadeTimer*& timerSlot, TsCommonData& binding, bool quick, int d
 TsAnimTimer::TsAnimTimer(TsCommonData& binding)
     : QTimer(binding.OwnerControl), OwnerData(&binding), Owner_(binding.OwnerControl) {
     ++Live;
-    setInterval(kStepMilliseconds);
+    setInterval(kFadeStepMilliseconds);
     connect(this, &QTimer::timeout, this, &TsAnimTimer::OnTick);
 }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-Bitmap32 Sample() {
+Bitmap32 BmpSample() {
     // 3 x 2, every pixel different, one key pixel; alpha 0x80 to see what each depth keeps.
     Bitmap32 b(3, 2);
     b.At(0, 0) = 0x80112233;
@@ -30,15 +30,15 @@ std::vector<uint8_t> MakeBmp(const Bitmap32& bitmap, int bitsPerPixel, bool topD
 
 TEST(BmpReaderTest, ReadsEveryDepthBottomUpAndTopDown) {
     for (bool topDown : {false, true}) {
-        BmpPicture p24 = ReadBmp(MakeBmp(Sample(), 24, topDown));
+        BmpPicture p24 = ReadBmp(MakeBmp(BmpSample(), 24, topDown));
         EXPECT_EQ(p24.BitsPerPixel, 24);
-        EXPECT_EQ(p24.Bitmap, WithAlpha(Sample(), 0)) << topDown;
-        BmpPicture p32 = ReadBmp(MakeBmp(Sample(), 32, topDown));
+        EXPECT_EQ(p24.Bitmap, WithAlpha(BmpSample(), 0)) << topDown;
+        BmpPicture p32 = ReadBmp(MakeBmp(BmpSample(), 32, topDown));
         EXPECT_EQ(p32.BitsPerPixel, 32);
-        EXPECT_EQ(p32.Bitmap, Sample()) << topDown;
-        BmpPicture p8 = ReadBmp(MakeBmp(Sample(), 8, topDown));
+        EXPECT_EQ(p32.Bitmap, BmpSample()) << topDown;
+        BmpPicture p8 = ReadBmp(MakeBmp(BmpSample(), 8, topDown));
         EXPECT_EQ(p8.BitsPerPixel, 8);
-        EXPECT_EQ(p8.Bitmap, WithAlpha(Sample(), 0)) << topDown;
+        EXPECT_EQ(p8.Bitmap, WithAlpha(BmpSample(), 0)) << topDown;
     }
 }
 
@@ -65,7 +65,7 @@ TEST(BmpReaderTest, ReadsBitFieldMasksOfAVersion5Header) {
 }
 
 TEST(BmpReaderTest, RejectsWhatItCannotRead) {
-    std::vector<uint8_t> good = MakeBmp(Sample(), 24);
+    std::vector<uint8_t> good = MakeBmp(BmpSample(), 24);
     auto with = [&](size_t at, uint8_t value) { auto b = good; b[at] = value; return b; };
     EXPECT_THROW(ReadBmp(std::vector<uint8_t>{'B', 'M'}), EInvalidGraphic);
     EXPECT_THROW(ReadBmp(with(0, 'X')), EInvalidGraphic);

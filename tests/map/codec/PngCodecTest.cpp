@@ -15,7 +15,7 @@
 namespace {
 
 // 3 x 2 pixels of different colours and alphas; white with alpha 0 must come back as it is.
-Bitmap32 Sample() {
+Bitmap32 PngSample() {
     Bitmap32 b(3, 2);
     const uint32_t pixels[] = {0x00FFFFFF, 0x80FF00FF, 0x80445566, 0x01778899, 0xFEAABBCC, 0xFF010203};
     std::copy(std::begin(pixels), std::end(pixels), b.Pixels().begin());
@@ -23,11 +23,11 @@ Bitmap32 Sample() {
 }
 
 TEST(PngCodecTest, RoundTripKeepsColoursAndAlpha) {
-    EXPECT_EQ(DecodePng(EncodePng(Sample())), Sample());
+    EXPECT_EQ(DecodePng(EncodePng(PngSample())), PngSample());
 }
 
 TEST(PngCodecTest, RejectsDamagedData) {
-    std::vector<uint8_t> good = EncodePng(Sample());
+    std::vector<uint8_t> good = EncodePng(PngSample());
     EXPECT_THROW(DecodePng(std::vector<uint8_t>{}), EInvalidGraphic);
     for (size_t cut : {size_t{8}, size_t{20}, good.size() - 20}) {
         std::vector<uint8_t> shorter(good.begin(), good.begin() + static_cast<long>(cut));

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr TColor kCanvasColor = RGB(0x33, 0x66, 0x99);
-constexpr TColor kTileColor = RGB(0xF0, 0x20, 0x60);
+constexpr TColor kPipelineCanvas = RGB(0x33, 0x66, 0x99);
+constexpr TColor kPipelineTile = RGB(0xF0, 0x20, 0x60);
 
 uint8_t Channel(int x, int y, int c) { return static_cast<uint8_t>((x * (7 + c) + y * (3 + 2 * c) + ((x ^ y) & 0x30)) & 0xFF); }
 
@@ -28,13 +28,13 @@ using Tiles = std::map<TileKey, std::vector<uint8_t>>;
 Tiles InMemoryTiles(const PyramidGeometry& g) {
     Raster24 canvas;
     canvas.Allocate(g.CanvasWidth, g.CanvasHeight);
-    FillArea(canvas, 0, 0, canvas.Width(), canvas.Height(), kCanvasColor);
+    FillArea(canvas, 0, 0, canvas.Width(), canvas.Height(), kPipelineCanvas);
     for (int y = 0; y < g.MapHeight; ++y) {
         for (int x = 0; x < g.MapWidth; ++x) {
             for (int c = 0; c < 3; ++c) canvas.Row(y)[3 * x + c] = Channel(x, y, c);
         }
     }
-    TileEncodingPipeline pipeline(canvas, g, kTileColor, 1, true);
+    TileEncodingPipeline pipeline(canvas, g, kPipelineTile, 1, true);
     Tiles tiles;
     for (size_t i = 0; i < pipeline.Jobs().size(); ++i) {
         const TileJob& job = pipeline.Jobs()[i];
@@ -83,7 +83,7 @@ TEST(StreamingTilePipeline, SameTilesAsTheInMemoryPipeline) {
                              " buffers " + std::to_string(buffers));
                 CollectingSink sink;
                 std::vector<int64_t> reports;
-                StreamingTilePipeline pipeline(g, kCanvasColor, kTileColor, jobs, buffers, sink,
+                StreamingTilePipeline pipeline(g, kPipelineCanvas, kPipelineTile, jobs, buffers, sink,
                                                [&](int64_t written) { reports.push_back(written); });
                 FeedRows(pipeline, g);
                 pipeline.Finish();
@@ -104,7 +104,7 @@ TEST(StreamingTilePipeline, BandsAreWrittenWhileLaterRowsAreStillToCome) {
     // soon as its last row is reported, a coarser one when its last sampled row is.
     const PyramidGeometry g = PyramidFor(1000, 1300);  // 4 x 6 tiles at zoom 18, 2 x 3 at zoom 17
     CollectingSink sink;
-    StreamingTilePipeline pipeline(g, kCanvasColor, kTileColor, 1, 1, sink, nullptr);
+    StreamingTilePipeline pipeline(g, kPipelineCanvas, kPipelineTile, 1, 1, sink, nullptr);
     FeedRows(pipeline, g, 0, 256);
     EXPECT_EQ(pipeline.TilesWritten(), 4);
     EXPECT_TRUE(sink.Tiles.contains({18, 3, 0}));
@@ -124,7 +124,7 @@ TEST(StreamingTilePipeline, FirstWriteErrorStopsTheRun) {
         sink.FailAt = {18, 5, 1};
         bool failed = false;
         {
-            StreamingTilePipeline pipeline(g, kCanvasColor, kTileColor, jobs, 2, sink, nullptr);
+            StreamingTilePipeline pipeline(g, kPipelineCanvas, kPipelineTile, jobs, 2, sink, nullptr);
             try {
                 FeedRows(pipeline, g);
                 pipeline.Finish();
@@ -146,7 +146,7 @@ TEST(StreamingTilePipeline, ProgressCallbackMayStopTheRun) {
         CollectingSink sink;
         struct Stop {};
         int64_t seen = 0;
-        StreamingTilePipeline pipeline(g, kCanvasColor, kTileColor, jobs, 2, sink, [&](int64_t written) {
+        StreamingTilePipeline pipeline(g, kPipelineCanvas, kPipelineTile, jobs, 2, sink, [&](int64_t written) {
             seen = written;
             if (written >= 3) throw Stop();
         });

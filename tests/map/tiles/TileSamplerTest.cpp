@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr TColor kBackground = RGB(1, 2, 3);  // unlike any position code below (their blue is >= 128)
+constexpr TColor kSamplerBackground = RGB(1, 2, 3);  // unlike any position code below (their blue is >= 128)
 
 // Pixel (x, y) holds x & 255, y & 255 and 128 + (x >> 8) + 8 * (y >> 8).
 void FillWithPositions(Raster24& canvas) {
@@ -34,7 +34,7 @@ void ExpectTile(const uint8_t* const* rows, const Raster24& canvas, const LevelG
                 const uint8_t* p = canvas.Row(static_cast<int>(cy)) + cx * 3;
                 want[0] = p[0], want[1] = p[1], want[2] = p[2];
             } else {
-                want[0] = GetRValue(kBackground), want[1] = GetGValue(kBackground), want[2] = GetBValue(kBackground);
+                want[0] = GetRValue(kSamplerBackground), want[1] = GetGValue(kSamplerBackground), want[2] = GetBValue(kSamplerBackground);
             }
             const uint8_t* got = rows[j] + i * 3;
             if (got[0] != want[0] || got[1] != want[1] || got[2] != want[2]) {
@@ -54,7 +54,7 @@ void ExpectWholePyramid(int mapWidth, int mapHeight) {
     Raster24 canvas;
     canvas.Allocate(geometry.CanvasWidth, geometry.CanvasHeight);
     FillWithPositions(canvas);
-    TileSampler sampler(kBackground);
+    TileSampler sampler(kSamplerBackground);
     for (const LevelGeometry& level : geometry.Levels) {
         for (int x = 0; x <= level.MaxX; ++x) {
             for (int y = 0; y <= level.MaxY; ++y) ExpectTile(sampler.Sample(canvas, level, x, y), canvas, level, x, y);
@@ -71,18 +71,18 @@ TEST(TileSampler, PartsBeyondTheCanvasAreBackground) {
     Raster24 canvas;
     canvas.Allocate(geometry.CanvasWidth, geometry.CanvasHeight);
     FillWithPositions(canvas);
-    TileSampler sampler(kBackground);
+    TileSampler sampler(kSamplerBackground);
     // 17_1_1: canvas rows 512..767 in its upper half, nothing below.
     const uint8_t* const* rows = sampler.Sample(canvas, geometry.Levels[1], 1, 1);
     EXPECT_EQ(rows[127][0], 0);      // canvas x 512
     EXPECT_EQ(rows[127][1], 254);    // canvas y 766
-    EXPECT_EQ(rows[128][2], GetBValue(kBackground));
-    EXPECT_EQ(rows[255][255 * 3], GetRValue(kBackground));
+    EXPECT_EQ(rows[128][2], GetBValue(kSamplerBackground));
+    EXPECT_EQ(rows[255][255 * 3], GetRValue(kSamplerBackground));
     // 16_0_0: the whole canvas in the top three quarters.
     rows = sampler.Sample(canvas, geometry.Levels[2], 0, 0);
     EXPECT_EQ(rows[191][255 * 3], static_cast<uint8_t>(1020));
     EXPECT_EQ(rows[191][255 * 3 + 1], static_cast<uint8_t>(764));
-    EXPECT_EQ(rows[192][0], GetRValue(kBackground));
+    EXPECT_EQ(rows[192][0], GetRValue(kSamplerBackground));
 }
 
 TEST(TileSampler, ColumnsPastTheCanvasAreBackground) {
@@ -90,11 +90,11 @@ TEST(TileSampler, ColumnsPastTheCanvasAreBackground) {
     Raster24 canvas;
     canvas.Allocate(geometry.CanvasWidth, geometry.CanvasHeight);
     FillWithPositions(canvas);
-    TileSampler sampler(kBackground);
+    TileSampler sampler(kSamplerBackground);
     // 17_2_0 covers canvas x 1024..1535: the first 128 tile columns lie on the canvas.
     const uint8_t* const* rows = sampler.Sample(canvas, geometry.Levels[1], 2, 0);
     EXPECT_EQ(rows[0][127 * 3], static_cast<uint8_t>(1278));
-    EXPECT_EQ(rows[0][128 * 3], GetRValue(kBackground));
+    EXPECT_EQ(rows[0][128 * 3], GetRValue(kSamplerBackground));
 }
 
 TEST(FillArea, FillsTheClippedRectangleOnly) {

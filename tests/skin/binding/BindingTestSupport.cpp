@@ -102,7 +102,7 @@ std::vector<std::string> LeftBindingState() {
     return left;
 }
 
-const bool kRegistered = [] {
+const bool kBindingRegistered = [] {
     AddLeftoverCheck(LeftBindingState);
     return true;
 }();

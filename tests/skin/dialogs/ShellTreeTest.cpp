@@ -12,7 +12,7 @@
 #include "support/TempFolder.h"
 
 namespace {
-QString Q(const std::string& text) {
+QString Qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
@@ -47,7 +47,7 @@ TEST(ShellTree, DesktopRootIsBuiltExpandedAndSelected) {
 
 TEST(ShellTree, PathRootsShowTheirLastComponentAndSortedChildren) {
     TempFolder temp;
-    const QString root = Q(temp.Path().string());
+    const QString root = Qs(temp.Path().string());
     for (const char* dir : {"b", "New folder10", "New folder2", "skip me", "b/inner"})
         QDir(root).mkpath(QString::fromLatin1(dir));
     TsShellTreeView tree;
@@ -65,7 +65,7 @@ TEST(ShellTree, PathRootsShowTheirLastComponentAndSortedChildren) {
 
 TEST(ShellTree, MissingRootAfterAValidOneShowsTheErrorAndKeepsIt) {
     TempFolder temp;
-    const QString root = Q(temp.Path().string());
+    const QString root = Qs(temp.Path().string());
     Tree t(root);
     {
         MessageBoxCloser boxes;
@@ -92,7 +92,7 @@ TEST(ShellTree, MissingRootAfterAValidOneShowsTheErrorAndKeepsIt) {
 
 TEST(ShellTree, SelectedPathExpandsDownToTheFolderAndRefusesUnknownPaths) {
     TempFolder temp;
-    const QString root = Q(temp.Path().string());
+    const QString root = Qs(temp.Path().string());
     QDir(root).mkpath(QStringLiteral("a/b/c"));
     Tree t(root);
     t.tree.SetSelectedPath(root + "/a/b/c");
@@ -108,7 +108,7 @@ TEST(ShellTree, SelectedPathExpandsDownToTheFolderAndRefusesUnknownPaths) {
 
 TEST(ShellTree, ReloadShowsNewFoldersAndKeepsOpenNodesAndTheSelection) {
     TempFolder temp;
-    const QString root = Q(temp.Path().string());
+    const QString root = Qs(temp.Path().string());
     QDir(root).mkpath(QStringLiteral("a/b"));
     Tree t(root);
     t.tree.SetSelectedPath(root + "/a/b");
@@ -122,7 +122,7 @@ TEST(ShellTree, ReloadShowsNewFoldersAndKeepsOpenNodesAndTheSelection) {
 
 TEST(ShellTree, RenamingInPlaceRenamesTheFolderOrReportsTheRefusal) {
     TempFolder temp;
-    const QString root = Q(temp.Path().string());
+    const QString root = Qs(temp.Path().string());
     QDir(root).mkpath(QStringLiteral("old/inner"));
     QDir(root).mkdir(QStringLiteral("taken"));
     Tree t(root);
@@ -154,7 +154,7 @@ TEST(ShellTree, RenamingInPlaceRenamesTheFolderOrReportsTheRefusal) {
 
 TEST(ShellTree, CommandHookRenamesInPlaceDropsDeletedFoldersAndReloadsAfterPaste) {
     TempFolder temp;
-    const QString root = Q(temp.Path().string());
+    const QString root = Qs(temp.Path().string());
     QDir(root).mkpath(QStringLiteral("doomed"));
     QDir(root).mkpath(QStringLiteral("kept"));
     Tree t(root);
@@ -186,7 +186,7 @@ TEST(ShellTree, CommandHookRenamesInPlaceDropsDeletedFoldersAndReloadsAfterPaste
 
 TEST(ShellTree, ExtensionsShownHiddenOrLeftToTheShell) {
     TempFolder temp;
-    const QString root = Q(temp.Path().string());
+    const QString root = Qs(temp.Path().string());
     for (const char* name : {"map.jpg", ".profile"})
         QFile(root + "/" + QString::fromLatin1(name)).open(QIODevice::WriteOnly);
     struct {

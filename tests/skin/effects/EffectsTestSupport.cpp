@@ -30,7 +30,7 @@ std::vector<std::string> LeftEffectsState() {
     return left;
 }
 
-const bool kRegistered = [] {
+const bool kEffectsRegistered = [] {
     AddLeftoverCheck(LeftEffectsState);
     return true;
 }();

@@ -48,7 +48,7 @@ std::vector<std::string> LeftFramesState() {
     return left;
 }
 
-const bool kRegistered = [] {
+const bool kFramesRegistered = [] {
     InstallHooks(FormHookHandlers());
     AddLeftoverCheck(LeftFramesState);
     return true;

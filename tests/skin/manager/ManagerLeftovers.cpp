@@ -18,7 +18,7 @@ std::vector<std::string> LeftManagerState() {
     return left;
 }
 
-const bool kRegistered = [] {
+const bool kLeftoversRegistered = [] {
     AddLeftoverCheck(LeftManagerState);
     return true;
 }();

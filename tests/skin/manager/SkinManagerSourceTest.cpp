@@ -12,7 +12,7 @@
 
 namespace {
 /// A manager read from form data like the main window's, over a skin directory of the test's own.
-std::unique_ptr<TsSkinManager> MakeManager(const std::string& directory, const QString& name,
+std::unique_ptr<TsSkinManager> ManagerFor(const std::string& directory, const QString& name,
                                            TsStoredSkins internal = {Glimmer()}) {
     auto manager = std::make_unique<TsSkinManager>();
     manager->BeginLoading();
@@ -55,7 +55,7 @@ TEST(SkinManagerSource, PackageBeforeFolderBeforeInternalSkin) {
     TempFolder dir;
     MakeSkinFolder(dir / "Glimmer (internal)", "5.1");
     MakeSkinPackage(dir / "Glimmer (internal).qrv", "5.2");
-    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    auto manager = ManagerFor(dir.Path().string(), kGlimmer);
     EXPECT_EQ(manager->SkinInfo(), QStringLiteral("5.2"));
     EXPECT_TRUE(manager->FromPackage());
 
@@ -72,11 +72,11 @@ TEST(SkinManagerSource, PackageBeforeFolderBeforeInternalSkin) {
 
 TEST(SkinManagerSource, UnknownNameTakesTheFirstInternalSkinAndNothingSwitchesOff) {
     TempFolder dir;
-    auto manager = MakeManager(dir.Path().string(), QStringLiteral("Nowhere"));
+    auto manager = ManagerFor(dir.Path().string(), QStringLiteral("Nowhere"));
     EXPECT_EQ(manager->SkinName(), kGlimmer);
     EXPECT_EQ(manager->SkinInfo(), QStringLiteral("6.4"));
 
-    auto lonely = MakeManager(dir.Path().string(), QStringLiteral("Nowhere"), {});
+    auto lonely = ManagerFor(dir.Path().string(), QStringLiteral("Nowhere"), {});
     EXPECT_FALSE(lonely->Active());
     EXPECT_EQ(lonely->SkinInfo(), QStringLiteral("N/A"));
 }
@@ -85,7 +85,7 @@ TEST(SkinManagerSource, EmptyInternalPackageLoadsAnEmptyModel) {
     TempFolder dir;
     TsStoredSkin empty;
     empty.Name = QStringLiteral("Empty");
-    auto manager = MakeManager(dir.Path().string(), QStringLiteral("Empty"), {empty});
+    auto manager = ManagerFor(dir.Path().string(), QStringLiteral("Empty"), {empty});
     EXPECT_TRUE(manager->Active());
     EXPECT_FALSE(manager->FromPackage());
     EXPECT_TRUE(manager->CommonSkinData().Sections.empty());
@@ -94,7 +94,7 @@ TEST(SkinManagerSource, EmptyInternalPackageLoadsAnEmptyModel) {
 TEST(SkinManagerSource, BadPackageShowsTheErrorAndKeepsThePreviousName) {
     TempFolder dir;
     WriteBytes(dir / "Broken.qrv", {'N', 'O', 'P', 'E', 1, 2, 3, 4, 5, 6, 7, 8});
-    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    auto manager = ManagerFor(dir.Path().string(), kGlimmer);
     MessageLog log;
     manager->SetSkinName(QStringLiteral("Broken"));
     ASSERT_EQ(log.Texts.size(), 1);
@@ -106,7 +106,7 @@ TEST(SkinManagerSource, NewerSkinVersionWarnsAndIsUsed) {
     TempFolder dir;
     MakeSkinFolder(dir / "Future", "8.0");
     MakeSkinFolder(dir / "Edge", "7.99");
-    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    auto manager = ManagerFor(dir.Path().string(), kGlimmer);
     MessageLog log;
     manager->SetSkinName(QStringLiteral("Edge"));
     EXPECT_TRUE(log.Texts.isEmpty());
@@ -126,7 +126,7 @@ TEST(SkinManagerSource, ListSkinsByKind) {
     std::filesystem::create_directories(dir / "NoOptions");
     std::filesystem::create_directories(dir / ".hidden");
     WriteBytes(dir / "readme.txt", {'x'});
-    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    auto manager = ManagerFor(dir.Path().string(), kGlimmer);
     QStringList list;
     EXPECT_EQ(manager->ListSkins(list, slAll), kGlimmer);
     EXPECT_EQ(list, (QStringList{"Alpha", "Beta", "Glimmer (internal)", "Zed"}));
@@ -142,7 +142,7 @@ TEST(SkinManagerSource, ListSkinsByKind) {
 TEST(SkinManagerSource, EditorBlockLoadsTheOptionsTextWithTheFolderPictures) {
     TempFolder dir;
     MakeSkinFolder(dir / "Edited", "6.0");
-    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    auto manager = ManagerFor(dir.Path().string(), kGlimmer);
     const QByteArray block = MakeEditorBlock(QStringLiteral("Edited"), QString::fromStdString(dir.Path().string()),
                                              QString::fromStdString(SkinOptionsText("7.5")));
     ASSERT_EQ(block.size(), 61288);
@@ -171,7 +171,7 @@ TEST(SkinEditorLink, BlockFieldsEndAtTheirFirstZero) {
 
 TEST(SkinManagerSource, CommonSectionsAreLaidOverEveryLoadedSkin) {
     TempFolder dir;
-    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    auto manager = ManagerFor(dir.Path().string(), kGlimmer);
     const SkinModel& before = manager->CommonSkinData();
     const int button = before.SectionIndexOf("BUTTON");
     ASSERT_GE(button, 0);
@@ -188,7 +188,7 @@ TEST(SkinManagerSource, CommonSectionsAreLaidOverEveryLoadedSkin) {
 TEST(SkinManagerSource, ChangeEventsSurroundTheLoadingFlag) {
     TempFolder dir;
     MakeSkinFolder(dir / "Other", "6.0");
-    auto manager = MakeManager(dir.Path().string(), kGlimmer);
+    auto manager = ManagerFor(dir.Path().string(), kGlimmer);
     std::vector<std::string> events;
     manager->OnBeforeChange = [&](QObject*) {
         events.push_back(std::string("before ") + (TsSkinManager::SkinLoading() ? "loading" : "idle"));

@@ -2,6 +2,8 @@
 // the holes its frame's corners leave in the button's shape.
 #include <gtest/gtest.h>
 
+#include "PaintTestPixels.h"
+
 #include "skin/paint/PaintBorder.h"
 #include "skin/paint/PaintGradient.h"
 #include "skin/paint/PaintSection.h"
@@ -9,7 +11,6 @@
 namespace {
 
 const std::string kGlimmer = std::string(QUADRIMO_SOURCE_DIR) + "/resources/skins/Glimmer";
-constexpr uint32_t kEmpty = 0x01020304;
 
 SkinModel LoadGlimmer() {
     SkinModel model;

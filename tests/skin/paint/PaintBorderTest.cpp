@@ -4,18 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "PaintTestPixels.h"
+
 namespace {
 
-constexpr uint32_t kEmpty = 0x01020304;
 constexpr uint32_t kKey = 0xFFFF00FF;
-
-// A picture whose every pixel tells where it lies.
-Bitmap32 Positions(int w, int h) {
-    Bitmap32 b(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.At(x, y) = MakePixel(static_cast<uint8_t>(x * 10), static_cast<uint8_t>(y * 10), 7);
-    return b;
-}
 
 TsMaskData Frame(TRect source, int border, int paintMode, int states = 1, int layout = 0) {
     TsMaskData m;

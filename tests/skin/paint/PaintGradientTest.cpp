@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "PaintTestPixels.h"
+
 namespace {
-
-constexpr uint32_t kEmpty = 0x01020304;
-
-uint32_t Px(TColor c) { return ColorToPixel(c); }
 
 TsGradArray Bands(std::initializer_list<std::pair<TColor, int>> bands, int mode = 0) {
     TsGradArray a;

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "PaintTestPixels.h"
 
-constexpr uint32_t kEmpty = 0x01020304;
+namespace {
 
 // A master bitmap whose every pixel tells where it lies.
 Bitmap32 Master() {

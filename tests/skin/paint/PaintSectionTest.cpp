@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "PaintTestPixels.h"
+
 #include "map/codec/JpegEncoder.h"
 #include "core/Rounding.h"
 #include "skin/model/ColorTransforms.h"
@@ -13,15 +15,7 @@
 
 namespace {
 
-constexpr uint32_t kEmpty = 0x01020304;
 constexpr TColor kFace = 0x204060;  // red 0x60, green 0x40, blue 0x20
-
-Bitmap32 Positions(int w, int h) {
-    Bitmap32 b(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.At(x, y) = MakePixel(static_cast<uint8_t>(x * 10), static_cast<uint8_t>(y * 10), 7);
-    return b;
-}
 
 struct StateValues {
     StateValues(TColor color = kFace, int transparency = 0, int image = 0, int gradient = 0, std::string text = "")
@@ -75,7 +69,6 @@ void Paint(const SkinModel& m, Bitmap32& t, const BackgroundInfo& bg, int state,
     PaintSectionByIndex(0, m.Sections[0].SectionName, bg, custom, hotPattern, pattern, &m, t, offset, r, state);
 }
 
-uint32_t Px(TColor c) { return ColorToPixel(c); }
 
 TEST(PaintSection, FullTransparencyShowsExactlyTheParent) {
     SkinModel m = Model(Section("S", {kFace, 100}));
