@@ -1,9 +1,7 @@
 // Available memory as the system's memory status gives it.
 #include "core/os/AvailableMemory.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "WindowsApi.h"
 
 std::optional<uint64_t> AvailableMemoryBytes() {
     MEMORYSTATUSEX status{};

@@ -4,9 +4,7 @@
 #include <atomic>
 #include <csignal>
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "WindowsApi.h"
 
 namespace {
 

@@ -1,9 +1,7 @@
 // Large blocks as committed virtual memory: the system gives a page when it is first touched.
 #include "core/os/LargeBlock.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "WindowsApi.h"
 
 void* ReserveLargeBlock(size_t bytes) {
     return VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
