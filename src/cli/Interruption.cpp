@@ -1,26 +1,22 @@
 // The stop signals: noted by the handler, acted on by the run between two tiles.
 #include "Interruption.h"
 
-#include <csignal>
+#include <atomic>
+
+#include "core/os/Interrupt.h"
 
 namespace {
 
-volatile std::sig_atomic_t Received = 0;
+// Set from a signal handler or the console's own thread: a lock-free atomic serves both.
+std::atomic<int> Received{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-void Note(int signal) { Received = signal; }
+void Note(int signal) { Received.store(signal); }
 
 }  // namespace
 
-void InstallInterruptHandlers() {
-    struct sigaction action {};
-    action.sa_handler = Note;
-    sigemptyset(&action.sa_mask);
-    // Interrupted system calls go on; the handler is removed after the first signal.
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
+void InstallInterruptHandlers() { CatchInterrupt(Note); }
 
 void ThrowIfInterrupted() {
-    if (int signal = Received; signal != 0) throw EInterrupted(signal);
+    if (int signal = Received.load(); signal != 0) throw EInterrupted(signal);
 }

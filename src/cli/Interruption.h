@@ -1,4 +1,4 @@
-// SIGINT and SIGTERM for the command line: a run stops cleanly at its next tile.
+// The stop request of the command line (Ctrl+C, SIGTERM): a run stops cleanly at its next tile.
 #pragma once
 
 #include "core/Exception.h"
@@ -10,7 +10,7 @@ public:
     int Signal;
 };
 
-/// Catches SIGINT and SIGTERM: the first only notes the signal (a second one ends the program
+/// Catches the stop request: the first only notes its signal number (a second one ends the program
 /// the usual way).
 void InstallInterruptHandlers();
 

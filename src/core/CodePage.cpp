@@ -1,11 +1,14 @@
-// Code-page conversion through iconv with a "?" for every character the target cannot hold.
+// Conversion to a code page through its table, with a "?" for every character it cannot hold.
 #include "CodePage.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
-#include "IconvConversion.h"
+#include "CodePageTables.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -24,36 +27,47 @@ constexpr std::array<LanguageCodePage, 33> kLanguages = {{
     {"et", 1257}, {"vi", 1258}, {"uz", 1251},
 }};
 
-// Length of the UTF-8 sequence that starts with this byte (1 for stray bytes).
-size_t SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2) return 2;
-    return 1;
-}
-
-bool IsValidSequence(std::string_view s, size_t pos, size_t len) {
-    if (pos + len > s.size()) return false;
-    for (size_t i = 1; i < len; ++i) {
-        if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return false;
-    }
-    return len > 1 || static_cast<unsigned char>(s[pos]) < 0x80;
-}
-
-std::string SanitizeUtf8(std::string_view utf8) {
+// A "?" for each character and each broken byte; no conversion of what remains.
+template <typename OnCharacter>
+std::string ConvertUtf8(std::string_view utf8, OnCharacter onCharacter) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
-        size_t len = SequenceLength(static_cast<unsigned char>(utf8[pos]));
-        if (IsValidSequence(utf8, pos, len)) {
-            out.append(utf8.substr(pos, len));
-            pos += len;
-        } else {
-            out += '?';
+        const size_t length = Utf8SequenceLength(static_cast<unsigned char>(utf8[pos]));
+        if (!IsUtf8Sequence(utf8, pos, length)) {
+            out += '?';  // a broken sequence is one byte
             ++pos;
+            continue;
         }
+        const std::string_view sequence = utf8.substr(pos, length);
+        onCharacter(out, sequence, Utf8Character(sequence));
+        pos += length;
     }
     return out;
+}
+
+// Tag characters (language tags) are dropped rather than replaced, as the C library's converters did.
+bool IsTagCharacter(char32_t c) { return c >= 0xE0000 && c <= 0xE007F; }
+
+void AppendInCodePage(std::string& out, char32_t c, const CodePageTable& table) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+        return;
+    }
+    if (IsTagCharacter(c)) return;
+    if (const CodePageSpelling* spelling = FindCodePageSpelling(table.CodePage, c)) {
+        for (uint8_t byte : spelling->Bytes) {
+            if (byte != 0) out += static_cast<char>(byte);
+        }
+        return;
+    }
+    for (size_t i = 0; i < table.High.size(); ++i) {
+        if (table.High[i] != 0 && table.High[i] == c) {
+            out += static_cast<char>(0x80 + i);
+            return;
+        }
+    }
+    out += '?';
 }
 
 }  // namespace
@@ -81,23 +95,21 @@ bool IsSupportedCodePage(int codePage) {
 }
 
 std::string ToCodePage(std::string_view utf8, int codePage) {
-    if (codePage == kCodePageUtf8) return SanitizeUtf8(utf8);
-    IconvConversion conversion("CP" + std::to_string(codePage), "UTF-8");
-    if (!conversion.Valid()) {
-        // Without a converter the text is kept as ASCII, everything else replaced.
-        std::string out;
-        for (char c : SanitizeUtf8(utf8)) {
-            if (static_cast<unsigned char>(c) < 0x80) {
-                out += c;
-            } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-                out += '?';
-            }
-        }
-        return out;
+    if (codePage == kCodePageUtf8) {
+        // Valid sequences are kept as they are (even those no character stands behind).
+        return ConvertUtf8(utf8, [](std::string& out, std::string_view sequence, std::optional<char32_t>) {
+            out += sequence;
+        });
     }
-    // A character the code page lacks is one whole sequence; a broken sequence is one byte.
-    return conversion.Convert(utf8, [](std::string_view rest) {
-        const size_t length = SequenceLength(static_cast<unsigned char>(rest.front()));
-        return IsValidSequence(rest, 0, length) ? length : 1;
+    const CodePageTable* table = FindCodePageTable(codePage);
+    // A character the code page lacks is one whole sequence; without a table only ASCII is kept.
+    return ConvertUtf8(utf8, [table](std::string& out, std::string_view, std::optional<char32_t> c) {
+        if (!c || (table == nullptr && *c >= 0x80)) {
+            out += '?';
+        } else if (table == nullptr) {
+            out += static_cast<char>(*c);
+        } else {
+            AppendInCodePage(out, *c, *table);
+        }
     });
 }

@@ -2,7 +2,8 @@
 #include "OsError.h"
 
 #include <cerrno>
-#include <cstring>
+
+#include "os/ErrorText.h"
 
 std::string TrimOsDescription(std::string text) {
     while (!text.empty()) {
@@ -17,10 +18,7 @@ std::string TrimOsDescription(std::string text) {
 }
 
 std::string OsErrorDescription(int errnoValue) {
-    char buffer[256] = {};
-    // GNU strerror_r may return a static string instead of filling the buffer.
-    const char* text = strerror_r(errnoValue, buffer, sizeof buffer);
-    return TrimOsDescription(text != nullptr ? std::string(text) : std::string());
+    return TrimOsDescription(SystemErrorText(errnoValue));
 }
 
 int OsErrorCode(int errnoValue) {
@@ -47,7 +45,9 @@ int OsErrorCode(int errnoValue) {
         case EINVAL:
             return 87;
         case ENOSPC:
+#ifdef EDQUOT  // Windows has no disk quota error
         case EDQUOT:
+#endif
             return 112;
         case EIO:
             return 1117;

@@ -2,12 +2,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
-/// Bytes of memory available for new allocations (physical memory not in use, including what the
-/// page cache can give back), or nothing when the system does not tell.
-std::optional<uint64_t> AvailableMemoryBytes();
+#include "core/os/AvailableMemory.h"
 
 /// "1.5 GiB", "320 MiB": a byte count for messages.
 std::string FormatByteSize(uint64_t bytes);

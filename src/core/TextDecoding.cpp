@@ -1,28 +1,11 @@
-// Byte-order-mark detection and conversion of text to UTF-8 through iconv and a UTF-16 loop.
+// Byte-order-mark detection and conversion of text to UTF-8 through the code-page tables and a UTF-16 loop.
 #include "TextDecoding.h"
 
 #include "CodePage.h"
-#include "IconvConversion.h"
+#include "CodePageTables.h"
+#include "Utf8.h"
 
 namespace {
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 std::string FromUtf16(std::span<const uint8_t> bytes, bool bigEndian) {
     std::string out;
@@ -54,14 +37,37 @@ std::string FromUtf16(std::span<const uint8_t> bytes, bool bigEndian) {
 
 std::string FromCodePage(std::string_view text, int codePage) {
     if (codePage == kCodePageUtf8) return ToCodePage(text, kCodePageUtf8);
-    IconvConversion conversion("UTF-8", "CP" + std::to_string(codePage));
-    if (!conversion.Valid()) {
-        std::string out;
-        for (char c : text) out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-        return out;
+    const CodePageTable* table = FindCodePageTable(codePage);
+    std::string out;
+    // The last character stays pending while a combining mark may still join it.
+    char32_t pending = 0;
+    for (char byte : text) {
+        const auto b = static_cast<unsigned char>(byte);
+        const char32_t c = b < 0x80 ? char32_t{b} : table != nullptr ? char32_t{table->High[b - 0x80]} : 0;
+        if (pending != 0) {
+            if (c != 0) {
+                if (const char32_t composed = ComposedCharacter(codePage, pending, c); composed != 0) {
+                    pending = composed;
+                    if (!table->ComposedTakesMarks) {
+                        AppendUtf8(out, pending);
+                        pending = 0;
+                    }
+                    continue;
+                }
+            }
+            AppendUtf8(out, pending);
+            pending = 0;
+        }
+        if (c == 0 && b != 0) {
+            out += '?';  // a byte the code page leaves undefined
+        } else if (c == 0) {
+            out += '\0';
+        } else {
+            pending = c;
+        }
     }
-    // A byte that the code page leaves undefined.
-    return conversion.Convert(text, [](std::string_view) { return size_t{1}; });
+    if (pending != 0) AppendUtf8(out, pending);
+    return out;
 }
 
 std::string DecodeText(std::span<const uint8_t> bytes, int ansiCodePage) {

@@ -1,18 +1,17 @@
 // Raster storage and filling.
 #include "Raster24.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "core/Exception.h"
+#include "core/os/LargeBlock.h"
 
 namespace {
 
-constexpr size_t kHugePage = 2u << 20;
-constexpr size_t kHugePageThreshold = 64u << 20;
+// Canvases from this size on come straight from the system (see ReserveLargeBlock).
+constexpr size_t kLargeBlockThreshold = 64u << 20;
 
 }  // namespace
 
@@ -26,24 +25,22 @@ void Raster24::Allocate(int width, int height) {
     if (bytes > static_cast<uint64_t>(PTRDIFF_MAX)) throw EOutOfResources("Out of system resources");
     // Left uninitialised on purpose: every raster is filled before it is read, and untouched
     // pages of a large canvas cost nothing until then.
-    size_t size = static_cast<size_t>(std::max<uint64_t>(bytes, 1));
-    void* pixels = nullptr;
-    if (size >= kHugePageThreshold) {
-        // A canvas's first touch of every page is a fault, costly on virtual machines: large pages
-        // take a 512th of them.
-        size = (size + kHugePage - 1) / kHugePage * kHugePage;
-        if (posix_memalign(&pixels, kHugePage, size) != 0) pixels = nullptr;
-#ifdef MADV_HUGEPAGE
-        if (pixels != nullptr) ::madvise(pixels, size, MADV_HUGEPAGE);
-#endif
-    } else {
-        pixels = std::malloc(size);
-    }
+    const size_t size = static_cast<size_t>(std::max<uint64_t>(bytes, 1));
+    const bool large = size >= kLargeBlockThreshold;
+    void* pixels = large ? ReserveLargeBlock(size) : std::malloc(size);
     if (pixels == nullptr) throw EOutOfResources("Out of system resources");
-    Pixels_.reset(static_cast<uint8_t*>(pixels));
+    Pixels_ = PixelStore(static_cast<uint8_t*>(pixels), RasterPixelsRelease{large});
     Width_ = width;
     Height_ = height;
     Stride_ = static_cast<size_t>(width) * 3;
+}
+
+void RasterPixelsRelease::operator()(uint8_t* pixels) const noexcept {
+    if (Large) {
+        ReleaseLargeBlock(pixels);
+    } else {
+        std::free(pixels);
+    }
 }
 
 void Raster24::Release() {

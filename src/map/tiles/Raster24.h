@@ -8,6 +8,12 @@
 
 #include "core/Color.h"
 
+/// Gives a raster's pixels back to where they came from.
+struct RasterPixelsRelease {
+    bool Large = false;  // from ReserveLargeBlock rather than malloc
+    void operator()(uint8_t* pixels) const noexcept;
+};
+
 class Raster24 {
 public:
     Raster24() = default;
@@ -25,10 +31,8 @@ public:
     const uint8_t* Row(int y) const { return Pixels_.get() + static_cast<size_t>(y) * Stride_; }
 
 private:
-    struct FreePixels {
-        void operator()(uint8_t* pixels) const noexcept { std::free(pixels); }
-    };
-    std::unique_ptr<uint8_t[], FreePixels> Pixels_;
+    using PixelStore = std::unique_ptr<uint8_t[], RasterPixelsRelease>;
+    PixelStore Pixels_;
     int Width_ = 0;
     int Height_ = 0;
     size_t Stride_ = 0;
