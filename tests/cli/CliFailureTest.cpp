@@ -174,6 +174,51 @@ TEST_F(CliFailure, StopSignalLeavesWholeFilesAndVerifyReportsTheFolderIncomplete
     }
 }
 
+TEST_F(CliFailure, KilledRunLeavesWholeFilesAndTheNextRunRemovesItsTemporaryFiles) {
+    const std::string map = BlockMap(6000, 4000);
+    const std::vector<std::string> pipelines[] = {{"--jobs", "2"}, {"--jobs", "2", "--memory-limit", "60M"}};
+    int run = 0;
+    for (const auto& options : pipelines) {
+        const std::string out = Work / ("killed" + std::to_string(run++));
+        SCOPED_TRACE(out);
+        fs::create_directory(out);
+        std::vector<std::string> args = options;
+        args.insert(args.end(), {"--quiet", "--title", "Plan", map, out});
+        {
+            Running cli(Work, args);
+            ASSERT_TRUE(cli.Started());
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+            while (CountTiles(out) < 20 && std::chrono::steady_clock::now() < deadline) {
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            }
+            cli.Signal(SIGKILL);
+            EXPECT_EQ(cli.Wait().Status, 128 + SIGKILL);
+        }
+        // Whole files under their names; anything else is a hidden temporary file.
+        for (const auto& name : FolderEntries(out)) {
+            if (name.starts_with(".")) {
+                EXPECT_TRUE(name.starts_with(".quadrimo-") && name.ends_with(".tmp")) << name;
+            } else if (name.ends_with(".jpg")) {
+                EXPECT_NO_THROW(ReadJpegFile(out + "/" + name)) << name;
+            } else {
+                EXPECT_EQ(name, "info.js");
+                EXPECT_TRUE(ReadText(out + "/info.js").ends_with("\r\n"));
+            }
+        }
+        // One certainly there, as a kill in the middle of a file leaves it.
+        WriteBytes(out + "/.quadrimo-1-1-18_0_0.jpg.tmp", {0xFF, 0xD8, 0xFF});
+        Outcome verify = RunCli(Work, {"--verify", out});
+        EXPECT_EQ(verify.Status, 1);
+        EXPECT_NE((verify.Out + verify.Err).find("temporary"), std::string::npos) << verify.Out << verify.Err;
+
+        const Outcome again = RunCli(Work, args);
+        EXPECT_EQ(again.Status, 0) << again.Err;
+        verify = RunCli(Work, {"--verify", out});
+        EXPECT_EQ(verify.Status, 0) << verify.Out << verify.Err;
+        for (const auto& name : FolderEntries(out)) EXPECT_FALSE(name.starts_with(".")) << name;
+    }
+}
+
 TEST_F(CliFailure, FifoOrFolderAsTheMap) {
     WriteBytes(Out + "/info.js", {'o', 'l', 'd'});
     const std::string fifo = Work / "map.jpg";
@@ -193,9 +238,9 @@ TEST_F(CliFailure, FifoOrFolderAsTheMap) {
 TEST_F(CliFailure, FolderHeldByAnotherRunIsLeftAlone) {
     const std::string map = BlockMap(600, 400);
     WriteBytes(Out + "/info.js", {'f', 'i', 'r', 's', 't'});
-    const int fd = ::open((Out + "/info.js").c_str(), O_RDONLY);
+    const int fd = ::open(Out.c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(fd, 0);
-    ASSERT_EQ(::flock(fd, LOCK_EX), 0);  // as a run writing there holds it
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);  // as a run writing there holds its folder
     const Outcome o = RunCli(Work, {"--quiet", map, Out});
     ::close(fd);
     EXPECT_EQ(o.Status, 1);

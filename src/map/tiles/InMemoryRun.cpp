@@ -8,7 +8,7 @@
 #include "Raster24.h"
 #include "RowPump.h"
 #include "TileEncodingPipeline.h"
-#include "core/FileStreams.h"
+#include "core/OutputFolder.h"
 #include "core/SystemColors.h"
 
 namespace {
@@ -61,7 +61,7 @@ void RunInMemory(MapRun& run) {
                 run.Progress.ProcessMessages();
                 run.Progress.SetPosition(run.Progress.Position() + 1);
                 std::vector<uint8_t> tile = pipeline->Take(index);
-                WriteWholeFile(JoinPath(run.Folder, TileFileName(level.Zoom, x, y)), tile);
+                run.Output.WriteFile(TileFileName(level.Zoom, x, y), tile);
             }
         }
     }

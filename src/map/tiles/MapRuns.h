@@ -9,6 +9,7 @@ class MapInputs;
 class MapProgress;
 class DescriptionWriter;
 class MapSource;
+class OutputFolder;
 
 /// What both pipelines work with.
 struct MapRun {
@@ -17,7 +18,7 @@ struct MapRun {
     DescriptionWriter& Description;
     MapSource& Source;
     const PyramidGeometry& Geometry;
-    std::string Folder;
+    const OutputFolder& Output;  // locked, written safely (temporary names renamed into place)
     int Jobs;
     int BandBuffers;  // streaming only
 };
