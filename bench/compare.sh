@@ -6,7 +6,8 @@
 #   bench/compare.sh [--runs N] [--sizes "5000x3000 12000x9000 20000x15000 48000x36000"]
 #
 # Maps go to $QUADRIMO_BENCH_DIR (default /tmp/quadrimo-bench), outside the repository; outputs to
-# $QUADRIMO_BENCH_OUT (default the same folder).
+# $QUADRIMO_BENCH_OUT (default the same folder). $QUADRIMO_BENCH_BASELINE names another build's
+# quadrimo-cli (an earlier commit) to time beside this one, as baseline and baseline-200M.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -14,6 +15,8 @@ root=$(pwd)
 runs=3
 sizes="5000x3000 12000x9000 20000x15000 48000x36000"
 tools="quadrimo quadrimo-200M vips limit"
+baseline=${QUADRIMO_BENCH_BASELINE:-}
+[ -z "$baseline" ] || tools="$tools baseline baseline-200M"
 while [ $# -gt 0 ]; do
     case "$1" in
         --runs) runs=$2; shift 2 ;;
@@ -83,6 +86,8 @@ for size in $sizes; do
                 vips) r=$(measure vips dzsave "$map" "$out/pyramid" --layout google --tile-size 256 --overlap 0 \
                           --suffix '.jpg[Q=75]' --region-shrink nearest) ;;
                 limit) r=$(measure "$limit" "$map") ;;
+                baseline) r=$(measure "$baseline" --quiet "$map" "$out") ;;
+                baseline-200M) r=$(measure "$baseline" --quiet --memory-limit 200M "$map" "$out") ;;
             esac
             [ "$i" -gt 0 ] && results[$tool]+="$r"$'\n'
         done

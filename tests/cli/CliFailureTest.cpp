@@ -135,7 +135,7 @@ TEST_F(CliFailure, StopSignalLeavesWholeFilesAndVerifyReportsTheFolderIncomplete
         std::vector<std::string> Options;
     };
     // In memory the tiles come after decoding, strictly in order; streaming writes them band by band.
-    const Case cases[] = {{SIGTERM, {"--jobs", "1"}}, {SIGINT, {"--jobs", "2", "--memory-limit", "60M"}}};
+    const Case cases[] = {{SIGTERM, {"--jobs", "1", "--pipeline", "in-memory"}}, {SIGINT, {"--jobs", "2", "--memory-limit", "60M"}}};
     int run = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE("signal " + std::to_string(c.Signal));
@@ -176,7 +176,7 @@ TEST_F(CliFailure, StopSignalLeavesWholeFilesAndVerifyReportsTheFolderIncomplete
 
 TEST_F(CliFailure, KilledRunLeavesWholeFilesAndTheNextRunRemovesItsTemporaryFiles) {
     const std::string map = BlockMap(6000, 4000);
-    const std::vector<std::string> pipelines[] = {{"--jobs", "2"}, {"--jobs", "2", "--memory-limit", "60M"}};
+    const std::vector<std::string> pipelines[] = {{"--jobs", "2", "--pipeline", "in-memory"}, {"--jobs", "2"}};
     int run = 0;
     for (const auto& options : pipelines) {
         const std::string out = Work / ("killed" + std::to_string(run++));
