@@ -190,11 +190,17 @@ int PendingFile::Create(const OutputFolder& folder, const std::string& name) {
 
 int PendingFile::Write(const uint8_t* data, size_t size) { return WriteFully(File_.Get(), FinalPath_, data, size); }
 
-int PendingFile::Commit() {
+int PendingFile::Close() {
     if (TempName_.empty()) return EBADF;
-    int err = 0;
-    const int fd = File_.Release();
-    if (::close(fd) != 0) err = errno;
+    if (File_.Get() < 0) return 0;
+    if (::close(File_.Release()) == 0) return 0;
+    const int err = errno;
+    Discard();
+    return err;
+}
+
+int PendingFile::Commit() {
+    int err = Close();
     if (err == 0 && ::renameat(Folder_->Dir_.Get(), TempName_.c_str(), Folder_->Dir_.Get(), Name_.c_str()) != 0) {
         err = errno;
     }

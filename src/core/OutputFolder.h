@@ -79,7 +79,10 @@ public:
     int Create(const OutputFolder& folder, const std::string& name);
     /// Appends bytes. Returns 0 or the errno (the test seam's Write answer for the final path first).
     int Write(const uint8_t* data, size_t size);
-    /// Closes the file and renames it over the final name, replacing whatever has that name (a link
+    /// Closes the file, which stays under its temporary name until Commit (so that many pending files
+    /// need no descriptor each). Returns 0 or the errno; on failure the temporary file is removed.
+    int Close();
+    /// Closes the file (if still open) and renames it over the final name, replacing whatever has that name (a link
     /// is replaced, not followed; another name of a hard-linked file keeps its contents). Returns 0
     /// or the errno; on failure the temporary file is removed.
     int Commit();

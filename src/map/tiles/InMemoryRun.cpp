@@ -1,5 +1,6 @@
-// The in-memory pipeline: the map decoded straight into the padded canvas, tiles encoded on workers
-// as their rows arrive and written strictly in file order once decoding has succeeded.
+// The in-memory pipeline: the map decoded straight into the padded canvas, tiles encoded and written
+// under temporary names on workers as their rows arrive, and renamed into place strictly in file
+// order once decoding has succeeded.
 #include <memory>
 
 #include "DescriptionWriter.h"
@@ -8,6 +9,7 @@
 #include "Raster24.h"
 #include "RowPump.h"
 #include "TileEncodingPipeline.h"
+#include "core/Exception.h"
 #include "core/OutputFolder.h"
 #include "core/SystemColors.h"
 
@@ -35,9 +37,10 @@ void RunInMemory(MapRun& run) {
     // Only the part the map does not cover needs the background: the map overwrites the rest.
     FillArea(canvas, geometry.MapWidth, 0, canvas.Width(), geometry.MapHeight, canvasColor);
     FillArea(canvas, 0, geometry.MapHeight, canvas.Width(), canvas.Height(), canvasColor);
-    // Tiles are encoded as soon as their rows are decoded, but written only after decoding has
-    // succeeded, in file order.
-    auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false);
+    // Tiles are encoded and written under temporary names as soon as their rows are decoded, and put
+    // in place (renamed) only after decoding has succeeded, in file order: a failure before leaves
+    // no tile, and the temporary files go with the pipeline.
+    auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false, 0, &run.Output);
     CanvasRowTarget target(canvas, *pipeline);
     PumpRows(run.Source, target);
     pipeline->DecodeFinished();
@@ -47,7 +50,7 @@ void RunInMemory(MapRun& run) {
     const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
     if (tileColor != canvasColor) {
         pipeline.reset();
-        pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, run.Jobs, true);
+        pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, run.Jobs, true, 0, &run.Output);
     }
 
     // The zoom line, then every level's size line and tiles in file order.
@@ -60,8 +63,8 @@ void RunInMemory(MapRun& run) {
             for (int y = 0; y <= level.MaxY; ++y, ++index) {
                 run.Progress.ProcessMessages();
                 run.Progress.SetPosition(run.Progress.Position() + 1);
-                std::vector<uint8_t> tile = pipeline->Take(index);
-                run.Output.WriteFile(TileFileName(level.Zoom, x, y), tile);
+                PendingFile tile = pipeline->TakeFile(index);
+                if (int err = tile.Commit(); err != 0) throw EFCreateError(CreateFileMessage(tile.FinalPath(), err));
             }
         }
     }
