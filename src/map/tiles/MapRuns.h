@@ -23,8 +23,9 @@ struct MapRun {
     int BandBuffers;  // streaming only
 };
 
-/// The tiles from a canvas holding the whole map: encoded while rows arrive, written after decoding
-/// has succeeded, strictly in file order, with the zoom and size lines of info.js between them.
+/// The tiles in file order: made band by band while rows arrive and written under temporary names,
+/// renamed into place strictly in file order once decoding has succeeded, with the zoom and size
+/// lines of info.js between them.
 void RunInMemory(MapRun& run);
 
 /// The same files from bands of rows: info.js lines first, tiles as their bands complete.

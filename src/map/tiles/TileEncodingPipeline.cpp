@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "TileSampler.h"
-#include "core/Exception.h"
 #include "map/codec/JpegEncoder.h"
 
 std::vector<TileJob> TilesInFileOrder(const PyramidGeometry& geometry) {
@@ -32,9 +31,8 @@ uint64_t TileEncodingPipeline::HeldBytesBudget(uint64_t canvasBytes) { return (3
 
 TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry,
                                            TColor tileBackgroundRgb, int jobs, bool mapDecoded,
-                                           uint64_t heldBytesBudget, const OutputFolder* folder)
-    : Canvas_(canvas), Geometry_(geometry), Background_(tileBackgroundRgb), Folder_(folder),
-      Jobs_(TilesInFileOrder(geometry)) {
+                                           uint64_t heldBytesBudget)
+    : Canvas_(canvas), Geometry_(geometry), Background_(tileBackgroundRgb), Jobs_(TilesInFileOrder(geometry)) {
     if (jobs <= 1) {
         Encoder_ = std::make_unique<JpegEncoder>();
         Sampler_ = std::make_unique<TileSampler>(Background_);
@@ -48,11 +46,7 @@ TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const Pyramid
     std::stable_sort(DecodeOrder_.begin(), DecodeOrder_.end(),
                      [this](size_t a, size_t b) { return RowsNeeded_[a] < RowsNeeded_[b]; });
     State_.assign(count, TileState::Waiting);
-    if (Folder_ != nullptr) {
-        Files_.resize(count);
-    } else {
-        Results_.resize(count);
-    }
+    Results_.resize(count);
     Errors_.resize(count);
     RowsDecoded_ = mapDecoded ? geometry.MapHeight : 0;
     Budget_ = heldBytesBudget != 0 ? heldBytesBudget : HeldBytesBudget(RasterBytes(canvas.Width(), canvas.Height()));
@@ -89,23 +83,6 @@ std::vector<uint8_t> TileEncodingPipeline::Encoded(JpegEncoder& encoder, TileSam
     return {bytes.begin(), bytes.end()};
 }
 
-PendingFile TileEncodingPipeline::EncodedFile(JpegEncoder& encoder, TileSampler& sampler, size_t index) const {
-    const TileJob& job = Jobs_[index];
-    const LevelGeometry& level = Geometry_.Levels[static_cast<size_t>(job.LevelIndex)];
-    const std::span<const uint8_t> bytes = encoder.Encode(kTileSize, kTileSize, sampler.Sample(Canvas_, level, job.X, job.Y));
-    PendingFile file;
-    if (int err = file.Create(*Folder_, TileFileName(level.Zoom, job.X, job.Y)); err != 0) {
-        throw EFCreateError(CreateFileMessage(file.FinalPath(), err));
-    }
-    int err = file.Write(bytes.data(), bytes.size());
-    if (err == 0) err = file.Close();
-    if (err != 0) {
-        file.Discard();
-        throw EFCreateError(WriteFileMessage(file.FinalPath(), err));
-    }
-    return file;
-}
-
 bool TileEncodingPipeline::TakeTile(bool mapDecoded, size_t& index) {
     if (!PickTile(mapDecoded, index)) return false;
     State_[index] = TileState::Encoding;
@@ -138,52 +115,33 @@ bool TileEncodingPipeline::PickTile(bool mapDecoded, size_t& index) {
 
 // The tile's bytes are its worker's alone until TileDone marks it done under the lock.
 void TileEncodingPipeline::EncodeTile(int worker, JpegEncoder& encoder, const size_t& index) {
-    TileSampler& sampler = *Samplers_[static_cast<size_t>(worker)];
-    if (Folder_ != nullptr) {
-        Files_[index] = EncodedFile(encoder, sampler, index);
-    } else {
-        Results_[index] = Encoded(encoder, sampler, index);
-    }
+    Results_[index] = Encoded(encoder, *Samplers_[static_cast<size_t>(worker)], index);
 }
 
 void TileEncodingPipeline::TileDone(const size_t& index, std::exception_ptr error) {
-    if (Folder_ == nullptr) HeldBytes_ += Results_[index].size();
+    HeldBytes_ += Results_[index].size();
     Errors_[index] = error;
     State_[index] = TileState::Done;
     TileFinished_.notify_all();
 }
 
-std::exception_ptr TileEncodingPipeline::WaitFor(size_t index, std::vector<uint8_t>* bytes, PendingFile* file) {
+std::vector<uint8_t> TileEncodingPipeline::Take(size_t index) {
+    if (!Workers_) return Encoded(*Encoder_, *Sampler_, index);
+    std::vector<uint8_t> bytes;
     std::exception_ptr error;
     {
         std::unique_lock lock(Workers_->Mutex());
         NextToTake_ = index;
         Workers_->Wake();
         TileFinished_.wait(lock, [&] { return State_[index] == TileState::Done; });
-        if (bytes != nullptr) {
-            *bytes = std::move(Results_[index]);
-            Results_[index] = {};
-            HeldBytes_ -= bytes->size();
-        }
-        if (file != nullptr) *file = std::move(Files_[index]);
+        bytes = std::move(Results_[index]);
+        Results_[index] = {};
+        HeldBytes_ -= bytes.size();
         error = Errors_[index];
         Errors_[index] = nullptr;
         NextToTake_ = index + 1;
     }
     Workers_->Wake();
-    return error;
-}
-
-std::vector<uint8_t> TileEncodingPipeline::Take(size_t index) {
-    if (!Workers_) return Encoded(*Encoder_, *Sampler_, index);
-    std::vector<uint8_t> bytes;
-    if (std::exception_ptr error = WaitFor(index, &bytes, nullptr)) std::rethrow_exception(error);
+    if (error) std::rethrow_exception(error);
     return bytes;
-}
-
-PendingFile TileEncodingPipeline::TakeFile(size_t index) {
-    if (!Workers_) return EncodedFile(*Encoder_, *Sampler_, index);
-    PendingFile file;
-    if (std::exception_ptr error = WaitFor(index, nullptr, &file)) std::rethrow_exception(error);
-    return file;
 }

@@ -12,7 +12,6 @@
 #include "Raster24.h"
 #include "TileWorkers.h"
 #include "core/Color.h"
-#include "core/OutputFolder.h"
 
 struct TileJob {
     int LevelIndex;
@@ -36,11 +35,8 @@ public:
     /// them stays idle so that the decoding thread keeps a core, and the others encode the tiles whose
     /// rows are complete. Finished tiles wait in memory up to a budget (0: HeldBytesBudget of the
     /// canvas); beyond it only the tile the consumer needs next is started.
-    /// With a folder, each tile is written as soon as it is encoded, under a temporary name in the
-    /// folder (see PendingFile), and handed over by TakeFile to be renamed into place; finished tiles
-    /// then hold no memory, and no budget holds the workers back.
     TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry, TColor tileBackgroundRgb,
-                         int jobs, bool mapDecoded, uint64_t heldBytesBudget = 0, const OutputFolder* folder = nullptr);
+                         int jobs, bool mapDecoded, uint64_t heldBytesBudget = 0);
     ~TileEncodingPipeline();
     TileEncodingPipeline(const TileEncodingPipeline&) = delete;
     TileEncodingPipeline& operator=(const TileEncodingPipeline&) = delete;
@@ -55,9 +51,6 @@ public:
     /// The JPEG bytes of tile `index`, waiting until it is encoded; tiles are taken in order 0, 1, 2,
     /// ... and only once their rows are decoded. Rethrows the error that encoding this tile raised.
     std::vector<uint8_t> Take(size_t index);
-    /// With a folder: tile `index` written under its temporary name, as Take hands over bytes.
-    /// Rethrows the error that encoding or writing this tile raised (EFCreateError for the file).
-    PendingFile TakeFile(size_t index);
 
     /// Bytes of finished tiles may wait in memory up to this much.
     static uint64_t HeldBytesBudget(uint64_t canvasBytes);
@@ -71,14 +64,10 @@ private:
     void TileDone(const size_t& index, std::exception_ptr error) override;
     bool Ready(size_t index) const { return RowsNeeded_[index] <= RowsDecoded_; }
     std::vector<uint8_t> Encoded(JpegEncoder& encoder, TileSampler& sampler, size_t index) const;
-    PendingFile EncodedFile(JpegEncoder& encoder, TileSampler& sampler, size_t index) const;
-    /// Waits for tile `index` (threaded mode) and gives its error; the lock is released on return.
-    std::exception_ptr WaitFor(size_t index, std::vector<uint8_t>* bytes, PendingFile* file);
 
     const Raster24& Canvas_;
     const PyramidGeometry& Geometry_;
     TColor Background_;
-    const OutputFolder* Folder_;
     std::vector<TileJob> Jobs_;
     std::vector<int> RowsNeeded_;
     std::vector<size_t> DecodeOrder_;  // tile indexes by the rows they need
@@ -92,7 +81,6 @@ private:
     std::condition_variable TileFinished_;
     std::vector<TileState> State_;
     std::vector<std::vector<uint8_t>> Results_;
-    std::vector<PendingFile> Files_;  // with a folder; not handed over: removed with the pipeline
     std::vector<std::exception_ptr> Errors_;
     int RowsDecoded_ = 0;
     size_t DecodeCursor_ = 0;  // into DecodeOrder_
