@@ -150,6 +150,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                 if (!jobs || *jobs < 1 || *jobs > 256) return fail("--jobs needs a number from 1 to 256");
                 cl.Jobs = *jobs;
             }
+        } else if (arg == "--pipeline") {
+            if (!takeValue()) return fail("option " + arg + " needs a value");
+            runOption = arg;
+            if (value != "in-memory" && value != "streaming") return fail("--pipeline needs in-memory or streaming");
+            cl.InMemoryPipeline = value == "in-memory";
         } else {
             return fail("unknown option " + arg);
         }

@@ -17,6 +17,7 @@ struct CommandLine {
     int CodePage = 0;  // 0: the system's
     int Jobs = 0;      // 0: one per core
     std::optional<uint64_t> MemoryLimit;  // bytes; unset: the automatic budget
+    bool InMemoryPipeline = false;  // --pipeline in-memory; by default the run streams
     bool Quiet = false;
     bool Preview = false;  // also write preview.html
     bool Verify = false;   // check the finished folder OutputDir instead of preparing a map

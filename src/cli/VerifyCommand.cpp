@@ -40,12 +40,16 @@ std::string VerifySummary(const std::string& folder, const FolderCheckReport& re
                       std::to_string(d.ZoomMax) + ", " + std::to_string(report.Checked) + " tiles checked: ";
     if (report.Complete()) return out + "complete\n";
     out += std::to_string(report.Missing.size()) + " missing, " + std::to_string(report.Corrupt.size()) +
-           " corrupt, " + std::to_string(report.Extra.size()) + " extra\n";
+           " corrupt, " + std::to_string(report.Extra.size()) + " extra";
+    if (!report.Temporary.empty()) out += ", " + std::to_string(report.Temporary.size()) + " temporary";
+    out += '\n';
     auto name = [](const std::string& n) { return n; };
     AppendNames(out, "missing:", report.Missing, shown, name);
     AppendNames(out, "corrupt:", report.Corrupt, shown,
                 [](const TileProblem& p) { return p.Name + " (" + p.Reason + ")"; });
     AppendNames(out, "extra:", report.Extra, shown, name);
+    AppendNames(out, "temporary (left by a run that was killed; the next run removes them):", report.Temporary, shown,
+                name);
     return out;
 }
 

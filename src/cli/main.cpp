@@ -40,6 +40,9 @@ void PrintHelp() {
         "  --memory-limit SIZE  the most memory the run may use, as 200M, 1.5G or bytes (default: the\n"
         "                       smaller of 1G and half of the free memory); a map whose canvas does not\n"
         "                       fit is prepared band by band in bounded memory\n"
+        "  --pipeline in-memory|streaming\n"
+        "                       how the tiles are made (default: streaming, band by band; in-memory holds\n"
+        "                       the whole map and writes the files in pyramid order)\n"
         "  --preview            also write preview.html, a page showing the tiles in a web map viewer\n"
         "  --verify OUTPUT_DIR  check a finished folder: every tile info.js implies is there and sound,\n"
         "                       and no other tile lies beside them (exit 0 complete, 1 not)\n"
@@ -106,6 +109,8 @@ int main(int argc, char** argv) {
     options.CodePage = cl.CodePage;
     options.Jobs = cl.Jobs;
     options.MemoryLimitBytes = cl.MemoryLimit;
+    // Streaming is the faster pipeline and needs the least memory; the same files, the same bytes.
+    options.Pipeline = cl.InMemoryPipeline ? MapPipelineChoice::InMemory : MapPipelineChoice::Streaming;
 
     ConsoleProgress progress(stderr, cl.Quiet);
     InstallInterruptHandlers();
@@ -113,9 +118,9 @@ int main(int argc, char** argv) {
         MapPreparationSummary summary = PrepareMap(inputs, progress, options);
         progress.Finish(summary.Result == MapPreparationResult::Completed);
         if (!cl.Quiet) {
-            std::printf("%s: %lld tiles, zoom %d to %d (map %d x %d)\n", cl.OutputDir.c_str(),
+            std::printf("%s: %lld tiles, zoom %d to %d (map %d x %d), %s pipeline\n", cl.OutputDir.c_str(),
                         static_cast<long long>(summary.Tiles), summary.MinZoom, summary.MaxZoom, summary.MapWidth,
-                        summary.MapHeight);
+                        summary.MapHeight, summary.Pipeline == MapPipeline::Streaming ? "streaming" : "in-memory");
         }
         if (cl.Preview) {
             PreviewPageSettings page;

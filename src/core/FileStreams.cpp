@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "Exception.h"
 #include "FileFaults.h"
 #include "OsError.h"
+#include "OutputFolder.h"
 
 namespace {
 
@@ -105,62 +107,34 @@ int WriteFully(int fd, const std::string& path, const uint8_t* data, size_t size
     return 0;
 }
 
-FileHandle CreateFileForWriting(const std::string& path) {
-    int err = InjectedFileFault(path, FileOperation::Create);
-    int fd = -1;
-    if (err == 0) {
-        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0) err = errno;
-    }
-    if (err != 0) throw EFCreateError("Cannot create file \"" + path + "\". " + OsErrorDescription(err));
-    return FileHandle(fd);
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
 namespace {
 
-// Closes a file being written; a failure to write or close removes it (a half-written file would
-// look like a valid one to a viewer) and is reported with the path.
-void FinishWrittenFile(FileHandle& file, const std::string& path, int err) {
-    const int fd = file.Release();
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err != 0) {
-        ::unlink(path.c_str());
-        throw EFCreateError("Cannot write file \"" + path + "\". " + OsErrorDescription(err));
-    }
+OutputFolder OpenFolderOf(const std::string& path, std::string& name) {
+    auto [folderPath, fileName] = SplitPath(path);
+    OutputFolder folder;
+    if (int err = folder.Open(folderPath); err != 0) throw EFCreateError(CreateFileMessage(path, err));
+    name = std::move(fileName);
+    return folder;
 }
 
 }  // namespace
 
 void WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes) {
-    FileHandle file = CreateFileForWriting(path);
-    FinishWrittenFile(file, path, WriteFully(file.Get(), path, bytes.data(), bytes.size()));
+    std::string name;
+    const OutputFolder folder = OpenFolderOf(path, name);
+    folder.WriteFile(name, bytes);
 }
 
 bool CopyFileContents(const std::string& source, const std::string& target) {
-    FileHandle in;
-    try {
-        in = OpenFileForReading(source);
-    } catch (const EFOpenError&) {
-        return false;
-    }
-    FileHandle out = CreateFileForWriting(target);
-    std::vector<uint8_t> chunk(1 << 16);
-    int writeError = 0;
-    for (;;) {
-        ssize_t n = ::read(in.Get(), chunk.data(), chunk.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            // An unreadable source is skipped like a missing one, without a partial copy.
-            out.Close();
-            ::unlink(target.c_str());
-            return false;
-        }
-        if (n == 0) break;
-        writeError = WriteFully(out.Get(), target, chunk.data(), static_cast<size_t>(n));
-        if (writeError != 0) break;
-    }
-    FinishWrittenFile(out, target, writeError);
-    return true;
+    std::string name;
+    const OutputFolder folder = OpenFolderOf(target, name);
+    return folder.CopyFile(source, name);
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

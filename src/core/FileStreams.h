@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 /// An open file descriptor, closed with its owner.
@@ -43,22 +44,22 @@ long long ReadAt(int fd, uint64_t offset, uint8_t* data, size_t size);
 /// Reads every byte of the file. Throws EFOpenError "Cannot open file "PATH". DESCRIPTION".
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 
-/// Creates the file (replacing an existing one) for writing. Throws EFCreateError "Cannot create
-/// file "PATH". DESCRIPTION".
-FileHandle CreateFileForWriting(const std::string& path);
-
 /// Writes every byte to the open file (path for the test seam); returns 0 or the errno of the failure.
 int WriteFully(int fd, const std::string& path, const uint8_t* data, size_t size);
 
-/// Creates the file (replacing an existing one) and writes the bytes. Throws EFCreateError
-/// "Cannot create file "PATH". DESCRIPTION" when it cannot be created, and removes a file it could
-/// not write completely ("Cannot write file "PATH". DESCRIPTION").
+/// Writes the bytes as the file, replacing an existing one, safely (see OutputFolder: a temporary
+/// file renamed over the name once complete). Throws EFCreateError "Cannot create file "PATH".
+/// DESCRIPTION" when it cannot be created or put in place, "Cannot write file "PATH". DESCRIPTION"
+/// when it cannot be written; no partial or temporary file stays.
 void WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes);
 
-/// Copies source to target, replacing target. Returns false, leaving no target behind, when the
-/// source cannot be opened or read; throws EFCreateError ("Cannot create file" or "Cannot write
-/// file", target removed) when the target cannot be created or written.
+/// Copies source to target, replacing target safely as WriteWholeFile does. Returns false, writing
+/// nothing, when the source cannot be opened or read; throws EFCreateError ("Cannot create file" or
+/// "Cannot write file") when the target cannot be created or written.
 bool CopyFileContents(const std::string& source, const std::string& target);
+
+/// "FOLDER/NAME" as its folder and the name in it ("NAME" alone: ".", the current folder).
+std::pair<std::string, std::string> SplitPath(const std::string& path);
 
 /// Joins a folder text and a file name with one separator, exactly as typed otherwise.
 std::string JoinPath(const std::string& folder, const std::string& name);

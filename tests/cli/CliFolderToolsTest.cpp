@@ -91,7 +91,7 @@ TEST_F(CliFolderTools, PreviewWritesThePageOnlyWhenAsked) {
 
     Run({"--preview", "--codepage", "1251", "--background", "#102030", map, Out});
     ASSERT_EQ(Status, 0) << Stderr;
-    EXPECT_EQ(Stdout, Out + ": 3 tiles, zoom 17 to 18 (map 300 x 200)\nopen " + Out + "/preview.html to look at the map\n");
+    EXPECT_EQ(Stdout, Out + ": 3 tiles, zoom 17 to 18 (map 300 x 200), streaming pipeline\nopen " + Out + "/preview.html to look at the map\n");
     const std::string page = ReadText(Out + "/preview.html");
     EXPECT_NE(page.find("<script src=\"info.js\" charset=\"windows-1251\"></script>"), std::string::npos);
     EXPECT_NE(page.find("mapWidth: 300, mapHeight: 200"), std::string::npos);

@@ -82,7 +82,7 @@ TEST_F(CliProgram, SuccessPrintsTheSummary) {
     fs::create_directory(out);
     ProgramOutcome o = Run({"--title", "Plan", "--codepage", "1252", Map(1000, 700), out});
     EXPECT_EQ(o.Status, 0) << o.Err;
-    EXPECT_EQ(o.Out, out + ": 17 tiles, zoom 16 to 18 (map 1000 x 700)\n");
+    EXPECT_EQ(o.Out, out + ": 17 tiles, zoom 16 to 18 (map 1000 x 700), streaming pipeline\n");
     // Not a terminal: one plain final line.
     EXPECT_TRUE(std::regex_match(o.Err, std::regex("17 tiles written in [0-9]+\\.[0-9] s\n"))) << o.Err;
     EXPECT_EQ(FolderEntries(out).size(), 18u);
@@ -95,10 +95,20 @@ TEST_F(CliProgram, MemoryLimitStreamsOrRefusesTheMap) {
     const std::string map = Map(3000, 2000);
     const std::string a = Work / "a", b = Work / "b", c = Work / "c";
     for (const auto& dir : {a, b, c}) fs::create_directory(dir);
-    ASSERT_EQ(Run({"--quiet", map, a}).Status, 0);
-    // 40 MiB holds no 18 MiB canvas with the finished tiles waiting beside it, but the bands.
-    ProgramOutcome o = Run({"--quiet", "--memory-limit", "40M", map, b});
+    ProgramOutcome o = Run({"--pipeline", "in-memory", map, a});
     ASSERT_EQ(o.Status, 0) << o.Err;
+    EXPECT_TRUE(o.Out.ends_with(", in-memory pipeline\n")) << o.Out;
+    // 40 MiB holds no 18 MiB canvas with the finished tiles waiting beside it, but the bands; without
+    // options the run streams too. Every file has the bytes of the in-memory run's.
+    o = Run({"--quiet", "--memory-limit", "40M", map, b});
+    ASSERT_EQ(o.Status, 0) << o.Err;
+    EXPECT_EQ(FolderEntries(b), FolderEntries(a));
+    for (const auto& name : FolderEntries(a)) EXPECT_TRUE(ReadBytes(a + "/" + name) == ReadBytes(b + "/" + name)) << name;
+    fs::remove_all(b);
+    fs::create_directory(b);
+    o = Run({map, b});
+    ASSERT_EQ(o.Status, 0) << o.Err;
+    EXPECT_TRUE(o.Out.ends_with(", streaming pipeline\n")) << o.Out;
     EXPECT_EQ(FolderEntries(b), FolderEntries(a));
     for (const auto& name : FolderEntries(a)) EXPECT_TRUE(ReadBytes(a + "/" + name) == ReadBytes(b + "/" + name)) << name;
 

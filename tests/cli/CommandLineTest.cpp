@@ -68,6 +68,14 @@ TEST(ParseCommandLine, MemoryLimitTakesBinarySuffixes) {
     }
 }
 
+TEST(ParseCommandLine, PipelineIsStreamingUnlessInMemoryIsAsked) {
+    EXPECT_FALSE(Parsed({"m", "o"}).InMemoryPipeline);
+    EXPECT_TRUE(Parsed({"--pipeline", "in-memory", "m", "o"}).InMemoryPipeline);
+    EXPECT_FALSE(Parsed({"--pipeline=streaming", "m", "o"}).InMemoryPipeline);
+    EXPECT_NE(ErrorOf({"--pipeline", "fast", "m", "o"}).find("--pipeline"), std::string::npos);
+    EXPECT_NE(ErrorOf({"--verify", "--pipeline", "streaming", "o"}).find("--pipeline"), std::string::npos);
+}
+
 TEST(ParseCommandLine, DoubleDashEndsTheOptions) {
     CommandLine cl = Parsed({"--", "-map.jpg", "--out"});
     EXPECT_EQ(cl.MapPath, "-map.jpg");

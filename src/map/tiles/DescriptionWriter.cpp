@@ -1,11 +1,7 @@
 // info.js text file output with the program's I/O error messages.
 #include "DescriptionWriter.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -53,63 +49,66 @@ void DescriptionWriter::Fail(int err) {
 }
 
 void DescriptionWriter::Open(const std::string& path) {
+    CloseQuietly();
     Path_ = path;
-    Used_ = 0;
-    int err = InjectedFileFault(path, FileOperation::Create);
+    Name_ = SplitPath(path).second;
+    Text_.clear();
+    OnDisk_ = Shown_ = 0;
+    Published_ = false;
+    int err = Folder_.Open(SplitPath(path).first);
     if (err != 0) Fail(err);
-    // Not truncated before the lock is held: a second run must leave the first one's file alone.
-    Fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (Fd_ < 0) Fail(errno);
-    if (::flock(Fd_, LOCK_EX | LOCK_NB) != 0) {
-        err = errno;
-        ::close(Fd_);
-        Fd_ = -1;
-        if (err == EWOULDBLOCK) {
-            throw EInOutError(kSharingViolation, InOutErrorMessage(kSharingViolation, path), path,
-                              "another run is writing into this folder");
-        }
+    err = Folder_.Lock();
+    if (err == EWOULDBLOCK) {
+        Folder_ = OutputFolder();
+        throw EInOutError(kSharingViolation, InOutErrorMessage(kSharingViolation, path), path,
+                          "another run is writing into this folder");
+    }
+    // A folder in place of the file is refused now, before anything is written.
+    if (err = Folder_.CheckReplaceable(Name_); err == 0) {
+        Folder_.RemoveStaleTemporaries();
+        err = Pending_.Create(Folder_, Name_);
+    }
+    if (err != 0) {
+        Folder_ = OutputFolder();
         Fail(err);
     }
-    struct stat info {};
-    if (::fstat(Fd_, &info) == 0 && S_ISREG(info.st_mode) && ::ftruncate(Fd_, 0) != 0) {
-        err = errno;
-        CloseQuietly();
-        Fail(err);
-    }
-}
-
-FileHandle DescriptionWriter::LockHandle() const {
-    return FileHandle(Fd_ >= 0 ? ::fcntl(Fd_, F_DUPFD_CLOEXEC, 0) : -1);
+    // The description of an earlier pyramid goes now, as the tiles it describes start to be replaced:
+    // until the new text is written out there is none (a killed run leaves none).
+    Folder_.Remove(Name_);
+    Open_ = true;
 }
 
 void DescriptionWriter::FailWrite(int err) {
     // A file cut in the middle of a line would read as a description of fewer levels, or not parse:
-    // it goes, and the run fails with the system's error. (Only a regular file: never a device.)
-    struct stat info {};
-    if (::fstat(Fd_, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(Path_.c_str());
-    ::close(Fd_);
-    Fd_ = -1;
-    Used_ = 0;
+    // no info.js stays (not even one of an earlier run), and the run fails with the system's error.
+    Pending_.Discard();
+    Folder_.Remove(Name_);
+    Open_ = false;
     Fail(err);
 }
 
-void DescriptionWriter::Flush(size_t count) {
-    if (int err = WriteFully(Fd_, Path_, reinterpret_cast<const uint8_t*>(Buffer_), count); err != 0) FailWrite(err);
-    std::memmove(Buffer_, Buffer_ + count, Used_ - count);
-    Used_ -= count;
+// Writes 128-byte pieces of the text to the pending file (all: the rest too), starting a new
+// pending file with the whole text when the last one was put in place.
+void DescriptionWriter::WritePieces(bool all) {
+    while (Text_.size() - OnDisk_ >= (all ? 1 : kBufferSize)) {
+        if (!Pending_.IsOpen()) {
+            if (int err = Pending_.Create(Folder_, Name_); err != 0) FailWrite(err);
+            OnDisk_ = 0;
+        }
+        const size_t count = std::min(kBufferSize, Text_.size() - OnDisk_);
+        if (int err = Pending_.Write(reinterpret_cast<const uint8_t*>(Text_.data()) + OnDisk_, count); err != 0) {
+            FailWrite(err);
+        }
+        OnDisk_ += count;
+    }
 }
 
 void DescriptionWriter::WriteLine(std::string_view utf8) { WriteRawLine(ToCodePage(utf8, CodePage_)); }
 
 void DescriptionWriter::WriteRawLine(std::string_view bytes) {
-    for (char c : bytes) {
-        Buffer_[Used_++] = c;
-        if (Used_ == kBufferSize) Flush(kBufferSize);
-    }
-    for (char c : {'\r', '\n'}) {
-        Buffer_[Used_++] = c;
-        if (Used_ == kBufferSize) Flush(kBufferSize);
-    }
+    Text_ += bytes;
+    Text_ += "\r\n";
+    WritePieces(false);
 }
 
 void DescriptionWriter::WriteTitleLine(std::string_view title) {
@@ -131,25 +130,30 @@ void DescriptionWriter::WriteSizeLine(int zoom, int maxX, int maxY) {
 }
 
 void DescriptionWriter::WriteOut() {
-    if (Fd_ >= 0 && Used_ > 0) Flush(Used_);
+    if (!Open_ || (Published_ && Shown_ == Text_.size())) return;
+    WritePieces(true);
+    if (!Pending_.IsOpen()) {
+        // An empty text: an empty file.
+        if (int err = Pending_.Create(Folder_, Name_); err != 0) FailWrite(err);
+    }
+    if (int err = Pending_.Commit(); err != 0) FailWrite(err);
+    Published_ = true;
+    Shown_ = Text_.size();
+    OnDisk_ = 0;
 }
 
 void DescriptionWriter::Close() {
-    if (Fd_ < 0) return;
-    if (Used_ > 0) Flush(Used_);
-    int fd = Fd_;
-    Fd_ = -1;
-    if (::close(fd) != 0) Fail(errno);
+    if (!Open_) return;
+    WriteOut();
+    Open_ = false;
 }
 
 void DescriptionWriter::CloseQuietly() noexcept {
-    if (Fd_ < 0) return;
+    if (!Open_) return;
     try {
         Close();
     } catch (...) {
     }
-    if (Fd_ >= 0) {
-        ::close(Fd_);
-        Fd_ = -1;
-    }
+    Pending_.Discard();
+    Open_ = false;
 }

@@ -13,6 +13,7 @@
 #include "map/codec/JpegInspect.h"
 #include "core/Exception.h"
 #include "core/FileStreams.h"
+#include "core/OutputFolder.h"
 
 namespace {
 
@@ -81,22 +82,38 @@ std::string TileFault(const std::vector<uint8_t>& bytes) {
 
 FolderCheckReport CheckOutputFolder(const std::string& folder, MapProgress& progress) {
     FolderCheckReport report;
-    report.Description = ReadFolderDescription(folder);
-    const MapDescription& description = report.Description;
-
-    std::unordered_set<std::string> present;
+    std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
-        if (!ParseTileName(name)) continue;
+        // Only what the next run would remove: regular files, not links or folders of that name.
+        std::error_code typeError;
+        if (OutputFolder::IsTemporaryName(name) && it->symlink_status(typeError).type() == std::filesystem::file_type::regular) {
+            report.Temporary.push_back(name);
+        }
+        if (ParseTileName(name)) names.push_back(std::move(name));
+    }
+    if (error) throw Exception("Cannot list folder \"" + folder + "\". " + error.message());
+    try {
+        report.Description = ReadFolderDescription(folder);
+    } catch (const Exception& e) {
+        // A run killed before its info.js was written out: say what it left.
+        if (report.Temporary.empty()) throw;
+        throw Exception(std::string(e.what()) + "; " + std::to_string(report.Temporary.size()) +
+                        " temporary files of a run that was killed lie in the folder (the next run removes them)");
+    }
+    const MapDescription& description = report.Description;
+
+    std::unordered_set<std::string> present;
+    for (std::string& name : names) {
         if (InPyramid(description, name)) {
             present.insert(std::move(name));
         } else {
             report.Extra.push_back(std::move(name));
         }
     }
-    if (error) throw Exception("Cannot list folder \"" + folder + "\". " + error.message());
     std::sort(report.Extra.begin(), report.Extra.end());
+    std::sort(report.Temporary.begin(), report.Temporary.end());
 
     progress.SetMax(static_cast<int>(std::min<int64_t>(description.TotalTiles(), INT32_MAX)));
     for (const LevelGeometry& level : description.Levels) {

@@ -1,5 +1,5 @@
 // Check of a finished output folder: every tile that info.js implies is there and is a sound
-// 256 x 256 baseline JPEG, and no other tile lies beside them.
+// 256 x 256 baseline JPEG, no other tile lies beside them, and no temporary file of a killed run.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +20,9 @@ struct FolderCheckReport {
     std::vector<std::string> Missing;  // in pyramid order
     std::vector<TileProblem> Corrupt;  // in pyramid order
     std::vector<std::string> Extra;    // ZOOM_X_Y.jpg files outside the pyramid, sorted by name
+    std::vector<std::string> Temporary;  // temporary files a killed run left, sorted by name
 
-    bool Complete() const { return Missing.empty() && Corrupt.empty() && Extra.empty(); }
+    bool Complete() const { return Missing.empty() && Corrupt.empty() && Extra.empty() && Temporary.empty(); }
 };
 
 /// Checks the folder. The progress maximum is the number of tiles, the position the tiles checked.

@@ -1,53 +1,89 @@
-// The in-memory pipeline: the map decoded straight into the padded canvas, tiles encoded on workers
-// as their rows arrive and written strictly in file order once decoding has succeeded.
-#include <memory>
+// The run in pyramid order (the window's, "in memory"): the streaming pipeline encodes and writes every
+// tile under a temporary name while the map decodes, and the tiles are renamed into place strictly in
+// file order once decoding has succeeded, with the zoom and size lines of info.js between them. No
+// canvas is held: the kernel's zeroing of its pages was what the canvas cost.
+#include <exception>
+#include <mutex>
+#include <vector>
 
 #include "DescriptionWriter.h"
 #include "MapPreparation.h"
 #include "MapRuns.h"
-#include "Raster24.h"
 #include "RowPump.h"
-#include "TileEncodingPipeline.h"
-#include "core/FileStreams.h"
+#include "StreamingTilePipeline.h"
+#include "core/Exception.h"
+#include "core/OutputFolder.h"
 #include "core/SystemColors.h"
 
 namespace {
 
-// The map's rows go straight into the canvas; the encoders hear of them as they arrive.
-class CanvasRowTarget : public MapRowTarget {
+// Each tile's temporary file, or the error that creating or writing it raised, by its place in
+// file order; the files not handed over are removed with the sink.
+class PendingTileSink : public TileFileSink {
 public:
-    CanvasRowTarget(Raster24& canvas, TileEncodingPipeline& pipeline) : Canvas_(canvas), Pipeline_(pipeline) {}
-    uint8_t* RowBuffer(int y) override { return Canvas_.Row(y); }
-    void RowsDecoded(int rows) override { Pipeline_.RowsDecoded(rows); }
+    PendingTileSink(const OutputFolder& folder, const PyramidGeometry& geometry) : Folder_(folder) {
+        size_t first = 0;
+        for (const LevelGeometry& level : geometry.Levels) {
+            LevelStart_.push_back(first);
+            Rows_.push_back(level.MaxY + 1);
+            first += static_cast<size_t>(level.TileCount());
+        }
+        Files_.resize(first);
+        Errors_.resize(first);
+    }
+
+    void WriteTile(int zoom, int x, int y, std::span<const uint8_t> jpeg) override {
+        const size_t level = static_cast<size_t>(kTopZoom - zoom);
+        const size_t index = LevelStart_[level] + static_cast<size_t>(x) * static_cast<size_t>(Rows_[level]) + y;
+        PendingFile file;
+        int err = file.Create(Folder_, TileFileName(zoom, x, y));
+        if (err != 0) {
+            Errors_[index] = std::make_exception_ptr(EFCreateError(CreateFileMessage(file.FinalPath(), err)));
+            return;
+        }
+        err = file.Write(jpeg.data(), jpeg.size());
+        if (err == 0) err = file.Close();
+        if (err != 0) {
+            file.Discard();
+            Errors_[index] = std::make_exception_ptr(EFCreateError(WriteFileMessage(file.FinalPath(), err)));
+            return;
+        }
+        // Every tile has a slot of its own: the workers never write the same element.
+        Files_[index] = std::move(file);
+    }
+
+    /// Tile `index` in file order, renamed into place; throws its error, as writing it at its turn would.
+    void Commit(size_t index) {
+        if (Errors_[index]) std::rethrow_exception(Errors_[index]);
+        if (int err = Files_[index].Commit(); err != 0) {
+            throw EFCreateError(CreateFileMessage(Files_[index].FinalPath(), err));
+        }
+    }
 
 private:
-    Raster24& Canvas_;
-    TileEncodingPipeline& Pipeline_;
+    const OutputFolder& Folder_;
+    std::vector<size_t> LevelStart_;
+    std::vector<int> Rows_;
+    std::vector<PendingFile> Files_;
+    std::vector<std::exception_ptr> Errors_;
 };
 
 }  // namespace
 
 void RunInMemory(MapRun& run) {
     const PyramidGeometry& geometry = run.Geometry;
-    Raster24 canvas;
-    canvas.Allocate(geometry.CanvasWidth, geometry.CanvasHeight);
+    // Both background reads come before any row, as the window pumps no message while the map
+    // decodes: the canvas's (beyond the map) and the tiles' (beyond the canvas).
     const TColor canvasColor = ColorToRGB(run.Inputs.BackgroundColor());
-    // Only the part the map does not cover needs the background: the map overwrites the rest.
-    FillArea(canvas, geometry.MapWidth, 0, canvas.Width(), geometry.MapHeight, canvasColor);
-    FillArea(canvas, 0, geometry.MapHeight, canvas.Width(), canvas.Height(), canvasColor);
-    // Tiles are encoded as soon as their rows are decoded, but written only after decoding has
-    // succeeded, in file order.
-    auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false);
-    CanvasRowTarget target(canvas, *pipeline);
-    PumpRows(run.Source, target);
-    pipeline->DecodeFinished();
-
-    // The tile background is read again; a different colour (only possible if the host changed it
-    // meanwhile) makes the tiles encoded so far useless.
     const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
-    if (tileColor != canvasColor) {
-        pipeline.reset();
-        pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, run.Jobs, true);
+
+    // Every tile under its temporary name; nothing shows before decoding has succeeded, and a failure
+    // removes the temporary files with the sink.
+    PendingTileSink sink(run.Output, geometry);
+    {
+        StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, 2, sink, nullptr);
+        PumpRows(run.Source, pipeline);
+        pipeline.Finish();
     }
 
     // The zoom line, then every level's size line and tiles in file order.
@@ -60,8 +96,7 @@ void RunInMemory(MapRun& run) {
             for (int y = 0; y <= level.MaxY; ++y, ++index) {
                 run.Progress.ProcessMessages();
                 run.Progress.SetPosition(run.Progress.Position() + 1);
-                std::vector<uint8_t> tile = pipeline->Take(index);
-                WriteWholeFile(JoinPath(run.Folder, TileFileName(level.Zoom, x, y)), tile);
+                sink.Commit(index);
             }
         }
     }

@@ -13,6 +13,7 @@
 #include "core/CodePage.h"
 #include "core/Exception.h"
 #include "core/FileStreams.h"
+#include "core/OutputFolder.h"
 #include "core/SystemMemory.h"
 #include "map/sources/MapSourceRegistry.h"
 
@@ -45,10 +46,11 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
     const std::string folder = inputs.OutputFolder();
     if (folder.empty() || !IsExistingMapFile(mapPath)) return {};
 
-    // The description file, locked against a second run for the whole run, and its title line.
+    // The description file, its folder locked against a second run for the whole run (the temporary
+    // files of a killed run removed), and its title line.
     DescriptionWriter description(options.CodePage != 0 ? options.CodePage : DefaultAnsiCodePage());
     description.Open(JoinPath(folder, DescriptionWriter::kFileName));
-    const FileHandle folderLock = description.LockHandle();
+    const OutputFolder& output = description.Folder();
     description.WriteTitleLine(inputs.MapTitle());
 
     // The header, read by the source that will decode the rows (its kind chosen by content); then
@@ -60,7 +62,7 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
                                              AvailableMemoryBytes(), options.Pipeline);
 
     // The tiles, with the zoom and size lines of info.js.
-    MapRun run{inputs, progress, description, *source, geometry, folder, jobs, plan.BandBuffers};
+    MapRun run{inputs, progress, description, *source, geometry, output, jobs, plan.BandBuffers};
     if (plan.Pipeline == MapPipeline::Streaming) {
         RunStreaming(run);
     } else {
@@ -71,7 +73,7 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
     description.Close();
     const std::string blankImage = inputs.BlankImagePath();
     // A missing or unreadable picture is skipped; a copy that cannot be written fails the run.
-    if (!blankImage.empty()) CopyFileContents(blankImage, JoinPath(folder, kBlankImageName));
+    if (!blankImage.empty()) output.CopyFile(blankImage, kBlankImageName);
     progress.Beep();
     progress.SetPosition(0);
     return {MapPreparationResult::Completed, geometry.MapWidth, geometry.MapHeight, geometry.TotalTiles(),

@@ -9,6 +9,7 @@ class MapInputs;
 class MapProgress;
 class DescriptionWriter;
 class MapSource;
+class OutputFolder;
 
 /// What both pipelines work with.
 struct MapRun {
@@ -17,13 +18,14 @@ struct MapRun {
     DescriptionWriter& Description;
     MapSource& Source;
     const PyramidGeometry& Geometry;
-    std::string Folder;
+    const OutputFolder& Output;  // locked, written safely (temporary names renamed into place)
     int Jobs;
     int BandBuffers;  // streaming only
 };
 
-/// The tiles from a canvas holding the whole map: encoded while rows arrive, written after decoding
-/// has succeeded, strictly in file order, with the zoom and size lines of info.js between them.
+/// The tiles in file order: made band by band while rows arrive and written under temporary names,
+/// renamed into place strictly in file order once decoding has succeeded, with the zoom and size
+/// lines of info.js between them.
 void RunInMemory(MapRun& run);
 
 /// The same files from bands of rows: info.js lines first, tiles as their bands complete.

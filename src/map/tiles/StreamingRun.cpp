@@ -5,7 +5,7 @@
 #include "MapRuns.h"
 #include "RowPump.h"
 #include "StreamingTilePipeline.h"
-#include "core/FileStreams.h"
+#include "core/OutputFolder.h"
 #include "core/SystemColors.h"
 #include "map/codec/MapSourceError.h"
 
@@ -13,13 +13,13 @@ namespace {
 
 class FolderTileSink : public TileFileSink {
 public:
-    explicit FolderTileSink(std::string folder) : Folder_(std::move(folder)) {}
+    explicit FolderTileSink(const OutputFolder& folder) : Folder_(folder) {}
     void WriteTile(int zoom, int x, int y, std::span<const uint8_t> jpeg) override {
-        WriteWholeFile(JoinPath(Folder_, TileFileName(zoom, x, y)), jpeg);
+        Folder_.WriteFile(TileFileName(zoom, x, y), jpeg);
     }
 
 private:
-    std::string Folder_;
+    const OutputFolder& Folder_;
 };
 
 }  // namespace
@@ -46,7 +46,7 @@ void RunStreaming(MapRun& run) {
             run.Progress.SetPosition(run.Progress.Position() + 1);
         }
     };
-    FolderTileSink sink(run.Folder);
+    FolderTileSink sink(run.Output);
     StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten);
     try {
         PumpRows(run.Source, pipeline);

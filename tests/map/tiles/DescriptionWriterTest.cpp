@@ -1,11 +1,14 @@
-// info.js: exact bytes, code page, 128-byte pieces on disk, and the I/O error messages.
+// info.js: exact bytes, code page, whole on disk at every moment, and the I/O error messages.
 #include "map/tiles/DescriptionWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "core/Exception.h"
+#include "core/FileFaults.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -95,41 +98,46 @@ TEST(DescriptionWriter, TitleIsConvertedThenEscapedForAScriptString) {
     }
 }
 
-TEST(DescriptionWriter, TextReachesTheDiskIn128BytePieces) {
+// The names in the folder a reader sees, hidden ones included.
+std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(DescriptionWriter, TheFileAppearsWholeOnlyWhenWrittenOut) {
     TempFolder folder;
     const std::string path = folder / "info.js";
     DescriptionWriter writer(1252);
     writer.Open(path);
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_FALSE(std::filesystem::exists(path)) << "nothing to show yet";
 
     std::string expected = "var map_title = 'A title long enough to matter';\r\nvar zoom = [14,10,18];\r\n";
     writer.WriteTitleLine("A title long enough to matter");
     writer.WriteZoomLine(8);
-    EXPECT_EQ(expected.size(), 74u);
-    EXPECT_EQ(std::filesystem::file_size(path), 0u) << "less than one piece: nothing on disk yet";
-
+    writer.WriteOut();
+    EXPECT_EQ(FileOnDisk(path), expected);
     for (int zoom = 18; zoom >= 10; --zoom) {
         writer.WriteSizeLine(zoom, 1000 + zoom, 2000 + zoom);
         expected += "sizes[" + std::to_string(zoom) + "] = [" + std::to_string(1000 + zoom) + "," +
                     std::to_string(2000 + zoom) + "];\r\n";
-        const size_t pieces = expected.size() / 128;
-        ASSERT_EQ(FileOnDisk(path), expected.substr(0, pieces * 128)) << "after sizes[" << zoom << "]";
+        ASSERT_EQ(FileOnDisk(path), expected.substr(0, 74)) << "the last version written out stays, after sizes[" << zoom << "]";
     }
     ASSERT_GE(expected.size(), 256u);
-    EXPECT_NE(expected.size() % 128, 0u);
     writer.Close();
     EXPECT_EQ(FileOnDisk(path), expected);
+    EXPECT_EQ(Entries(folder.Path().string()), std::vector<std::string>{"info.js"}) << "no temporary file stays";
 }
 
-TEST(DescriptionWriter, OpeningTruncatesAnOldFile) {
+TEST(DescriptionWriter, AnOldFileGoesWhenTheNewTextBegins) {
     TempFolder folder;
     const std::string path = folder / "info.js";
     WriteBytes(path, std::vector<uint8_t>(1000, 'x'));
     DescriptionWriter writer(1252);
     writer.Open(path);
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
     writer.WriteTitleLine("New");
+    EXPECT_FALSE(std::filesystem::exists(path));
     writer.Close();
     EXPECT_EQ(FileOnDisk(path), "var map_title = 'New';\r\n");
 }
@@ -175,25 +183,45 @@ TEST(DescriptionWriter, FolderInPlaceOfTheFileIsAccessDenied) {
     EXPECT_STREQ(e.what(), "File access denied");
 }
 
-TEST(DescriptionWriter, WriteAndCloseFailuresReportTheCode) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+TEST(DescriptionWriter, WriteAndCloseFailuresReportTheCodeAndLeaveNoFile) {
+    SetFileFaultHookForTesting([](const std::string& path, FileOperation op) {
+        return op == FileOperation::Write && path.ends_with("info.js") ? ENOSPC : 0;
+    });
     {
-        // A full piece is written when the buffer fills.
+        // A full piece is written when the text reaches 128 bytes; an earlier info.js goes too.
+        TempFolder folder;
+        WriteBytes(folder / "info.js", std::vector<uint8_t>(10, 'x'));
         DescriptionWriter writer(1252);
-        writer.Open("/dev/full");
+        writer.Open(folder / "info.js");
         writer.WriteTitleLine("short");
         EInOutError e = InOutErrorOf([&] { writer.WriteTitleLine(std::string(200, 'x')); });
         EXPECT_EQ(e.ErrorCode, 112);
         EXPECT_STREQ(e.what(), "I/O error 112");
+        EXPECT_TRUE(Entries(folder.Path().string()).empty());
     }
     {
         // The rest is written at the close.
+        TempFolder folder;
         DescriptionWriter writer(1252);
-        writer.Open("/dev/full");
+        writer.Open(folder / "info.js");
         writer.WriteTitleLine("short");
         EInOutError e = InOutErrorOf([&] { writer.Close(); });
         EXPECT_EQ(e.ErrorCode, 112);
+        EXPECT_TRUE(Entries(folder.Path().string()).empty());
     }
+    SetFileFaultHookForTesting({});
+}
+
+TEST(DescriptionWriter, ASecondWriterIntoTheFolderIsASharingViolation) {
+    TempFolder folder;
+    DescriptionWriter first(1252);
+    first.Open(folder / "info.js");
+    DescriptionWriter second(1252);
+    EInOutError e = InOutErrorOf([&] { second.Open(folder / "info.js"); });
+    EXPECT_EQ(e.ErrorCode, 32);
+    first.Close();
+    EInOutError still = InOutErrorOf([&] { second.Open(folder / "info.js"); });
+    EXPECT_EQ(still.ErrorCode, 32) << "the folder stays locked after Close while the writer lives";
 }
 
 TEST(InOutErrorMessage, TextsByCode) {

@@ -15,6 +15,7 @@
 #include "MapRunSupport.h"
 #include "core/Exception.h"
 #include "core/FileFaults.h"
+#include "map/tiles/PyramidGeometry.h"
 
 namespace {
 
@@ -90,9 +91,21 @@ protected:
         ASSERT_EQ(Order.back(), "blank_img.gif");
     }
 
-    // The files before `name` in the good run's order.
+    // The files before `name` in the order they appear: the good run's order of creation when
+    // streaming; in memory, where tiles are created while the map decodes and renamed into place in
+    // pyramid order afterwards, info.js's creation, then the pyramid order.
     std::vector<std::string> Before(const std::string& name) const {
-        std::vector<std::string> names(Order.begin(), std::find(Order.begin(), Order.end(), name));
+        std::vector<std::string> order = Order;
+        if (GetParam() == MapPipelineChoice::InMemory) {
+            order = {"info.js"};
+            for (const LevelGeometry& level : PyramidFor(1000, 700).Levels) {
+                for (int x = 0; x <= level.MaxX; ++x) {
+                    for (int y = 0; y <= level.MaxY; ++y) order.push_back(TileFileName(level.Zoom, x, y));
+                }
+            }
+            order.push_back("blank_img.gif");
+        }
+        std::vector<std::string> names(order.begin(), std::find(order.begin(), order.end(), name));
         std::sort(names.begin(), names.end());
         return names;
     }
