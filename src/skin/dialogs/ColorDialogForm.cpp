@@ -68,6 +68,7 @@ TsButton* PlaceButton(QWidget* parent, const char* name, int left, int top, int 
                       const QString& caption) {
     auto* button = Place<TsButton>(parent, name, left, top, width, height);
     button->SetCaption(caption);
+    button->SetShowFocus(false);  // the dialog's buttons draw no focus rectangle
     return button;
 }
 

@@ -91,6 +91,8 @@ TPathDialogForm::TPathDialogForm(QWidget* parent) : TForm(parent) {
     sBitBtn3->setEnabled(false);
     sBitBtn3->OnClick = [this](QObject* sender) { sBitBtn3Click(sender); };
 
+    // The dialog's buttons draw no focus rectangle.
+    for (TsButton* button : {sBitBtn1, sBitBtn2, sBitBtn3}) button->SetShowFocus(false);
     setTabOrder(sShellTreeView1, sBitBtn1);
     setTabOrder(sBitBtn1, sBitBtn2);
     setTabOrder(sBitBtn2, sBitBtn3);
