@@ -61,3 +61,7 @@ void SetLayeredWindowsOverride(std::optional<bool> available) { LayeredOverride 
 bool DesktopCompositionEnabled() { return CompositionOverride.value_or(false); }
 
 void SetDesktopCompositionOverride(std::optional<bool> enabled) { CompositionOverride = enabled; }
+
+bool ShapesNeedTranslucentWindows() {
+    return QGuiApplication::instance() != nullptr && QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}

@@ -14,3 +14,7 @@ void SetLayeredWindowsOverride(std::optional<bool> available);
 bool DesktopCompositionEnabled();
 /// Tests may force the answer; std::nullopt returns to the platform's.
 void SetDesktopCompositionOverride(std::optional<bool> enabled);
+
+/// Whether a window's shape limits only where it takes the mouse, not what shows (Wayland): there the
+/// forms get a translucent background, so that the pixels cut out of their shape are transparent.
+bool ShapesNeedTranslucentWindows();
