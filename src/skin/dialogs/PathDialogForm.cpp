@@ -9,6 +9,7 @@
 
 #include "ShellRootIds.h"
 #include "ShellTreeView.h"
+#include "skin/binding/sCommonData.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sScrollBox.h"
@@ -153,6 +154,8 @@ void TPathDialogForm::FillRootStrip() {
         RootButtons.push_back(button);
     }
     layout->addStretch(1);
+    // The strip is filled after the form was loaded: its surface and buttons take the skin now.
+    FormLoaded(sScrollBox1);
 }
 
 void TPathDialogForm::SetAnchors() {
