@@ -12,12 +12,15 @@
 #include <QWindow>
 
 #include "Application.h"
+#include "DesktopEffects.h"
 #include "SystemMetrics.h"
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), Client_(new QWidget(this)), Color_(clBtnFace) {
     Client_->setObjectName(QStringLiteral("Client"));
     // A form without a parent belongs to the application object, which frees it at exit.
     if (parent == nullptr && TApplication::Instance() != nullptr) TApplication::Instance()->AddForm(this);
+    // Decided before the window exists: the platform takes a window's translucency at its creation.
+    if (ShapesNeedTranslucentWindows()) setAttribute(Qt::WA_TranslucentBackground);
     SetColor(Color_);
     UpdateWindowFlags();
 }

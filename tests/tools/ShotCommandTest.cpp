@@ -341,3 +341,19 @@ TEST(ShotCommand, FolderDialogOpensAtTheAskedFolder) {
         EXPECT_TRUE(Control(g, QString::fromLatin1(button))[QStringLiteral("enabled")].toBool()) << button;
     }
 }
+
+// Every control of the dialogs is the program's own, none a plain platform widget.
+TEST(ShotCommand, TheDialogsListNoPlainWidget) {
+    TempFolder folder;
+    for (const char* form : {"color", "folder"}) {
+        const Shot shot = TakeShot(folder, std::string("--form ") + form);
+        ASSERT_EQ(shot.Run.Status, 0) << form << ": " << shot.Run.Out;
+        const QJsonArray controls = shot.Geometry[QStringLiteral("controls")].toArray();
+        EXPECT_GT(controls.size(), 3) << form;
+        for (const QJsonValue& control : controls) {
+            const QString name = control[QStringLiteral("name")].toString();
+            const QString type = control[QStringLiteral("class")].toString();
+            EXPECT_TRUE(type.startsWith(QLatin1Char('T'))) << form << " " << name.toStdString() << ": " << type.toStdString();
+        }
+    }
+}

@@ -24,7 +24,7 @@
 #include "skin/dialogs/SkinEngine.h"
 
 const char* const kShotUsage =
-    "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color|folder [--inactive]\n"
+    "       quadrimo-skin shot [SOURCE | --internal] --form main|about|color|folder [--inactive] [--root-buttons]\n"
     "                     [--hover NAME] [--focus NAME] [--press NAME] [--down NAME] [--disable NAME]\n"
     "                     [--progress POS/MAX] [--text NAME=TEXT] [--dropdown NAME] [--color 0xBBGGRR]\n"
     "                     [--path DIR] [--hover-frame BUTTON] [--press-frame BUTTON] [--geometry FILE.json]\n"

@@ -36,7 +36,7 @@ ShotWindow CreateShotWindow(const ShotRequest& request) {
         folder.Root = form2->pathEdit->Root;
         folder.Text = form2->pathEdit->DialogText;
         folder.AllowCreate = (form2->pathEdit->DialogOptions & sdAllowCreate) != 0;
-        folder.ShowRootButtons = form2->pathEdit->ShowRootBtns;
+        folder.ShowRootButtons = form2->pathEdit->ShowRootBtns || request.RootButtons;
         if (!request.Path.empty())
             folder.SelectedPath = QFileInfo(QString::fromStdString(request.Path)).absoluteFilePath();
         return {CreatePathDialog(folder).release(), form2->sSkinManager1, "the folder dialog"};

@@ -79,6 +79,8 @@ ShotRequest ParseShotArguments(const std::vector<std::string>& args) {
             internal = true;
         } else if (arg == "--inactive") {
             r.Inactive = true;
+        } else if (arg == "--root-buttons") {
+            r.RootButtons = true;
         } else if (arg == "--form") {
             SetOnce(r.Form, arg, value());
         } else if (arg == "--hover") {

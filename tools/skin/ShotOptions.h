@@ -31,6 +31,7 @@ struct ShotRequest {
     std::string Source;  // a package or a skin folder; empty for the internal skin
     std::string Form;    // "main", "about", "color" or "folder"
     bool Inactive = false;
+    bool RootButtons = false;  // the folder dialog shows its root strip
     std::string Hover;  // control names; empty for none
     std::string Focus;
     std::string Press;

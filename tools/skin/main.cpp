@@ -1,4 +1,4 @@
-// quadrimo-skin: packs, unpacks, dumps and exports skins for skin authors and the build.
+// quadrimo-skin: packs, unpacks, dumps, exports, paints and photographs skins for skin authors and the build.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -23,14 +23,18 @@
 
 namespace {
 
-const char* kUsage =
+const char* const kModelUsage =
     "usage: quadrimo-skin pack FOLDER OUT.qrv\n"
     "       quadrimo-skin unpack PACKAGE FOLDER\n"
     "       quadrimo-skin dump SOURCE [--hue N] [--saturation N]\n"
     "       quadrimo-skin export SOURCE OUTDIR [--hue N] [--saturation N]\n"
-    "       quadrimo-skin sheet SOURCE OUT.png [--hue N] [--saturation N]\n"
+    "       quadrimo-skin sheet SOURCE OUT.png [--hue N] [--saturation N]\n";
+const char* const kUsageEnd =
     "       quadrimo-skin --help | --version\n"
     "SOURCE is a skin folder, a package file, or --internal for the skin the program carries.\n";
+
+// Every command's line, whichever command was misused: one usage for the whole tool.
+void PrintUsage(std::ostream& out) { out << kModelUsage << kPaintUsage << kShotUsage << kUsageEnd; }
 
 struct Arguments {
     std::vector<std::string> Positional;
@@ -103,12 +107,12 @@ int Export(const SkinModel& model, const std::string& outDir) {
 
 int Run(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << kUsage << kPaintUsage << kShotUsage;
+        PrintUsage(std::cerr);
         return 2;
     }
     std::string command = argv[1];
     if (command == "--help") {
-        std::cout << kUsage << kPaintUsage << kShotUsage;
+        PrintUsage(std::cout);
         return 0;
     }
     if (command == "--version") {
@@ -119,7 +123,7 @@ int Run(int argc, char** argv) {
     if (command == "shot") return RunShotCommand(std::vector<std::string>(argv + 2, argv + argc));
     auto args = Parse(argc, argv);
     if (!args) {
-        std::cerr << kUsage;
+        PrintUsage(std::cerr);
         return 2;
     }
     // With --internal the source's place among the positional arguments is left empty.
@@ -129,7 +133,7 @@ int Run(int argc, char** argv) {
         return args->Internal ? LoadInternalSkin(args->Settings, package) : LoadSource(p[0], args->Settings, package);
     };
     if ((command == "pack" || command == "unpack") && args->Internal) {
-        std::cerr << kUsage;
+        PrintUsage(std::cerr);
         return 2;
     }
     if (command == "pack" && p.size() == 2) {
@@ -146,7 +150,7 @@ int Run(int argc, char** argv) {
     } else if (command == "sheet" && p.size() == 2) {
         WriteContactSheet(load(nullptr), p[1]);
     } else {
-        std::cerr << kUsage;
+        PrintUsage(std::cerr);
         return 2;
     }
     return 0;

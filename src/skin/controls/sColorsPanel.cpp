@@ -9,6 +9,8 @@
 #include <QStyleOptionFocusRect>
 
 #include "skin/binding/ControlKinds.h"
+#include "skin/binding/RepaintPath.h"
+#include "platform/BitmapView.h"
 #include "core/SystemColors.h"
 #include "platform/Application.h"
 #include "platform/SystemMetrics.h"
@@ -109,7 +111,11 @@ void TsColorsPanel::SetItemIndex(int value) {
 
 void TsColorsPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
+    // The panel's own face first: the section's in state 0, else the window colour.
+    if (SkinData.IsSkinned() && PrepareSkinnedPaint(*this))
+        painter.drawImage(0, 0, BitmapView(*SkinData.CacheBitmap));
+    else
+        painter.fillRect(rect(), palette().window());
     for (const TColorCell& cell : Cells_) {
         painter.fillRect(cell.Rect, ToQColor(cell.Color));
         if (!cell.Selected) continue;

@@ -61,6 +61,8 @@ public:
 
     TsCommonData SkinData;
     TsCommonData& SkinBinding() override { return SkinData; }
+    /// The face is the section's normal state whatever the mouse does.
+    int PaintState() override { return 0; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

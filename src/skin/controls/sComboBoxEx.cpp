@@ -21,7 +21,6 @@
 #include "sLabel.h"
 #include "skin/model/MaskCells.h"
 #include "skin/paint/ControlFace.h"
-#include "skin/paint/PaintBorder.h"
 
 namespace {
 // Keys that would move the selection of a read-only box: space, paging, end and home, arrows, letters
@@ -142,9 +141,6 @@ void TsCustomComboBoxEx::PaintFace(Bitmap32& cache, const BackgroundInfo& bg, in
         under.FillColor = bg.FillColor;
         PaintSectionByIndex(known.ComboButtonSection, "COMBOBTN", under, clFuchsia, known.ComboButtonHotTexture,
                             known.ComboButtonTexture, model, cache, {0, 0}, ToTRect(button), buttonState);
-        // The button's own frame: without it a hot or pressed button is a bare gradient.
-        if (const TsMaskData* frame = model->MaskAt(known.ComboButtonBorder))
-            PaintBorderOverBackground(cache, ToTRect(button), buttonState, *frame, under, model->MasterBitmap);
     }
     if (const TsMaskData* glyph = model->MaskAt(known.ComboGlyphMask)) {
         const TsMaskData& mask = *glyph;

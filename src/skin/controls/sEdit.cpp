@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionFrame>
+#include <QValidator>
+
+#include <utility>
 
 #include "ControlColors.h"
 #include "skin/binding/ControlKinds.h"
@@ -34,13 +37,28 @@ public:
     }
 };
 
+/// Refuses a change made by typing that would lengthen the text past MaxLength. Qt's own length limit
+/// would also cut text set from code, such as a long path chosen in a dialog.
+class TsTypingLimit : public QValidator {
+public:
+    explicit TsTypingLimit(TsEdit& edit) : QValidator(&edit), Edit(edit) {}
+    State validate(QString& input, int&) const override {
+        const qsizetype before = Edit.TypingFrom_;
+        const bool passes = Edit.MaxLength_ > 0 && before >= 0 && input.size() > Edit.MaxLength_ && input.size() > before;
+        return passes ? Invalid : Acceptable;
+    }
+
+private:
+    TsEdit& Edit;
+};
+
 TsEdit::TsEdit(QWidget* parent, const QString& section)
     : QLineEdit(parent),
       SkinData(this, this, ckEdit, true, section),
       BoundLabel(SkinData, [](QWidget* labelParent) { return new TsEditLabel(labelParent); }) {
     // The frame is painted into the text margins (see paintEvent), so Qt's own frame is off.
     setFrame(false);
-    SetMaxLength(0);
+    setValidator(new TsTypingLimit(*this));
     UpdateTextRect();
     connect(this, &QLineEdit::textChanged, this, [this] { InvalidateLook(); });
 }
@@ -50,10 +68,14 @@ TsEdit::~TsEdit() {
     if (PasswordStyle_) setStyle(nullptr);
 }
 
-void TsEdit::SetMaxLength(int value) {
-    MaxLength_ = value < 0 ? 0 : value;
-    setMaxLength(MaxLength_ == 0 ? 32767 : MaxLength_);
+void TsEdit::SetText(const QString& value) {
+    // Set from code even when a key press (the click key's dialog) is being handled.
+    const qsizetype typing = std::exchange(TypingFrom_, -1);
+    setText(value);
+    TypingFrom_ = typing;
 }
+
+void TsEdit::SetMaxLength(int value) { MaxLength_ = value < 0 ? 0 : value; }
 
 void TsEdit::SetColor(TColor color) {
     Color_ = color;
@@ -185,7 +207,14 @@ bool TsEdit::event(QEvent* event) {
         return SkinData.HandleSkinCommand(*command) || QLineEdit::event(event);
     }
     SkinData.HandleCommonMessage(event);
+    // The events by which the user types, pastes (the context menu, the middle button) or composes.
+    const QEvent::Type type = event->type();
+    const bool typing = type == QEvent::KeyPress || type == QEvent::InputMethod || type == QEvent::ContextMenu ||
+                        type == QEvent::MouseButtonRelease;
+    const qsizetype outer = TypingFrom_;
+    if (typing) TypingFrom_ = text().size();
     const bool result = QLineEdit::event(event);
+    TypingFrom_ = outer;
     AfterEvent(event);
     return result;
 }

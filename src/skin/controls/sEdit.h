@@ -25,8 +25,10 @@ public:
     ~TsEdit() override;
 
     QString Text() const { return text(); }
-    void SetText(const QString& value) { setText(value); }
-    /// 0: no limit.
+    /// Text set from code is never cut to MaxLength.
+    void SetText(const QString& value);
+    /// Limits typing (keys, input methods, pastes) only; 0: no limit. A longer text set from code
+    /// stays whole, and typing may then shorten it but not lengthen it.
     int MaxLength() const { return MaxLength_; }
     void SetMaxLength(int value);
     TColor Color() const { return Color_; }
@@ -67,6 +69,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend class TsTypingLimit;
     /// The reactions after Qt handled an event (the binding already saw it).
     void AfterEvent(QEvent* event);
     /// Cache out of date and a repaint, unless the form is loading or painting is off.
@@ -75,6 +78,8 @@ private:
     void PaintPlainFrame();
 
     int MaxLength_ = 0;
+    /// The text's length when the user's input event being handled began; -1 outside one.
+    qsizetype TypingFrom_ = -1;
     TColor Color_ = clWindow;
     TColor FontColor_ = clWindowText;
     TsDisabledKind DisabledKind_ = dkBlended;

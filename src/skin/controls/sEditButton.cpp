@@ -3,16 +3,9 @@
 
 #include <algorithm>
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionToolButton>
-#include <QStylePainter>
 
 #include "EditGlyphs.h"
-#include "skin/binding/ControlKinds.h"
-#include "skin/binding/RepaintPath.h"
-#include "skin/effects/sFade.h"
-#include "skin/manager/SkinCommands.h"
 
 namespace {
 int CellCount(int width, int height) { return height > 0 && width % height == 0 ? width / height : 1; }
@@ -108,55 +101,16 @@ int GlyphCellWidth(const TsGlyphMode& mode) {
 // --- TsEditButton -----------------------------------------------------------------------------------
 
 TsEditButton::TsEditButton(QWidget* edit, const TsGlyphMode& mode, int defaultGlyphIndex)
-    : QToolButton(edit),
-      SkinData(this, this, ckSpeedButton, true, QStringLiteral("SPEEDBUTTON_SMALL")),
-      Mode_(mode),
-      DefaultGlyphIndex_(defaultGlyphIndex) {
-    // The skin engine draws the button on the edit's surface, as a control without a window.
-    SkinData.Windowless = true;
+    : TsSpeedButton(edit, QStringLiteral("SPEEDBUTTON_SMALL")), Mode_(mode), DefaultGlyphIndex_(defaultGlyphIndex) {
     setObjectName(QStringLiteral("Button"));
-    setAutoRaise(true);
     setCursor(Qt::ArrowCursor);
-    setFocusPolicy(Qt::NoFocus);
     resize(22, 21);
 }
 
-TsEditButton::~TsEditButton() { StopAnim(AnimTimer_); }
-
-int TsEditButton::ButtonState() const {
-    if (!isEnabled()) return 0;
-    if (Held_ && isDown()) return 2;
-    return Hot_ ? 1 : 0;
-}
-
-void TsEditButton::ChangeLook(unsigned transition, bool hot, bool held) {
-    const auto apply = [this, hot, held] {
-        Hot_ = hot;
-        Held_ = held;
-    };
-    if ((AnimatEvents & transition) != 0 && isVisible() && SkinData.IsSkinned()) {
-        StartAnim(AnimTimer_, *this, false, apply);
-        return;
-    }
-    StopAnim(AnimTimer_);
-    apply();
-    SkinData.CacheInvalid = true;
-    update();
-}
-
-void TsEditButton::mousePressEvent(QMouseEvent* event) {
-    QToolButton::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) ChangeLook(aeMouseDown, Hot_, true);
-}
-
-void TsEditButton::mouseReleaseEvent(QMouseEvent* event) {
-    // The release may open a modal dialog: the button looks released before that.
-    if (event->button() == Qt::LeftButton && Held_) ChangeLook(aeMouseUp, Hot_, false);
-    QToolButton::mouseReleaseEvent(event);
-}
+QImage TsEditButton::GlyphFor(int state) const { return GlyphCellFor(Mode_, DefaultGlyphIndex_, state).Picture(); }
 
 void TsEditButton::DrawGlyph(QPainter& painter, int state) const {
-    QImage picture = GlyphCellFor(Mode_, DefaultGlyphIndex_, state).Picture();
+    QImage picture = GlyphFor(state);
     if (picture.isNull()) return;
     if (Mode_.Grayed() && state == 0) {
         // Grey, with the picture's own transparency.
@@ -166,53 +120,6 @@ void TsEditButton::DrawGlyph(QPainter& painter, int state) const {
     }
     painter.save();
     painter.setOpacity((100 - Mode_.Blend()) / 100.0);
-    painter.drawImage((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture);
+    painter.drawImage(GlyphRect(picture.size()).topLeft(), picture);
     painter.restore();
-}
-
-void TsEditButton::PaintContent(Bitmap32&, QPainter& painter, int state) { DrawGlyph(painter, state); }
-
-void TsEditButton::PaintUnskinned() {
-    QStylePainter painter(this);
-    const int state = ButtonState();
-    if (state > 0) {
-        QStyleOptionToolButton option;
-        initStyleOption(&option);
-        option.state |= state == 2 ? QStyle::State_Sunken : QStyle::State_Raised;
-        painter.drawPrimitive(QStyle::PE_PanelButtonTool, option);
-    }
-    if (!isEnabled()) painter.setOpacity(0.4);
-    DrawGlyph(painter, state);
-}
-
-void TsEditButton::paintEvent(QPaintEvent* event) {
-    if (!PaintSkinnedControl(*this, event)) PaintUnskinned();
-}
-
-bool TsEditButton::event(QEvent* event) {
-    if (TNimbrelCommandEvent* command = AsNimbrelCommand(event)) {
-        switch (command->Command()) {
-            case AC_STOPFADING: StopAnim(AnimTimer_); return true;
-            case AC_REPAINT:
-                repaint();
-                command->Result = 1;
-                return true;
-            default: break;
-        }
-        return SkinData.HandleSkinCommand(*command) || QToolButton::event(event);
-    }
-    SkinData.HandleCommonMessage(event);
-    switch (event->type()) {
-        case QEvent::Enter:
-            ChangeLook(aeMouseEnter, true, Held_);
-            SkinData.UpdateGlow(false);
-            break;
-        case QEvent::Leave:
-            ChangeLook(aeMouseLeave, false, Held_);
-            SkinData.EndGlow();
-            break;
-        case QEvent::EnabledChange: SkinData.Invalidate(); break;
-        default: break;
-    }
-    return QToolButton::event(event);
 }

@@ -5,12 +5,9 @@
 
 #include <QImage>
 #include <QPointer>
-#include <QToolButton>
+#include <QObject>
 
-#include "skin/binding/SkinnedControl.h"
-#include "skin/binding/sCommonData.h"
-
-class TsAnimTimer;
+#include "sSpeedButton.h"
 
 /// Pictures of one size for a button's glyph; a picture may hold several square cells side by side.
 class TsGlyphImages : public QObject {
@@ -86,49 +83,22 @@ TGlyphCell GlyphCellFor(const TsGlyphMode& mode, int defaultIndex, int state);
 /// width divided by the cell count (width / height when that divides, else 1).
 int GlyphCellWidth(const TsGlyphMode& mode);
 
-/// The edit's button: a flat, windowless skinned button (section "SPEEDBUTTON_SMALL") with the arrow
-/// cursor and no focus. Its face is the section in its state (2 while held down, 1 while the mouse is
-/// over it, else 0) and the glyph's cell over it; hover changes cross-fade.
-class TsEditButton : public QToolButton, public TsSkinnedControl {
+/// The edit's button: a speed button of section "SPEEDBUTTON_SMALL" with the arrow cursor, showing
+/// the glyph's cell of its state from the edit's glyph mode, blended and greyed as the mode says.
+class TsEditButton : public TsSpeedButton {
     Q_OBJECT
 public:
-    /// Which state changes cross-fade.
-    enum AnimEvent : unsigned { aeMouseEnter = 1, aeMouseLeave = 2, aeMouseDown = 4, aeMouseUp = 8 };
-
     TsEditButton(QWidget* edit, const TsGlyphMode& mode, int defaultGlyphIndex);
-    ~TsEditButton() override;
 
-    unsigned AnimatEvents = aeMouseEnter | aeMouseLeave;
     /// Cells in the glyph's strip, set by the edit's layout.
     int NumGlyphs = 1;
     int DefaultGlyphIndex() const { return DefaultGlyphIndex_; }
 
-    /// 2 held down (pressed with the mouse over it), 1 hot, 0 normal; 0 when disabled.
-    int ButtonState() const;
-    /// The running hover animation, or null.
-    TsAnimTimer* AnimTimer() const { return AnimTimer_; }
-
-    TsCommonData SkinData;
-    TsCommonData& SkinBinding() override { return SkinData; }
-    int PaintState() override { return ButtonState(); }
-    void PaintContent(Bitmap32& cache, QPainter& painter, int state) override;
-    bool KeepsCacheInvalid() const override { return true; }
-
 protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    QImage GlyphFor(int state) const override;
+    void DrawGlyph(QPainter& painter, int state) const override;
 
 private:
-    /// Changes the look: a cross-fade when the transition is one of AnimatEvents, else at once.
-    void ChangeLook(unsigned transition, bool hot, bool held);
-    void DrawGlyph(QPainter& painter, int state) const;
-    void PaintUnskinned();
-
     const TsGlyphMode& Mode_;
     int DefaultGlyphIndex_;
-    bool Hot_ = false;
-    bool Held_ = false;
-    TsAnimTimer* AnimTimer_ = nullptr;
 };

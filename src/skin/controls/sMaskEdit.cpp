@@ -70,7 +70,7 @@ QString TsMaskEdit::ApplyCase(const QString& text) const {
 
 QString TsMaskEdit::Text() const { return EditMask_.isEmpty() ? text() : displayText(); }
 
-void TsMaskEdit::SetText(const QString& value) { setText(ApplyCase(value)); }
+void TsMaskEdit::SetText(const QString& value) { TsEdit::SetText(ApplyCase(value)); }
 
 void TsMaskEdit::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();

@@ -102,10 +102,9 @@ void TsProgressBar::paintEvent(QPaintEvent* event) {
     if (width() <= 0 || height() <= 0) return;
     // The bar never marks its cache current: every paint goes through BuildBarCache.
     if (!OpenSkinnedPaint(SkinData)) return;
-    // No corner refresh afterwards: the trough's corners would be laid over the blocks beneath
-    // them, and whatever could change the parent's picture (skin changes, moves, resizes) already
-    // makes this rebuild paint the trough over a fresh background.
     BuildBarCache();
+    // The trough's rounded corners show the parent as it is now, which may have repainted alone.
+    SkinData.RefreshCorners(0);
     if (SkinData.CacheBitmap) CopyCacheToWidget(this, *SkinData.CacheBitmap, event->region());
 }
 

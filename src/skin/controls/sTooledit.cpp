@@ -17,25 +17,10 @@
 #include "core/OsError.h"
 #include "platform/Application.h"
 #include "platform/Directories.h"
+#include "platform/Shortcuts.h"
 #include "skin/manager/SkinCommands.h"
 
 namespace {
-int ShortcutOf(const QKeyEvent* event) {
-    int key = 0;
-    switch (event->key()) {
-        case Qt::Key_Down: key = 0x28; break;
-        case Qt::Key_Up: key = 0x26; break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: key = 0x0D; break;
-        case Qt::Key_F4: key = 0x73; break;
-        default: return -1;
-    }
-    if (event->modifiers() & Qt::ShiftModifier) key |= 0x2000;
-    if (event->modifiers() & Qt::ControlModifier) key |= 0x4000;
-    if (event->modifiers() & Qt::AltModifier) key |= 0x8000;
-    return key;
-}
-
 /// The local files of a drag, in order; empty when it carries none.
 QStringList DroppedFiles(const QMimeData* data) {
     QStringList names;
@@ -114,7 +99,7 @@ void TsCustomComboEdit::resizeEvent(QResizeEvent* event) {
 
 void TsCustomComboEdit::keyPressEvent(QKeyEvent* event) {
     // The click key works with the button hidden too, as long as a glyph cell has a width.
-    if (ShortcutOf(event) == ClickKey && GlyphCellWidth(GlyphMode) > 0) {
+    if (ShortcutOf(*event) == ClickKey && GlyphCellWidth(GlyphMode) > 0) {
         if (!ReadOnly()) TApplication::Guarded([this] { BrowseButtonPressed(); });
         return;
     }

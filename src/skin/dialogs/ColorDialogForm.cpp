@@ -4,12 +4,9 @@
 #include <algorithm>
 #include <optional>
 
-#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-#include <QToolButton>
 
 #include "ColorDialogParts.h"
 #include "ScreenColorPicker.h"
@@ -18,6 +15,7 @@
 #include "skin/controls/sCurrencyEdit.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sMaskEdit.h"
+#include "skin/controls/sSpeedButton.h"
 #include "core/SystemColors.h"
 #include "skin/frames/sSkinProvider.h"
 #include "platform/Application.h"
@@ -68,6 +66,7 @@ TsButton* PlaceButton(QWidget* parent, const char* name, int left, int top, int 
                       const QString& caption) {
     auto* button = Place<TsButton>(parent, name, left, top, width, height);
     button->SetCaption(caption);
+    button->SetShowFocus(false);  // the dialog's buttons draw no focus rectangle
     return button;
 }
 
@@ -78,8 +77,8 @@ void PlaceBoundLabel(TsLabel* label, const QWidget* control) {
 }
 
 // The picker's glyph: a pipette drawn anew.
-QIcon PipetteGlyph() {
-    QPixmap pixmap(18, 18);
+QImage PipetteGlyph() {
+    QImage pixmap(18, 18, QImage::Format_ARGB32_Premultiplied);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -99,7 +98,7 @@ QIcon PipetteGlyph() {
     tube.closeSubpath();
     painter.drawPath(tube);
     painter.end();
-    return QIcon(pixmap);
+    return pixmap;
 }
 }  // namespace
 
@@ -141,11 +140,8 @@ void TsColorDialogForm::CreateControls() {
     AddPal->SetColors(QStringList(16, QStringLiteral("FFFFFF")));
     sBitBtn4 = PlaceButton(client, "sBitBtn4", 8, 268, 209, 25, QStringLiteral("Define colors"));
     sBitBtn4->setEnabled(false);
-    sSpeedButton1 = Place<QToolButton>(client, "sSpeedButton1", 20, 308, 37, 33);
-    sSpeedButton1->setAutoRaise(true);
-    sSpeedButton1->setFocusPolicy(Qt::NoFocus);
-    sSpeedButton1->setIcon(PipetteGlyph());
-    sSpeedButton1->setIconSize(QSize(18, 18));
+    sSpeedButton1 = Place<TsSpeedButton>(client, "sSpeedButton1", 20, 308, 37, 33);
+    sSpeedButton1->SetGlyph(PipetteGlyph());
     sEditHex = Place<TsMaskEdit>(client, "sEditHex", 142, 302, 70, 21);
     sEditHex->SetCharCase(TEditCharCase::ecUpperCase);
     sEditHex->SetEditMask(QStringLiteral("AAAAAA;1; "));
@@ -199,7 +195,7 @@ void TsColorDialogForm::CreateControls() {
     sBitBtn3->OnClick = [this](QObject*) { sBitBtn3Click(); };
     sBitBtn4->OnClick = [this](QObject*) { sBitBtn4Click(); };
     sBitBtn5->OnClick = [this](QObject*) { sBitBtn5Click(); };
-    connect(sSpeedButton1, &QToolButton::clicked, this, [this] { sSpeedButton1Click(); });
+    connect(sSpeedButton1, &TsSpeedButton::clicked, this, [this] { sSpeedButton1Click(); });
     ColorPanel->OnPaint = [this](QPainter& painter) { ColorPanelPaint(painter); };
     ColorPanel->OnMouseDown = [this](QMouseEvent* e) { ColorPanelMouseDown(e->position().toPoint()); };
     ColorPanel->OnMouseMove = [this](QMouseEvent* e) { ColorPanelMouseMove(e->position().toPoint()); };

@@ -8,7 +8,6 @@
 #include "platform/Forms.h"
 #include "skin/model/ColorTransforms.h"
 
-class QToolButton;
 class TsButton;
 class TsColorDialog;
 class TsColorsPanel;
@@ -16,6 +15,7 @@ class TsCurrencyEdit;
 class TsLabel;
 class TsMaskEdit;
 class TsSkinProvider;
+class TsSpeedButton;
 class TColorAreaPanel;
 class TShape;
 
@@ -32,7 +32,7 @@ public:
     TsLabel* sLabel2;
     TsColorsPanel* AddPal;
     TsButton* sBitBtn4;
-    QToolButton* sSpeedButton1;
+    TsSpeedButton* sSpeedButton1;
     TsMaskEdit* sEditHex;
     TsCurrencyEdit* sEditDecimal;
     TsButton* sBitBtn1;

@@ -5,14 +5,15 @@
 
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QScrollArea>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "ShellRootIds.h"
 #include "ShellTreeView.h"
+#include "skin/binding/sCommonData.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sLabel.h"
+#include "skin/controls/sScrollBox.h"
+#include "skin/controls/sSpeedButton.h"
 #include "skin/frames/sSkinProvider.h"
 #include "platform/Anchors.h"
 #include "platform/Application.h"
@@ -59,9 +60,7 @@ TPathDialogForm::TPathDialogForm(QWidget* parent) : TForm(parent) {
     sLabel1 = Place<TsLabel>(client, "sLabel1", 8, 3, 40, 13);
     sLabel1->SetCaption(QStringLiteral("Root :"));
 
-    sScrollBox1 = Place<QScrollArea>(client, "sScrollBox1", 8, 20, 101, 317);
-    sScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sScrollBox1->setWidgetResizable(true);
+    sScrollBox1 = Place<TsScrollBox>(client, "sScrollBox1", 8, 20, 101, 317);
     sScrollBox1->hide();
 
     sShellTreeView1 = Place<TsShellTreeView>(client, "sShellTreeView1", 8, 20, 321, 319);
@@ -91,6 +90,8 @@ TPathDialogForm::TPathDialogForm(QWidget* parent) : TForm(parent) {
     sBitBtn3->setEnabled(false);
     sBitBtn3->OnClick = [this](QObject* sender) { sBitBtn3Click(sender); };
 
+    // The dialog's buttons draw no focus rectangle.
+    for (TsButton* button : {sBitBtn1, sBitBtn2, sBitBtn3}) button->SetShowFocus(false);
     setTabOrder(sShellTreeView1, sBitBtn1);
     setTabOrder(sBitBtn1, sBitBtn2);
     setTabOrder(sBitBtn2, sBitBtn3);
@@ -125,11 +126,11 @@ void TPathDialogForm::ShowRootButtons() {
 }
 
 void TPathDialogForm::FillRootStrip() {
-    QPalette pal = sScrollBox1->palette();
+    // Without a skin the strip shows the application-workspace colour.
+    TsScrollBoxPanel* strip = sScrollBox1->Panel();
+    QPalette pal = strip->palette();
     pal.setColor(QPalette::Window, ToQColor(clAppWorkSpace));
-    sScrollBox1->setPalette(pal);
-    auto* strip = new QWidget();
-    strip->setAutoFillBackground(false);
+    strip->setPalette(pal);
     auto* layout = new QVBoxLayout(strip);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -138,23 +139,23 @@ void TPathDialogForm::FillRootStrip() {
         TItemIdList location;
         // Folders this system does not have (the network) get no button.
         if (!SHGetSpecialFolderLocation(RootIdCsidl(id), location)) continue;
-        auto* button = new QToolButton(strip);
+        auto* button = new TsSpeedButton(strip, QStringLiteral("TOOLBUTTON"));
         button->setObjectName(RootIdName(id));
-        button->setAutoRaise(true);
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->SetShowCaption(true);
         button->setFixedHeight(70);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setText(desktop->GetDisplayNameOf(location, SHGDN_NORMAL));
-        button->setIconSize(QSize(32, 32));
-        button->setIcon(SystemImageList().Icon(ShellIconIndex(location, SHGFI_SYSICONINDEX | SHGFI_LARGEICON)));
+        const QIcon icon = SystemImageList().Icon(ShellIconIndex(location, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+        button->SetGlyph(icon.pixmap(32, 32).toImage());
         button->setProperty("Tag", static_cast<int>(id));
-        connect(button, &QToolButton::clicked, this,
+        connect(button, &TsSpeedButton::clicked, this,
                 [this, id] { TApplication::Guarded([&] { sShellTreeView1->SetRoot(RootIdName(id)); }); });
         layout->addWidget(button);
         RootButtons.push_back(button);
     }
     layout->addStretch(1);
-    sScrollBox1->setWidget(strip);
+    // The strip is filled after the form was loaded: its surface and buttons take the skin now.
+    FormLoaded(sScrollBox1);
 }
 
 void TPathDialogForm::SetAnchors() {

@@ -5,11 +5,11 @@
 
 #include "platform/Forms.h"
 
-class QScrollArea;
-class QToolButton;
 class TAnchorLayout;
 class TsButton;
 class TsLabel;
+class TsScrollBox;
+class TsSpeedButton;
 class TsShellTreeView;
 class TsSkinProvider;
 
@@ -24,9 +24,9 @@ public:
     TsButton* sBitBtn1;  // OK
     TsButton* sBitBtn2;  // Cancel
     TsButton* sBitBtn3;  // Create
-    QScrollArea* sScrollBox1;
+    TsScrollBox* sScrollBox1;
     /// The root strip's buttons, once filled.
-    std::vector<QToolButton*> RootButtons;
+    std::vector<TsSpeedButton*> RootButtons;
 
     /// The captions from the engine's text table.
     void SetCaptions();

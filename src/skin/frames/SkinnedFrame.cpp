@@ -285,6 +285,8 @@ bool TSkinnedFrame::WindowEvent(QEvent* event) {
             if (active != FormActive) {
                 FormActive = active;
                 SkinData_->CacheInvalid = true;
+                // The skin's active and inactive corners may differ.
+                UpdateWindowRegion();
             }
             ActivationChanged(event);
             return true;

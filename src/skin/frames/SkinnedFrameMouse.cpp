@@ -220,7 +220,12 @@ void TSkinnedFrame::DragTo(QPoint global) {
         if (delta.manhattanLength() < QApplication::startDragDistance()) return;
         drag.Moving = true;
         QWindow* handle = Window_->windowHandle();
-        if (PreferSystemMove() && handle != nullptr) {
+        // A window that snaps to the screen's edges is moved here wherever the program may place its
+        // windows; only Wayland's compositor keeps that to itself.
+        int buffer = 0;
+        const bool snapsHere = drag.Code == HTCAPTION && SnapsToScreen(buffer) &&
+                               !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+        if (PreferSystemMove() && !snapsHere && handle != nullptr) {
             const bool started = drag.Code == HTCAPTION ? handle->startSystemMove() : handle->startSystemResize(EdgesOf(drag.Code));
             if (started) {
                 // The platform has the mouse now; the release does not come here.

@@ -141,10 +141,11 @@ void TsSkinProvider::SetUseGlobalColor(bool value) {
 void TsSkinProvider::ApplyGlobalColor() {
     if (Form_ == nullptr) return;
     const SkinModel* model = Model();
-    if (UseGlobalColor_ && SkinData().IsSkinned() && !SkinData().CustomColor() && model != nullptr)
+    const bool skinned = SkinData().IsSkinned() && model != nullptr;
+    if (UseGlobalColor_ && skinned && !SkinData().CustomColor())
         Form_->SetColor(model->GlobalBackColor());
-    else if (!UseGlobalColor_)
-        Form_->SetColor(clBtnFace);
+    else if (!UseGlobalColor_ || !skinned)
+        Form_->SetColor(clBtnFace);  // without a skin the form is button face again
 }
 
 // --- The frame ---------------------------------------------------------------------------------------
@@ -211,7 +212,8 @@ bool TsSkinProvider::SkinCommand(TNimbrelCommandEvent& command) {
         default: break;
     }
     const bool handled = TSkinnedFrame::SkinCommand(command);
-    if (command.Command() == AC_SETNEWSKIN || command.Command() == AC_REFRESH) ApplyGlobalColor();
+    if (command.Command() == AC_SETNEWSKIN || command.Command() == AC_REFRESH || command.Command() == AC_REMOVESKIN)
+        ApplyGlobalColor();
     return handled;
 }
 

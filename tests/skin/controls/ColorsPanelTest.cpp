@@ -1,11 +1,15 @@
-// TsColorsPanel and the number edits of the colour dialog: cells, hit test, selection, hex texts, values, masks.
+// TsColorsPanel and the number edits of the colour dialog: cells, hit test, selection, the skinned face,
+// hex texts, values, masks.
 #include <gtest/gtest.h>
 
 #include <QTest>
 
+#include "skin/binding/sCommonData.h"
 #include "skin/controls/sColorsPanel.h"
 #include "skin/controls/sCurrencyEdit.h"
 #include "skin/controls/sMaskEdit.h"
+#include "skin/controls/sScrollBox.h"
+#include "skin/manager/GlimmerManager.h"
 
 TEST(ColorsPanel, HexTexts) {
     const struct {
@@ -115,4 +119,28 @@ TEST(NumberEdits, MaskEditKeepsItsPlacesAndCase) {
     EXPECT_EQ(edit.Text(), QStringLiteral("F8A   "));
     edit.SetText(QStringLiteral("ab12cd"));
     EXPECT_EQ(edit.Text(), QStringLiteral("AB12CD"));
+}
+
+TEST(ColorsPanel, SkinnedGridShowsItsSectionsFaceAroundTheCells) {
+    const auto manager = MakeGlimmerManager();
+    QWidget host;
+    host.resize(200, 100);
+    QPalette palette = host.palette();
+    palette.setColor(QPalette::Window, Qt::red);  // the window colour a flat grid would show
+    host.setPalette(palette);
+    // A skinned surface under the grid: the internal skin's "CHECKBOX" face is see-through.
+    auto* bar = new TsScrollBoxPanel(&host, QStringLiteral("BAR"));
+    bar->setGeometry(0, 0, 200, 100);
+    auto* panel = new TsColorsPanel(bar);
+    panel->setGeometry(10, 10, 140, 60);
+    FormLoaded(&host);
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    ASSERT_TRUE(panel->SkinData.IsSkinned());
+    const QImage under = bar->grab().toImage();
+    const QImage shown = panel->grab().toImage();
+    EXPECT_NE(under.pixel(11, 11) & 0xFFFFFFu, 0xFF0000u);
+    EXPECT_EQ(shown.pixel(1, 1), under.pixel(11, 11));
+    EXPECT_EQ(shown.pixel(135, 55), under.pixel(145, 65));
+    EXPECT_EQ(shown.pixel(panel->Cells()[0].Rect.center()) & 0xFFFFFFu, 0xFFFFFFu);  // a white cell over it
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QTest>
 
 #include "skin/binding/sCommonData.h"
 #include "core/Color.h"
@@ -118,6 +119,39 @@ TEST(SkinnedProgressBar, RepaintsOnlyWhenTheFilledBlocksChange) {
     bar->SetPosition(100);
     EXPECT_TRUE(bar->BuildBarCache());
     EXPECT_TRUE(bar->BuildBarCache());
+}
+
+TEST(SkinnedProgressBar, RoundedCornersShowTheParentAfterOnlyTheParentChanged) {
+    auto manager = MakeGlimmerManager();
+    QWidget parent;
+    parent.resize(400, 40);
+    parent.setAutoFillBackground(true);
+    const auto paintParent = [&parent](QColor color) {
+        QPalette palette = parent.palette();
+        palette.setColor(QPalette::Window, color);
+        parent.setPalette(palette);
+    };
+    paintParent(QColor(0x10, 0x20, 0x30));
+    auto* bar = new TsProgressBar(&parent);
+    bar->setGeometry(8, 10, 377, 17);
+    bar->SetPosition(50);
+    FormLoaded(&parent);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    bar->repaint();
+    const Bitmap32 before = *bar->SkinData.CacheBitmap;
+    // The filled blocks stay, so the bar does not rebuild; the corners still take the new parent.
+    paintParent(QColor(0xC0, 0xD0, 0xE0));
+    bar->repaint();
+    const Bitmap32& after = *bar->SkinData.CacheBitmap;
+    int changed = 0;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(376, 0), QPoint(0, 16), QPoint(376, 16)}) {
+        if (before.At(corner.x(), corner.y()) == after.At(corner.x(), corner.y())) continue;
+        ++changed;
+        EXPECT_EQ(after.At(corner.x(), corner.y()) & 0xFFFFFFu, 0xC0D0E0u) << corner.x() << "," << corner.y();
+    }
+    EXPECT_EQ(changed, 4);
+    EXPECT_EQ(after.At(188, 8), before.At(188, 8));  // the blocks as they were
 }
 
 TEST(SkinnedProgressBar, MarqueeRunsWithTheSkinAndWraps) {

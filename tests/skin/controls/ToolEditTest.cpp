@@ -378,3 +378,50 @@ TEST(ToolEdit, DroppedNamesFillTheEdits) {
         EXPECT_EQ(edit.Text(), accept ? root + "/a/" : QString());
     }
 }
+
+TEST(ToolEdit, MaxLengthLimitsTypingButNotAPathChosenOrDropped) {
+    // A 300-character path to an existing file, below the 255 limit of the file edit.
+    TempFolder temp;
+    QString folder = QString::fromStdString(temp.Path().string());
+    while (folder.size() < 200) folder += QStringLiteral("/") + QString(60, QLatin1Char('d'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/") + QString(300 - folder.size() - 5, QLatin1Char('m')) + ".jpg";
+    ASSERT_EQ(path.size(), 300);
+    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+
+    TForm form;
+    auto* edit = new TsFilenameEdit(form.Client());
+    ASSERT_EQ(edit->MaxLength(), 255);
+    form.show();
+    edit->setFocus();
+    edit->SetText(path);
+    EXPECT_EQ(edit->Text(), path);  // set from code
+    edit->SetText({});
+    {
+        OpenAnswer open(path);
+        QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);  // the dialog opened by a key
+        ASSERT_EQ(open.Runs, 1);
+    }
+    EXPECT_EQ(edit->Text(), path);
+    edit->SetText({});
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    edit->SetAcceptFiles(true);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &drop);
+    EXPECT_EQ(edit->Text(), path);
+
+    // Typing may shorten the long text but not lengthen it; below the limit it types again.
+    edit->end(false);
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    EXPECT_EQ(edit->Text(), path);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    EXPECT_EQ(edit->Text(), path.left(299));
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("ab"));
+    EXPECT_EQ(edit->Text(), QStringLiteral("ab"));
+    form.close();
+}

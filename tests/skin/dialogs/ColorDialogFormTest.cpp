@@ -13,6 +13,7 @@
 #include "skin/controls/sCurrencyEdit.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sMaskEdit.h"
+#include "skin/controls/sSpeedButton.h"
 #include "skin/dialogs/ColorDialogForm.h"
 #include "skin/dialogs/ColorDialogParts.h"
 #include "skin/dialogs/ScreenColorPicker.h"
@@ -103,6 +104,8 @@ TEST(ColorDialogForm, EveryControlAtItsPlaceWithItsText) {
             EXPECT_LT(l.Label->geometry().right(), l.BoundTo->x()) << l.Text;
         }
     }
+    EXPECT_EQ(form.sSpeedButton1->SkinData.SkinSection(), QStringLiteral("SPEEDBUTTON"));
+    EXPECT_EQ(form.sSpeedButton1->Glyph().size(), QSize(18, 18));  // the pipette
     EXPECT_EQ(form.Caption(), QStringLiteral("Color"));
     EXPECT_EQ(form.ClientWidth(), 532);
     EXPECT_EQ(form.ClientHeight(), 385);

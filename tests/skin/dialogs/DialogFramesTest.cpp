@@ -2,6 +2,7 @@
 // centred, the folder dialog's grip and minimum, the colour dialog's snapping.
 #include <gtest/gtest.h>
 
+#include "skin/controls/sButton.h"
 #include "skin/dialogs/ColorDialogForm.h"
 #include "skin/dialogs/PathDialogForm.h"
 #include "skin/effects/EffectsTestSupport.h"
@@ -47,4 +48,20 @@ TEST(DialogFrames, BothDialogsFrameThemselvesWithTheDialogLook) {
     EXPECT_FALSE(folder.DrawnFrame().has_value());
     EXPECT_EQ(folder.size(), QSize(337, 381));
     EXPECT_EQ(folder.minimumSize(), QSize(267, 220));
+}
+
+TEST(DialogFrames, ButtonsDrawNoFocusAndTheFormsAreButtonFaceWithoutTheSkin) {
+    const auto manager = MakeGlimmerManager();
+    TPathDialogForm folder;
+    TsColorDialogForm colour;
+    for (TsButton* button : {folder.sBitBtn1, folder.sBitBtn2, folder.sBitBtn3, colour.sBitBtn1, colour.sBitBtn2,
+                             colour.sBitBtn3, colour.sBitBtn4, colour.sBitBtn5})
+        EXPECT_FALSE(button->ShowFocus()) << button->objectName().toStdString();
+    const TColor global = manager->CommonSkinData().GlobalBackColor();
+    ASSERT_NE(global, clBtnFace);
+    for (const bool active : {true, false, true}) {
+        manager->SetActive(active);
+        for (const TForm* form : {static_cast<TForm*>(&folder), static_cast<TForm*>(&colour)})
+            EXPECT_EQ(form->Color(), active ? global : clBtnFace) << form->metaObject()->className() << " " << active;
+    }
 }

@@ -12,6 +12,8 @@
 
 #include "skin/controls/sButton.h"
 #include "skin/controls/sLabel.h"
+#include "skin/controls/sScrollBox.h"
+#include "skin/controls/sSpeedButton.h"
 #include "skin/controls/sTooledit.h"
 #include "skin/dialogs/PathDialogForm.h"
 #include "skin/dialogs/PathDialogRunner.h"
@@ -196,8 +198,18 @@ TEST(PathDialog, FolderEditWithAMissingFolderOpensAtTheDesktopAndOkWritesItsPath
         EXPECT_TRUE(form.sScrollBox1->isVisibleTo(&form));
         EXPECT_EQ(form.sShellTreeView1->x(), 8 + 101 + 4);
         QStringList tags;
-        for (QToolButton* button : form.RootButtons) tags << button->property("Tag").toString();
+        for (TsSpeedButton* button : form.RootButtons) {
+            tags << button->property("Tag").toString();
+            // Skinned tool buttons on the skinned bar, the folder's name under its icon.
+            EXPECT_EQ(button->SkinData.SkinSection(), QStringLiteral("TOOLBUTTON"));
+            EXPECT_EQ(button->parentWidget(), form.sScrollBox1->Panel());
+            EXPECT_TRUE(button->ShowCaption());
+            EXPECT_FALSE(button->text().isEmpty());
+            EXPECT_FALSE(button->Glyph().isNull());
+            EXPECT_EQ(button->height(), 70);
+        }
         EXPECT_EQ(tags, (QStringList{"0", "1", "14"}));  // desktop, computer, personal; no network here
+        EXPECT_EQ(form.sScrollBox1->Panel()->SkinData.SkinSection(), QStringLiteral("BAR"));
         form.RootButtons[1]->click();
         EXPECT_EQ(form.sShellTreeView1->Root(), QStringLiteral("rfMyComputer"));
         EXPECT_FALSE(form.sBitBtn1->isEnabled());

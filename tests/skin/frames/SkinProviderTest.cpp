@@ -11,6 +11,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "platform/SysCommands.h"
 #include "platform/WindowHook.h"
+#include "skin/model/MaskCells.h"
 #include "skin/paint/ControlFace.h"
 
 namespace {
@@ -324,4 +325,38 @@ TEST(SkinProvider, AProviderPlacedOnTheFormFramesItBeforeItShowsAndCoversTheCapt
     EXPECT_EQ(spy.Covers.back(), QRect(form.mapToGlobal(QPoint(0, 0)), QSize(399, 25)));
     EXPECT_TRUE(form.findChildren<TCaptionCover*>().empty());  // freed afterwards
     for (const auto& wrapper : HookedWrappers()) EXPECT_FALSE(qobject_cast<TCaptionCover*>(wrapper->Window()));
+}
+
+TEST(SkinProvider, TheWindowsShapeFollowsTheActiveAndTheInactiveCorners) {
+    const auto manager = MakeGlimmerManager();
+    // The form's frame gets an inactive state whose corner has one more key-coloured pixel.
+    SkinModel& model = manager->CommonSkinData();
+    TsGeneralData& section = model.Sections[static_cast<size_t>(model.SectionIndexOf("FORM"))];
+    const TsMaskData* frame = model.MaskAt(section.BorderIndex);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_GE(std::min(frame->BorderLeft, frame->BorderTop), 3);
+    ASSERT_EQ(frame->MaskLayout, 0);
+    const TRect cell = MaskStateCell(*frame, 0);
+    const Bitmap32& source = frame->Picture ? *frame->Picture : model.MasterBitmap;
+    TsMaskData twoStates = *frame;
+    twoStates.Picture = Bitmap32(2 * cell.Width(), cell.Height());
+    for (int y = 0; y < cell.Height(); ++y)
+        for (int x = 0; x < cell.Width(); ++x)
+            twoStates.Picture->At(x, y) = twoStates.Picture->At(cell.Width() + x, y) = source.At(cell.Left + x, cell.Top + y);
+    twoStates.Picture->At(2, 2) = 0xFFFF00FF;  // state 0, the inactive window's
+    twoStates.SourceRect = {0, 0, 2 * cell.Width(), cell.Height()};
+    twoStates.StateCount = 2;
+    model.Masks.push_back(twoStates);
+    section.BorderIndex = static_cast<int32_t>(model.Masks.size()) - 1;
+
+    TFrameTestForm form;
+    ShowActive(form);
+    const QPoint corner(2, 2);
+    EXPECT_TRUE(form.mask().contains(corner));
+    QWidget other;
+    Deactivate(form, other);
+    EXPECT_FALSE(form.mask().contains(corner));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&form] { return form.isActiveWindow(); }, 2000));
+    EXPECT_TRUE(form.mask().contains(corner));
 }

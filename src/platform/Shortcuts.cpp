@@ -1,0 +1,68 @@
+// The table from Qt's keys to the virtual keys shortcuts are written with.
+#include "Shortcuts.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+struct KeyPair {
+    int Qt;
+    int Virtual;
+};
+
+// Keys with a virtual key of their own, outside the letter, digit and function-key runs.
+constexpr KeyPair kNamedKeys[] = {
+    {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09}, {Qt::Key_Backtab, 0x09}, {Qt::Key_Clear, 0x0C},
+    {Qt::Key_Return, 0x0D}, {Qt::Key_Enter, 0x0D}, {Qt::Key_Pause, 0x13}, {Qt::Key_CapsLock, 0x14},
+    {Qt::Key_Escape, 0x1B}, {Qt::Key_Space, 0x20}, {Qt::Key_PageUp, 0x21}, {Qt::Key_PageDown, 0x22},
+    {Qt::Key_End, 0x23}, {Qt::Key_Home, 0x24}, {Qt::Key_Left, 0x25}, {Qt::Key_Up, 0x26},
+    {Qt::Key_Right, 0x27}, {Qt::Key_Down, 0x28}, {Qt::Key_Select, 0x29}, {Qt::Key_Printer, 0x2A},
+    {Qt::Key_Execute, 0x2B}, {Qt::Key_Print, 0x2C}, {Qt::Key_Insert, 0x2D}, {Qt::Key_Delete, 0x2E},
+    {Qt::Key_Help, 0x2F}, {Qt::Key_Menu, 0x5D}, {Qt::Key_Sleep, 0x5F}, {Qt::Key_NumLock, 0x90},
+    {Qt::Key_ScrollLock, 0x91},
+    // The punctuation keys of the US layout, unshifted and shifted.
+    {Qt::Key_Semicolon, 0xBA}, {Qt::Key_Colon, 0xBA}, {Qt::Key_Equal, 0xBB}, {Qt::Key_Plus, 0xBB},
+    {Qt::Key_Comma, 0xBC}, {Qt::Key_Less, 0xBC}, {Qt::Key_Minus, 0xBD}, {Qt::Key_Underscore, 0xBD},
+    {Qt::Key_Period, 0xBE}, {Qt::Key_Greater, 0xBE}, {Qt::Key_Slash, 0xBF}, {Qt::Key_Question, 0xBF},
+    {Qt::Key_QuoteLeft, 0xC0}, {Qt::Key_AsciiTilde, 0xC0}, {Qt::Key_BracketLeft, 0xDB},
+    {Qt::Key_BraceLeft, 0xDB}, {Qt::Key_Backslash, 0xDC}, {Qt::Key_Bar, 0xDC}, {Qt::Key_BracketRight, 0xDD},
+    {Qt::Key_BraceRight, 0xDD}, {Qt::Key_Apostrophe, 0xDE}, {Qt::Key_QuoteDbl, 0xDE},
+    // Shifted digits of the US layout.
+    {Qt::Key_ParenRight, '0'}, {Qt::Key_Exclam, '1'}, {Qt::Key_At, '2'}, {Qt::Key_NumberSign, '3'},
+    {Qt::Key_Dollar, '4'}, {Qt::Key_Percent, '5'}, {Qt::Key_AsciiCircum, '6'}, {Qt::Key_Ampersand, '7'},
+    {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
+};
+
+// The numeric keypad's keys other than its digits; its decimal key gives a comma in some layouts.
+constexpr KeyPair kKeypadKeys[] = {
+    {Qt::Key_Asterisk, 0x6A}, {Qt::Key_Plus, 0x6B}, {Qt::Key_Comma, 0x6E},
+    {Qt::Key_Minus, 0x6D},    {Qt::Key_Period, 0x6E}, {Qt::Key_Slash, 0x6F},
+};
+
+int Find(const KeyPair* begin, const KeyPair* end, int qtKey) {
+    for (const KeyPair* pair = begin; pair != end; ++pair)
+        if (pair->Qt == qtKey) return pair->Virtual;
+    return 0;
+}
+
+}  // namespace
+
+int VirtualKeyOf(int qtKey, bool keypad) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return keypad ? 0x60 + (qtKey - Qt::Key_0) : qtKey;
+    if (keypad) {
+        if (const int key = Find(std::begin(kKeypadKeys), std::end(kKeypadKeys), qtKey)) return key;
+    }
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // the virtual keys of letters are their capitals
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 0x70 + (qtKey - Qt::Key_F1);
+    return Find(std::begin(kNamedKeys), std::end(kNamedKeys), qtKey);
+}
+
+int ShortcutOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    int key = VirtualKeyOf(event.key(), modifiers.testFlag(Qt::KeypadModifier));
+    if (key == 0) return -1;
+    if (modifiers & Qt::ShiftModifier) key |= kShortcutShift;
+    if (modifiers & Qt::ControlModifier) key |= kShortcutCtrl;
+    if (modifiers & Qt::AltModifier) key |= kShortcutAlt;
+    return key;
+}
