@@ -4,4 +4,4 @@ set -euo pipefail
 # libjs-leaflet: the web map library the preview page embeds; chromium and nodejs: the tests open the
 # page in a headless browser and run info.js in a script engine. fonts-wine: a Tahoma of the forms' metrics.
 "$(dirname "$0")/install-missing.sh" cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev \
-    libpng-dev zlib1g-dev libgtest-dev xvfb xauth fonts-dejavu-core fonts-wine libjs-leaflet chromium nodejs
+    libpng-dev libtiff-dev zlib1g-dev libgtest-dev xvfb xauth fonts-dejavu-core fonts-wine libjs-leaflet chromium nodejs

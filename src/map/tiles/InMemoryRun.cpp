@@ -10,6 +10,7 @@
 #include "TileEncodingPipeline.h"
 #include "core/FileStreams.h"
 #include "core/SystemColors.h"
+#include "map/sources/MapSource.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ void RunInMemory(MapRun& run) {
     Raster24 canvas;
     canvas.Allocate(geometry.CanvasWidth, geometry.CanvasHeight);
     const TColor canvasColor = ColorToRGB(run.Inputs.BackgroundColor());
+    run.Source.SetBackground(canvasColor);
     // Only the part the map does not cover needs the background: the map overwrites the rest.
     FillArea(canvas, geometry.MapWidth, 0, canvas.Width(), geometry.MapHeight, canvasColor);
     FillArea(canvas, 0, geometry.MapHeight, canvas.Width(), canvas.Height(), canvasColor);

@@ -7,6 +7,7 @@
 #include "StreamingTilePipeline.h"
 #include "core/FileStreams.h"
 #include "core/SystemColors.h"
+#include "map/sources/MapSource.h"
 #include "map/codec/MapSourceError.h"
 
 namespace {
@@ -30,6 +31,7 @@ void RunStreaming(MapRun& run) {
     // the canvas).
     const TColor canvasColor = ColorToRGB(run.Inputs.BackgroundColor());
     const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
+    run.Source.SetBackground(canvasColor);
 
     // The geometry is known from the header: every line of info.js can be written now.
     run.Description.WriteZoomLine(geometry.CoarsestLevel);
