@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "DescriptionWriter.h"
+#include "LevelShrink.h"
 #include "MapPreparation.h"
 #include "MapRuns.h"
 #include "Raster24.h"
@@ -15,15 +16,21 @@
 namespace {
 
 // The map's rows go straight into the canvas; the encoders hear of them as they arrive.
+// With means, the coarser levels' rows are made before the encoders hear of the map rows.
 class CanvasRowTarget : public MapRowTarget {
 public:
-    CanvasRowTarget(Raster24& canvas, TileEncodingPipeline& pipeline) : Canvas_(canvas), Pipeline_(pipeline) {}
+    CanvasRowTarget(Raster24& canvas, TileEncodingPipeline& pipeline, MeanLevels* levels)
+        : Canvas_(canvas), Pipeline_(pipeline), Levels_(levels) {}
     uint8_t* RowBuffer(int y) override { return Canvas_.Row(y); }
-    void RowsDecoded(int rows) override { Pipeline_.RowsDecoded(rows); }
+    void RowsDecoded(int rows) override {
+        if (Levels_) Levels_->CanvasRowsReady(rows);
+        Pipeline_.RowsDecoded(rows);
+    }
 
 private:
     Raster24& Canvas_;
     TileEncodingPipeline& Pipeline_;
+    MeanLevels* Levels_;
 };
 
 }  // namespace
@@ -39,9 +46,12 @@ void RunInMemory(MapRun& run) {
     FillArea(canvas, 0, geometry.MapHeight, canvas.Width(), canvas.Height(), canvasColor);
     // Tiles are encoded as soon as their rows are decoded, but written only after decoding has
     // succeeded, in file order.
-    auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false);
-    CanvasRowTarget target(canvas, *pipeline);
+    std::unique_ptr<MeanLevels> levels;
+    if (run.Shrink == ShrinkFilter::Mean) levels = std::make_unique<MeanLevels>(canvas, geometry);
+    auto pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, canvasColor, run.Jobs, false, 0, levels.get());
+    CanvasRowTarget target(canvas, *pipeline, levels.get());
     PumpRows(run.Source, target);
+    if (levels) levels->CanvasRowsReady(geometry.MapHeight);
     pipeline->DecodeFinished();
 
     // The tile background is read again; a different colour (only possible if the host changed it
@@ -49,7 +59,7 @@ void RunInMemory(MapRun& run) {
     const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
     if (tileColor != canvasColor) {
         pipeline.reset();
-        pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, run.Jobs, true);
+        pipeline = std::make_unique<TileEncodingPipeline>(canvas, geometry, tileColor, run.Jobs, true, 0, levels.get());
     }
 
     // The zoom line, then every level's size line and tiles in file order.

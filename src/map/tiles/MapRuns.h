@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PyramidGeometry.h"
+#include "map/sources/MapSourceOptions.h"
 
 class MapInputs;
 class MapProgress;
@@ -20,6 +21,7 @@ struct MapRun {
     std::string Folder;
     int Jobs;
     int BandBuffers;  // streaming only
+    ShrinkFilter Shrink = ShrinkFilter::Nearest;
 };
 
 /// The tiles from a canvas holding the whole map: encoded while rows arrive, written after decoding

@@ -49,7 +49,8 @@ void RunStreaming(MapRun& run) {
         }
     };
     FolderTileSink sink(run.Folder);
-    StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten);
+    StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten,
+                                   run.Shrink);
     try {
         PumpRows(run.Source, pipeline);
     } catch (const EMapSourceError&) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "TestRaster.h"
+#include "support/TestRaster.h"
 #include "core/Exception.h"
 #include "map/codec/MapSourceError.h"
 #include "map/tiles/MapRunSupport.h"

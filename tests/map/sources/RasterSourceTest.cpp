@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TestRaster.h"
+#include "support/TestRaster.h"
 #include "map/sources/MapSourceRegistry.h"
 #include "support/TempFolder.h"
 

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Color.h"
-
 enum class RasterModel { Grey, GreyAlpha, Palette, PaletteAlpha, Rgb, Rgba, RgbaPremultiplied, Cmyk, MinIsWhite };
 
 struct RasterLayout {
@@ -29,5 +27,9 @@ uint32_t RasterSample(int x, int y, int c, int bits);
 void WriteTestPngFile(const std::string& path, const RasterLayout& layout);
 void WriteTestTiffFile(const std::string& path, const RasterLayout& layout);
 
-/// The RGB rows the picture must give over the background colour, computed from the samples.
-std::vector<uint8_t> ExpectedRgb(const RasterLayout& layout, TColor background);
+/// An 8-bit RGB PNG of the given pixels (3 bytes each, rows top down).
+void WriteRgbPngFile(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);
+
+/// The RGB rows the picture must give over the background colour (0x00BBGGRR), computed from the
+/// samples.
+std::vector<uint8_t> ExpectedRgb(const RasterLayout& layout, uint32_t background);

@@ -104,6 +104,21 @@ void WriteTestPngFile(const std::string& path, const RasterLayout& l) {
     std::fclose(file);
 }
 
+void WriteRgbPngFile(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot write " + path);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(png, file, PngWrite, nullptr);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < height; ++y) png_write_row(png, &rgb[static_cast<size_t>(y) * width * 3]);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+}
+
 void WriteTestTiffFile(const std::string& path, const RasterLayout& l) {
     TIFF* tiff = TIFFOpen(path.c_str(), l.Big ? "w8" : "w");
     if (!tiff) throw std::runtime_error("cannot write " + path);
@@ -161,9 +176,9 @@ void WriteTestTiffFile(const std::string& path, const RasterLayout& l) {
     TIFFClose(tiff);
 }
 
-std::vector<uint8_t> ExpectedRgb(const RasterLayout& l, TColor background) {
-    const double bg[3] = {static_cast<double>(GetRValue(background)), static_cast<double>(GetGValue(background)),
-                          static_cast<double>(GetBValue(background))};
+std::vector<uint8_t> ExpectedRgb(const RasterLayout& l, uint32_t background) {
+    const double bg[3] = {static_cast<double>(background & 0xFF), static_cast<double>((background >> 8) & 0xFF),
+                          static_cast<double>((background >> 16) & 0xFF)};
     std::vector<uint8_t> out;
     for (int y = 0; y < l.Height; ++y) {
         for (int x = 0; x < l.Width; ++x) {
