@@ -233,6 +233,11 @@ void TiffMapSource::Start() {
 }
 
 void TiffMapSource::Convert(const uint8_t* raw, int pixels, uint8_t* rgb) {
+    // The common case, 8-bit RGB without alpha, is already what the pipelines take.
+    if (Bits_ == 8 && Samples_ == 3 && ColorSamples_ == 3) {
+        std::memcpy(rgb, raw, static_cast<size_t>(pixels) * 3);
+        return;
+    }
     const size_t samples = static_cast<size_t>(pixels) * static_cast<size_t>(Samples_);
     uint8_t* s = Unpacked_.data();
     if (Bits_ == 8) {
