@@ -35,6 +35,10 @@ public:
     /// bands of rows (a TIFF's rows of tiles) writes them straight into the caller's rows.
     virtual int PreferredRowsPerRead() const { return 16; }
 
+    /// Whether the run should stream even when the whole canvas would fit its memory budget: kinds
+    /// whose tile order and progress nothing prescribes, read as fast band by band as whole.
+    virtual bool PrefersStreaming() const { return false; }
+
     /// Starts decoding the full-resolution rows.
     virtual void Start() = 0;
     /// Decodes the next rows, at most `count`, into rows[0 .. n) (each 3 * Width bytes of red,

@@ -37,6 +37,7 @@ public:
     uint64_t DecodingMemoryBytes() const override;
     std::string Description() const override { return "PNG"; }
     void SetBackground(TColor rgb) override { Background_ = rgb; }
+    bool PrefersStreaming() const override { return true; }
     void Start() override;
     /// 16-bit samples are rounded to 8 bits. A file cut short gives the rows it has and the rest in
     /// the background colour; damage fails with EPngMapError.

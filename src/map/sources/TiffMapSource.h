@@ -38,6 +38,7 @@ public:
     uint64_t DecodingMemoryBytes() const override;
     std::string Description() const override;
     void SetBackground(TColor rgb) override { Background_ = rgb; }
+    bool PrefersStreaming() const override { return true; }
     /// A tiled picture's row of tiles goes straight into the caller's rows when it asks for all of it.
     int PreferredRowsPerRead() const override { return Tiled_ ? TileHeight_ : 16; }
     void Start() override;
