@@ -5,5 +5,5 @@ set -euo pipefail
 # page in a headless browser and run info.js in a script engine. fonts-wine: a Tahoma of the forms' metrics.
 # g++-mingw-w64-x86-64-posix and libz-mingw-w64-dev: the Windows compile check (scripts/check-windows.sh).
 "$(dirname "$0")/install-missing.sh" cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev \
-    libpng-dev zlib1g-dev libxcb1-dev libxcb-xfixes0-dev libgtest-dev xvfb xauth fonts-dejavu-core fonts-wine \
-    libjs-leaflet chromium nodejs g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
+    libpng-dev libtiff-dev zlib1g-dev libxcb1-dev libxcb-xfixes0-dev libgtest-dev xvfb xauth fonts-dejavu-core \
+    fonts-wine libjs-leaflet chromium nodejs g++-mingw-w64-x86-64-posix libz-mingw-w64-dev

@@ -84,7 +84,15 @@ TForm2::TForm2(QWidget* parent) : TForm(parent) {
     SetupFileDirEdit(blankimgEdit);
 
     imgEdit = Place<TsFilenameEdit>(client, "imgEdit", 129, 89, 257, 21);
-    imgEdit->SetFilter(QStringLiteral("Изображения карты (.jpg)|*.jpg"));
+    // The form's own entry stays first (and the default); every kind the program reads follows.
+    imgEdit->SetFilter(QStringLiteral("Изображения карты (.jpg)|*.jpg"
+                                      "|Все карты (*.jpg, *.png, *.tif, *.tiff, *.pdf, *.svg, *.svgz)"
+                                      "|*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.pdf;*.svg;*.svgz"
+                                      "|Карты JPEG (*.jpg, *.jpeg)|*.jpg;*.jpeg"
+                                      "|Карты PNG (*.png)|*.png"
+                                      "|Карты TIFF (*.tif, *.tiff)|*.tif;*.tiff"
+                                      "|Карты PDF (*.pdf)|*.pdf"
+                                      "|Карты SVG (*.svg, *.svgz)|*.svg;*.svgz"));
     imgEdit->SetDefaultExt(QStringLiteral("jpg"));
     imgEdit->SetDialogOptions(ofFileMustExist | ofEnableSizing);
     SetupFileDirEdit(imgEdit);

@@ -5,13 +5,16 @@
 #include <cctype>
 #include <charconv>
 #include <cstring>
+#include <vector>
 
 #include "core/CodePage.h"
 #include "core/ColorNames.h"
+#include "map/sources/MapSource.h"
 
 const char* const kUsage =
     "usage: quadrimo-cli [--title TEXT] [--background COLOR] [--blank-image FILE] [--codepage N]\n"
-    "                    [--jobs N] [--memory-limit SIZE] [--preview] [--quiet] MAP.jpg OUTPUT_DIR\n"
+    "                    [--jobs N] [--memory-limit SIZE] [--shrink nearest|mean] [--page N]\n"
+    "                    [--dpi N | --width PX] [--preview] [--quiet] MAP OUTPUT_DIR\n"
     "       quadrimo-cli --verify [--quiet] OUTPUT_DIR";
 
 namespace {
@@ -30,7 +33,54 @@ std::optional<int> ParseInt(const std::string& text) {
     return value;
 }
 
+// How a map is read: the page of a document, the scale or width of a drawing, how raster levels shrink.
+std::string ParseSourceOption(const std::string& arg, const std::string& value, CommandLine& cl) {
+    if (arg == "--shrink") {
+        const std::string filter = Lower(value);
+        if (filter != "nearest" && filter != "mean") return "--shrink needs nearest or mean";
+        cl.ShrinkGiven = filter == "mean" ? ShrinkFilter::Mean : ShrinkFilter::Nearest;
+        cl.Source.Shrink = *cl.ShrinkGiven;
+        return {};
+    }
+    const std::optional<int> number = ParseInt(value);
+    if (arg == "--page") {
+        if (!number || *number < 1) return "--page needs a page number from 1";
+        cl.Source.Page = number;
+    } else if (arg == "--dpi") {
+        if (!number || *number < 1 || *number > 10000) return "--dpi needs a number from 1 to 10000";
+        cl.Source.Dpi = number;
+    } else {
+        if (!number || *number < 1 || *number > kMaxMapSide) {
+            return "--width needs a number of pixels from 1 to " + std::to_string(kMaxMapSide);
+        }
+        cl.Source.Width = number;
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string InapplicableOptionError(const CommandLine& cl, const std::string& kind) {
+    struct Rule {
+        const char* Option;
+        bool Given;
+        std::vector<std::string> Kinds;
+        const char* Which;
+    };
+    const Rule rules[] = {
+        {"--shrink", cl.ShrinkGiven.has_value(), {"JPEG", "PNG", "TIFF"}, "raster maps (JPEG, PNG, TIFF)"},
+        {"--page", cl.Source.Page.has_value(), {"PDF"}, "PDF maps"},
+        {"--dpi", cl.Source.Dpi.has_value(), {"PDF", "SVG"}, "PDF and SVG maps"},
+        {"--width", cl.Source.Width.has_value(), {"PDF", "SVG"}, "PDF and SVG maps"},
+    };
+    for (const Rule& rule : rules) {
+        if (rule.Given && std::find(rule.Kinds.begin(), rule.Kinds.end(), kind) == rule.Kinds.end()) {
+            return std::string(rule.Option) + " applies to " + rule.Which + " only, and " + cl.MapPath + " is a " +
+                   kind + " map";
+        }
+    }
+    return {};
+}
 
 std::optional<uint64_t> ParseByteSize(const std::string& text) {
     size_t digits = 0;
@@ -122,6 +172,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             runOption = arg;
         } else if (arg == "--verify") {
             cl.Verify = true;
+        } else if (arg == "--page" || arg == "--dpi" || arg == "--width" || arg == "--shrink") {
+            if (!takeValue()) return fail("option " + arg + " needs a value");
+            runOption = arg;
+            if (auto error = ParseSourceOption(arg, value, cl); !error.empty()) return fail(error);
         } else if (arg == "--title" || arg == "--background" || arg == "--blank-image" || arg == "--codepage" ||
                    arg == "--jobs" || arg == "--memory-limit") {
             if (!takeValue()) return fail("option " + arg + " needs a value");
@@ -166,6 +220,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         cl.OutputDir = positional[0];
         return {cl, {}};
     }
+    if (cl.Source.Dpi && cl.Source.Width) return fail("--dpi and --width exclude each other: give one of them");
     if (positional.size() != 2) return fail("expected MAP.jpg and OUTPUT_DIR");
     cl.MapPath = positional[0];
     cl.OutputDir = positional[1];

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Color.h"
+#include "map/sources/MapSourceOptions.h"
 
 struct CommandLine {
     std::string MapPath;
@@ -18,6 +19,9 @@ struct CommandLine {
     int Jobs = 0;      // 0: one per core
     std::optional<uint64_t> MemoryLimit;  // bytes; unset: the automatic budget
     bool InMemoryPipeline = false;  // --pipeline in-memory; by default the run streams
+    /// --page, --dpi, --width; Shrink is filled from ShrinkGiven (or Nearest).
+    MapSourceOptions Source;
+    std::optional<ShrinkFilter> ShrinkGiven;
     bool Quiet = false;
     bool Preview = false;  // also write preview.html
     bool Verify = false;   // check the finished folder OutputDir instead of preparing a map
@@ -31,6 +35,10 @@ struct ParseResult {
 };
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+/// The usage error when an option given does not apply to the map's kind (its name, as the map
+/// sources give it: "JPEG", "PNG", "TIFF", "PDF", "SVG"); empty when every option applies.
+std::string InapplicableOptionError(const CommandLine& cl, const std::string& kind);
 
 /// "#RRGGBB", or a named colour of the colour box ("White", "Sky Blue", "clCream"), any case.
 std::optional<TColor> ParseColor(const std::string& text);

@@ -19,6 +19,7 @@
 #include "core/Messages.h"
 #include "core/Version.h"
 #include "map/preview/PreviewPage.h"
+#include "map/sources/MapSourceRegistry.h"
 #include "map/tiles/MapPreparation.h"
 
 namespace {
@@ -30,8 +31,9 @@ int Fail(const std::string& message) {
 
 void PrintHelp() {
     std::printf(
-        "Cuts a large JPEG map into a pyramid of 256 x 256 JPEG tiles (zoom 18 = full resolution) and\n"
-        "writes info.js and blank_img.gif beside them, ready for upload.\n\n%s\n\n"
+        "Cuts a large map picture (JPEG, PNG, TIFF or BigTIFF; the kind is told by the content) into a\n"
+        "pyramid of 256 x 256 JPEG tiles (zoom 18 = full resolution) and writes info.js and blank_img.gif\n"
+        "beside them, ready for upload.\n\n%s\n\n"
         "  --title TEXT         map title written into info.js (default: empty)\n"
         "  --background COLOR   #RRGGBB or a colour name such as White, \"Sky Blue\", clCream (default: White)\n"
         "  --blank-image FILE   background picture copied to blank_img.gif\n"
@@ -43,6 +45,13 @@ void PrintHelp() {
         "  --pipeline in-memory|streaming\n"
         "                       how the tiles are made (default: streaming, band by band; in-memory holds\n"
         "                       the whole map and writes the files in pyramid order)\n"
+        "  --shrink FILTER      raster maps (JPEG, PNG, TIFF): each coarser zoom takes one pixel of each\n"
+        "                       2 x 2 block (nearest, the default) or their mean (mean), which keeps\n"
+        "                       thin lines visible\n"
+        "  --page N             PDF maps: the page to draw (default: 1)\n"
+        "  --dpi N              PDF and SVG maps: zoom 18's scale in dots per inch (default: 300)\n"
+        "  --width PX           PDF and SVG maps: zoom 18's width in pixels instead of --dpi\n"
+        "                       An option that does not apply to the map's kind is a usage error.\n"
         "  --preview            also write preview.html, a page showing the tiles in a web map viewer\n"
         "  --verify OUTPUT_DIR  check a finished folder: every tile info.js implies is there and sound,\n"
         "                       and no other tile lies beside them (exit 0 complete, 1 not)\n"
@@ -96,6 +105,11 @@ int main(int argc, char** argv) {
     if (::stat(cl.MapPath.c_str(), &info) != 0) return Fail("map file \"" + cl.MapPath + "\" does not exist");
     if (S_ISDIR(info.st_mode)) return Fail("map file \"" + cl.MapPath + "\" is a folder");
     if (cl.OutputDir.empty()) return Fail("the output folder is empty");
+    // Which options apply depends on the map's kind, known from its first bytes.
+    if (const std::string error = InapplicableOptionError(cl, MapKindName(cl.MapPath)); !error.empty()) {
+        std::fprintf(stderr, "quadrimo-cli: %s\n%s\n", error.c_str(), kUsage);
+        return 2;
+    }
     const int codePage = cl.CodePage != 0 ? cl.CodePage : DefaultAnsiCodePage();
     if (!cl.Quiet) WarnAboutLostCharacters(cl.Title, codePage);
 
@@ -111,6 +125,7 @@ int main(int argc, char** argv) {
     options.MemoryLimitBytes = cl.MemoryLimit;
     // Streaming is the faster pipeline and needs the least memory; the same files, the same bytes.
     options.Pipeline = cl.InMemoryPipeline ? MapPipelineChoice::InMemory : MapPipelineChoice::Streaming;
+    options.Source = cl.Source;
 
     ConsoleProgress progress(stderr, cl.Quiet);
     InstallInterruptHandlers();
@@ -118,9 +133,12 @@ int main(int argc, char** argv) {
         MapPreparationSummary summary = PrepareMap(inputs, progress, options);
         progress.Finish(summary.Result == MapPreparationResult::Completed);
         if (!cl.Quiet) {
-            std::printf("%s: %lld tiles, zoom %d to %d (map %d x %d), %s pipeline\n", cl.OutputDir.c_str(),
+            // A JPEG map's line names no kind; other kinds say what was read.
+            const std::string kind = summary.SourceDescription == "JPEG" ? "" : ", " + summary.SourceDescription;
+            std::printf("%s: %lld tiles, zoom %d to %d (map %d x %d%s), %s pipeline\n", cl.OutputDir.c_str(),
                         static_cast<long long>(summary.Tiles), summary.MinZoom, summary.MaxZoom, summary.MapWidth,
-                        summary.MapHeight, summary.Pipeline == MapPipeline::Streaming ? "streaming" : "in-memory");
+                        summary.MapHeight, kind.c_str(),
+                        summary.Pipeline == MapPipeline::Streaming ? "streaming" : "in-memory");
         }
         if (cl.Preview) {
             PreviewPageSettings page;

@@ -14,6 +14,7 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sProgressBar.h"
 #include "skin/controls/sTooledit.h"
+#include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
 #include "skin/resources/InternalSkins.h"
 #include "skin/manager/sSkinManager.h"
@@ -87,6 +88,14 @@ TEST(MainWindow, FixedSizeCaptionAndControls) {
     EXPECT_EQ(form.sLabel2->Caption(), QStringLiteral("Папка для сохранения"));
     EXPECT_EQ(form.blankimgEdit->Filter(), QStringLiteral("Картинка фона (.gif)|*.gif"));
     EXPECT_EQ(form.imgEdit->DefaultExt(), QStringLiteral("jpg"));
+    // The map's dialog: the form's entry first and chosen, then all kinds together, then each kind.
+    EXPECT_EQ(NameFiltersFromFilter(form.imgEdit->Filter()),
+              (QStringList{QStringLiteral("Изображения карты (.jpg) (*.jpg)"),
+                           QStringLiteral("Все карты (*.jpg, *.png, *.tif, *.tiff, *.pdf, *.svg, *.svgz) "
+                                          "(*.jpg *.jpeg *.png *.tif *.tiff *.pdf *.svg *.svgz)"),
+                           QStringLiteral("Карты JPEG (*.jpg, *.jpeg) (*.jpg *.jpeg)"),
+                           QStringLiteral("Карты PNG (*.png) (*.png)"), QStringLiteral("Карты TIFF (*.tif, *.tiff) (*.tif *.tiff)"),
+                           QStringLiteral("Карты PDF (*.pdf) (*.pdf)"), QStringLiteral("Карты SVG (*.svg, *.svgz) (*.svg *.svgz)")}));
     EXPECT_EQ(form.imgEdit->DialogOptions(), ofFileMustExist | ofEnableSizing);
     EXPECT_EQ(form.bgColor->count(), 21);
     EXPECT_EQ(form.bgColor->Selected(), clWhite);

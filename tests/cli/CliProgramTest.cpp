@@ -9,6 +9,7 @@
 
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
+#include "support/TestRaster.h"
 
 namespace {
 
@@ -178,6 +179,39 @@ TEST_F(CliProgram, FailuresExitWith1AndTheMessage) {
     EXPECT_EQ(o.Err, "quadrimo-cli: " + (Work / "text.jpg") + ": Not a JPEG file: starts with 0x6e 0x6f (JPEG error #53)\n");
     EXPECT_EQ(FolderEntries(out), (std::vector<std::string>{"info.js"}));
     EXPECT_EQ(ReadText(out + "/info.js"), "var map_title = 'T';\r\n");
+}
+
+// The kinds beyond JPEG: the end-of-run line names them, an option that does not apply is a usage
+// error before anything is written, and a damaged file fails naming itself.
+TEST_F(CliProgram, RasterKindsNameThemselvesAndRefuseOptionsThatDoNotApply) {
+    const std::string out = Work / "out";
+    fs::create_directory(out);
+    const std::string png = Work / "plan.png", tiff = Work / "plan.tif";
+    WriteTestPngFile(png, {.Model = RasterModel::Rgba, .Bits = 8, .Width = 300, .Height = 200});
+    WriteTestTiffFile(tiff, {.Model = RasterModel::Rgb, .Bits = 16, .TileSide = 64, .Width = 300, .Height = 200});
+
+    Outcome o = Run({"--shrink", "mean", png, out});
+    EXPECT_EQ(o.Status, 0) << o.Err;
+    EXPECT_EQ(o.Out, out + ": 3 tiles, zoom 17 to 18 (map 300 x 200, PNG)\n");
+    o = Run({"--quiet", tiff, out});
+    EXPECT_EQ(o.Status, 0) << o.Err;
+
+    const std::string fresh = Work / "fresh";
+    fs::create_directory(fresh);
+    o = Run({"--page", "2", png, fresh});
+    EXPECT_EQ(o.Status, 2);
+    EXPECT_EQ(o.Err.rfind("quadrimo-cli: --page applies to PDF maps only, and " + png + " is a PNG map\nusage:", 0), 0u) << o.Err;
+    o = Run({"--dpi", "150", tiff, fresh});
+    EXPECT_EQ(o.Status, 2);
+    EXPECT_TRUE(FolderEntries(fresh).empty());
+
+    std::vector<uint8_t> cut = ReadBytes(tiff);
+    cut.resize(cut.size() / 2);
+    WriteBytes(Work / "cut.tif", cut);
+    o = Run({"--quiet", Work / "cut.tif", fresh});
+    EXPECT_EQ(o.Status, 1);
+    EXPECT_EQ(o.Err.rfind("quadrimo-cli: " + (Work / "cut.tif") + ": ", 0), 0u) << o.Err;
+    EXPECT_NE(o.Err.find("(TIFF error)"), std::string::npos) << o.Err;
 }
 
 }  // namespace

@@ -156,3 +156,61 @@ TEST(ParseColor, NamesOfTheColourBoxInAnyCase) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParseCommandLine, MapSourceOptions) {
+    const CommandLine cl = Parsed({"--page", "3", "--width=65536", "--shrink", "MEAN", "m", "o"});
+    EXPECT_EQ(cl.Source.Page, 3);
+    EXPECT_EQ(cl.Source.Width, 65536);
+    EXPECT_FALSE(cl.Source.Dpi.has_value());
+    EXPECT_EQ(cl.Source.Shrink, ShrinkFilter::Mean);
+    EXPECT_EQ(Parsed({"--dpi", "150", "m", "o"}).Source.Dpi, 150);
+    EXPECT_EQ(Parsed({"m", "o"}).Source.Shrink, ShrinkFilter::Nearest);
+    EXPECT_FALSE(Parsed({"m", "o"}).ShrinkGiven.has_value());
+    EXPECT_EQ(Parsed({"--shrink", "nearest", "m", "o"}).ShrinkGiven, ShrinkFilter::Nearest);
+    const std::pair<std::vector<std::string>, const char*> bad[] = {
+        {{"--dpi", "300", "--width", "1000", "m", "o"}, "--dpi and --width exclude each other"},
+        {{"--shrink", "cubic", "m", "o"}, "--shrink needs nearest or mean"},
+        {{"--page", "0", "m", "o"}, "--page needs"},
+        {{"--dpi", "-5", "m", "o"}, "--dpi needs"},
+        {{"--width", "99999999", "m", "o"}, "--width needs"},
+        {{"--verify", "--shrink", "mean", "o"}, "takes no --shrink"},
+    };
+    for (const auto& [args, says] : bad) EXPECT_NE(ErrorOf(args).find(says), std::string::npos) << says;
+}
+
+TEST(InapplicableOption, EachOptionAppliesToItsKindsOnly) {
+    struct Case {
+        std::vector<std::string> Args;
+        const char* Kind;
+        const char* Error;  // empty: allowed
+    };
+    const Case cases[] = {
+        {{"--shrink", "mean"}, "JPEG", ""},
+        {{"--shrink", "mean"}, "PNG", ""},
+        {{"--shrink", "nearest"}, "TIFF", ""},
+        {{"--shrink", "mean"}, "PDF", "--shrink applies to raster maps (JPEG, PNG, TIFF) only, and m is a PDF map"},
+        {{"--shrink", "nearest"}, "SVG", "--shrink applies to raster maps"},
+        {{"--page", "2"}, "PDF", ""},
+        {{"--page", "2"}, "SVG", "--page applies to PDF maps only, and m is a SVG map"},
+        {{"--page", "2"}, "JPEG", "--page applies to PDF maps only"},
+        {{"--dpi", "150"}, "SVG", ""},
+        {{"--dpi", "150"}, "PNG", "--dpi applies to PDF and SVG maps only"},
+        {{"--width", "9000"}, "PDF", ""},
+        {{"--width", "9000"}, "TIFF", "--width applies to PDF and SVG maps only"},
+        {{}, "TIFF", ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.Args;
+        args.insert(args.end(), {"m", "o"});
+        const std::string error = InapplicableOptionError(Parsed(args), c.Kind);
+        if (*c.Error == 0) {
+            EXPECT_EQ(error, "") << c.Kind;
+        } else {
+            EXPECT_NE(error.find(c.Error), std::string::npos) << c.Kind << ": " << error;
+        }
+    }
+}
+
+}  // namespace

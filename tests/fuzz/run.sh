@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time on a seed corpus made
 # from the test data. Usage: tests/fuzz/run.sh [SECONDS_PER_TARGET [TARGET...]] (default 60 s, every
-# target: skin_package pack_reader options bmp png map_decoder description_reader).
+# target: skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map).
+# TIFF seeds are made with vips (Debian's libvips-tools) when it is installed.
 # Needs Debian's clang and the libFuzzer runtime of that clang version (libclang-rt-<version>-dev), which
 # scripts/setup.sh does not install: apt-get install --no-install-recommends clang libclang-rt-14-dev
 # (Debian 12). Only configuring and building hold the shared build lock; the fuzzers run afterwards
@@ -23,7 +24,7 @@ if [ ! -f "$fuzzer_runtime" ]; then
     exit 2
 fi
 
-targets="skin_package pack_reader options bmp png map_decoder description_reader"
+targets="skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map"
 [ $# -gt 1 ] && targets="${*:2}"
 # The build takes every core: it alone holds the shared build lock (released when the subshell ends).
 (
@@ -38,7 +39,7 @@ targets="skin_package pack_reader options bmp png map_decoder description_reader
 
 # Seed corpora from the test skin: its package, options text, bitmaps and PNG pictures.
 skin="$root/tests/data/skin/basic"
-for t in skin_package pack_reader options bmp png map_decoder description_reader; do mkdir -p "$work/corpus/$t" "$work/artifacts/$t"; done
+for t in skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map; do mkdir -p "$work/corpus/$t" "$work/artifacts/$t"; done
 "$build/bin/quadrimo-skin" pack "$skin" "$work/corpus/skin_package/basic.qrv"
 cp "$work/corpus/skin_package/basic.qrv" "$work/corpus/pack_reader/"
 cp "$skin/Options.dat" "$work/corpus/options/"
@@ -56,6 +57,19 @@ for kind in plan photo; do
     done
 done
 cp "$root/resources/sample/plan.jpg" "$work/corpus/map_decoder/"
+# Map PNGs: the test pictures; map TIFFs: small maps in the layouts libtiff writes (striped and tiled,
+# several compressions, grey, RGB and RGBA).
+cp "$root"/tests/data/png/*.png "$work/corpus/png_map/"
+if command -v vips >/dev/null; then
+    src="$work/corpus/map_decoder/plan-300x200.jpg"
+    vips tiffsave "$src" "$work/corpus/tiff_map/strips-lzw.tif" --compression lzw
+    vips tiffsave "$src" "$work/corpus/tiff_map/tiles-deflate.tif" --tile --tile-width 16 --tile-height 16 --compression deflate
+    vips tiffsave "$src" "$work/corpus/tiff_map/tiles-jpeg.tif" --tile --tile-width 32 --tile-height 32 --compression jpeg
+    vips tiffsave "$src" "$work/corpus/tiff_map/bigtiff.tif" --bigtiff --compression packbits
+    vips colourspace "$src" "$work/grey.v" b-w && vips tiffsave "$work/grey.v" "$work/corpus/tiff_map/grey.tif"
+    vips bandjoin_const "$src" "$work/alpha.v" 200 && vips tiffsave "$work/alpha.v" "$work/corpus/tiff_map/rgba.tif" --tile
+    vips tiffsave "$work/grey.v" "$work/corpus/tiff_map/bilevel.tif" --bitdepth 1 --compression ccittfax4
+fi
 
 # At the lowest priority beside other builds a unit can wait for a core far longer than it runs, and
 # libFuzzer's time-out is wall-clock: a unit that timed out is run again and judged by the processor time

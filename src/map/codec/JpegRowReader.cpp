@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "CmykToRgb.h"
 #include "JpegLibrary.h"
 #include "JpegSource.h"
 #include "core/FileStreams.h"
@@ -111,16 +112,7 @@ void GreyToRgb(const uint8_t* indices, int width, JSAMPARRAY colormap, uint8_t* 
 // Adobe applications store CMYK inverted (255 = no ink); others store it plain.
 void CmykToRgb(const uint8_t* cmyk, int width, bool inverted, uint8_t* rgb) {
     for (int i = 0; i < width; ++i) {
-        unsigned c = cmyk[4 * i], m = cmyk[4 * i + 1], y = cmyk[4 * i + 2], k = cmyk[4 * i + 3];
-        if (!inverted) {
-            c = 255 - c;
-            m = 255 - m;
-            y = 255 - y;
-            k = 255 - k;
-        }
-        rgb[3 * i] = static_cast<uint8_t>((c * k + 127) / 255);
-        rgb[3 * i + 1] = static_cast<uint8_t>((m * k + 127) / 255);
-        rgb[3 * i + 2] = static_cast<uint8_t>((y * k + 127) / 255);
+        CmykPixelToRgb(cmyk[4 * i], cmyk[4 * i + 1], cmyk[4 * i + 2], cmyk[4 * i + 3], inverted, rgb + 3 * i);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PictureError.h"
+#include "core/FileStreams.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ PngReadStructs* Self(png_structp png) {
 }
 
 // The library reports bad setter arguments through its error exit, hence a jump of its own.
-bool SetUp(png_structp png, const PngLimits& limits) {
+bool SetUpLibrary(png_structp png, const PngLimits& limits) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_user_limits(png, limits.MaxWidth, limits.MaxHeight);
     png_set_chunk_malloc_max(png, limits.MaxChunkBytes);
@@ -41,6 +42,15 @@ bool SetUp(png_structp png, const PngLimits& limits) {
 
 PngReadStructs::PngReadStructs(std::span<const uint8_t> bytes, const PngLimits& limits, PngMemoryStats* stats)
     : Bytes_(bytes), Report_(stats) {
+    SetUp(limits);
+}
+
+PngReadStructs::PngReadStructs(int fd, const PngLimits& limits, PngMemoryStats* stats)
+    : Fd_(fd), FileBuffer_(64 * 1024), Report_(stats) {
+    SetUp(limits);
+}
+
+void PngReadStructs::SetUp(const PngLimits& limits) {
     // No single block the library needs is larger than a chunk it may keep or a row of the widest
     // picture at 8 bytes a pixel (16-bit RGBA, plus its filter byte and alignment); its fixed buffers
     // (the inflate window, the compressed-data buffer) stay under 64 KiB. Larger requests are refused,
@@ -49,7 +59,7 @@ PngReadStructs::PngReadStructs(std::span<const uint8_t> bytes, const PngLimits& 
     Png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, this, Error, Warning, this, Allocate, Free);
     if (Png) Info = png_create_info_struct(Png);
     if (Png) png_set_read_fn(Png, this, Read);
-    if (!Info || !SetUp(Png, limits)) {
+    if (!Info || !SetUpLibrary(Png, limits)) {
         const std::string message = Message[0] ? Message : "out of memory";
         Release();
         throw EInvalidGraphic("PNG image is not valid: " + message);
@@ -89,11 +99,34 @@ void PngReadStructs::Free(png_structp png, png_voidp block) {
     std::free(start);
 }
 
+bool PngReadStructs::FillFromFile() {
+    if (Fd_ < 0) return false;
+    const long long n = ReadAt(Fd_, FileOffset_, FileBuffer_.data(), FileBuffer_.size());
+    if (n < 0) png_error(Png, "the file cannot be read");
+    if (n == 0) return false;
+    FileOffset_ += static_cast<uint64_t>(n);
+    Bytes_ = std::span<const uint8_t>(FileBuffer_.data(), static_cast<size_t>(n));
+    Offset_ = 0;
+    return true;
+}
+
 void PngReadStructs::Read(png_structp png, png_bytep data, size_t length) {
     PngReadStructs* self = Self(png);
-    if (length > self->Bytes_.size() - self->Offset_) png_error(png, "read beyond end of data");
-    std::memcpy(data, self->Bytes_.data() + self->Offset_, length);
-    self->Offset_ += length;
+    while (length > 0) {
+        if (self->Offset_ == self->Bytes_.size() && !self->FillFromFile()) {
+            self->EndOfData = true;
+            png_error(png, "read beyond end of data");
+        }
+        const size_t n = std::min(length, self->Bytes_.size() - self->Offset_);
+        if (self->Fd_ < 0 && n < length) {
+            self->EndOfData = true;
+            png_error(png, "read beyond end of data");
+        }
+        std::memcpy(data, self->Bytes_.data() + self->Offset_, n);
+        self->Offset_ += n;
+        data += n;
+        length -= n;
+    }
 }
 
 void PngReadStructs::Error(png_structp png, png_const_charp message) {
@@ -102,4 +135,7 @@ void PngReadStructs::Error(png_structp png, png_const_charp message) {
     png_longjmp(png, 1);
 }
 
-void PngReadStructs::Warning(png_structp, png_const_charp) {}
+void PngReadStructs::Warning(png_structp png, png_const_charp message) {
+    auto* self = static_cast<PngReadStructs*>(png_get_error_ptr(png));
+    std::snprintf(self->LastWarning, sizeof self->LastWarning, "%s", message ? message : "");
+}

@@ -4,6 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Color.h"
+
+/// The longest side of any map: the pyramid's canvas and tile numbers stay well inside an int, and
+/// a header claiming more is refused before anything is allocated.
+constexpr int kMaxMapSide = 1 << 24;
+
 /// One kind of map picture, opened on one file. Errors derive from EMapSourceError.
 class MapSource {
 public:
@@ -20,6 +26,14 @@ public:
     /// kinds answer false: they give the rows of the full-resolution level and the pipelines sample
     /// the coarser levels from them.
     virtual bool DrawsLevels() const { return false; }
+
+    /// The colour transparent parts of the picture are composited over (0x00BBGGRR), given before
+    /// Start. Kinds without transparency ignore it.
+    virtual void SetBackground(TColor rgb) { (void)rgb; }
+
+    /// How many rows a read should ask for when the caller can take that many: a kind that decodes
+    /// bands of rows (a TIFF's rows of tiles) writes them straight into the caller's rows.
+    virtual int PreferredRowsPerRead() const { return 16; }
 
     /// Starts decoding the full-resolution rows.
     virtual void Start() = 0;

@@ -6,22 +6,30 @@
 #include <span>
 
 #include "JpegMapSource.h"
+#include "PngMapSource.h"
+#include "TiffMapSource.h"
 #include "core/FileStreams.h"
 
 namespace {
 
 struct MapSourceKind {
+    const char* Name;
     bool (*Claims)(std::span<const uint8_t> head);
     std::unique_ptr<MapSource> (*Open)(FileHandle file, const std::string& path);
 };
 
-std::unique_ptr<MapSource> OpenJpeg(FileHandle file, const std::string& path) {
-    return std::make_unique<JpegMapSource>(std::move(file), path);
+template <class Source>
+std::unique_ptr<MapSource> Open(FileHandle file, const std::string& path) {
+    return std::make_unique<Source>(std::move(file), path);
 }
 
 // Tried in order; the JPEG kind also takes what no kind claims.
-constexpr MapSourceKind kJpegKind{IsJpegStart, OpenJpeg};
-constexpr MapSourceKind kKinds[] = {kJpegKind};
+constexpr MapSourceKind kJpegKind{"JPEG", IsJpegStart, Open<JpegMapSource>};
+constexpr MapSourceKind kKinds[] = {
+    kJpegKind,
+    {"PNG", IsPngStart, Open<PngMapSource>},
+    {"TIFF", IsTiffStart, Open<TiffMapSource>},
+};
 
 // Up to 16 bytes from the start; fewer (or none) for a short file or a failed read, which the kind
 // reading the file then reports itself.
@@ -30,14 +38,27 @@ std::span<const uint8_t> ReadHead(const FileHandle& file, uint8_t (&buffer)[16])
     return {buffer, n > 0 ? static_cast<size_t>(n) : 0};
 }
 
+const MapSourceKind& KindOf(std::span<const uint8_t> head) {
+    for (const MapSourceKind& kind : kKinds) {
+        if (kind.Claims(head)) return kind;
+    }
+    return kJpegKind;
+}
+
 }  // namespace
 
 std::unique_ptr<MapSource> OpenMapSource(const std::string& path, const MapSourceOptions& /*options*/) {
     FileHandle file = OpenFileForReading(path);
     uint8_t buffer[16];
-    const std::span<const uint8_t> head = ReadHead(file, buffer);
-    for (const MapSourceKind& kind : kKinds) {
-        if (kind.Claims(head)) return kind.Open(std::move(file), path);
+    return KindOf(ReadHead(file, buffer)).Open(std::move(file), path);
+}
+
+std::string MapKindName(const std::string& path) {
+    try {
+        FileHandle file = OpenFileForReading(path);
+        uint8_t buffer[16];
+        return KindOf(ReadHead(file, buffer)).Name;
+    } catch (const std::exception&) {
+        return {};
     }
-    return kJpegKind.Open(std::move(file), path);
 }

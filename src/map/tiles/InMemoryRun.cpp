@@ -14,6 +14,7 @@
 #include "core/Exception.h"
 #include "core/OutputFolder.h"
 #include "core/SystemColors.h"
+#include "map/sources/MapSource.h"
 
 namespace {
 
@@ -76,12 +77,13 @@ void RunInMemory(MapRun& run) {
     // decodes: the canvas's (beyond the map) and the tiles' (beyond the canvas).
     const TColor canvasColor = ColorToRGB(run.Inputs.BackgroundColor());
     const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
+    run.Source.SetBackground(canvasColor);
 
     // Every tile under its temporary name; nothing shows before decoding has succeeded, and a failure
     // removes the temporary files with the sink.
     PendingTileSink sink(run.Output, geometry);
     {
-        StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, 2, sink, nullptr);
+        StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, 2, sink, nullptr, run.Shrink);
         PumpRows(run.Source, pipeline);
         pipeline.Finish();
     }

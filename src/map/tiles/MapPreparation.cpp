@@ -59,10 +59,10 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
     const PyramidGeometry geometry = PyramidFor(source->Width(), source->Height());
     const int jobs = EffectiveJobs(options.Jobs);
     const MemoryPlan plan = ChooseMemoryPlan(geometry, jobs, source->DecodingMemoryBytes(), options.MemoryLimitBytes,
-                                             AvailableMemoryBytes(), options.Pipeline);
+                                             AvailableMemoryBytes(), options.Pipeline, options.Source.Shrink);
 
     // The tiles, with the zoom and size lines of info.js.
-    MapRun run{inputs, progress, description, *source, geometry, output, jobs, plan.BandBuffers};
+    MapRun run{inputs, progress, description, *source, geometry, output, jobs, plan.BandBuffers, options.Source.Shrink};
     if (plan.Pipeline == MapPipeline::Streaming) {
         RunStreaming(run);
     } else {
@@ -77,5 +77,5 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
     progress.Beep();
     progress.SetPosition(0);
     return {MapPreparationResult::Completed, geometry.MapWidth, geometry.MapHeight, geometry.TotalTiles(),
-            kTopZoom - geometry.CoarsestLevel, kTopZoom, plan.Pipeline};
+            kTopZoom - geometry.CoarsestLevel, kTopZoom, plan.Pipeline, source->Description()};
 }

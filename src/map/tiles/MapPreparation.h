@@ -69,6 +69,8 @@ struct MapPreparationSummary {
     int MinZoom = 0;
     int MaxZoom = 0;
     MapPipeline Pipeline = MapPipeline::InMemory;
+    /// The map source's own account of what it read ("JPEG", "PNG", "TIFF", "PDF page 1 at 300 dpi").
+    std::string SourceDescription;
 };
 
 /// Runs the whole preparation. The in-memory pipeline runs when the map's canvas fits the memory

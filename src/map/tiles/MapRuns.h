@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PyramidGeometry.h"
+#include "map/sources/MapSourceOptions.h"
 
 class MapInputs;
 class MapProgress;
@@ -21,6 +22,7 @@ struct MapRun {
     const OutputFolder& Output;  // locked, written safely (temporary names renamed into place)
     int Jobs;
     int BandBuffers;  // streaming only
+    ShrinkFilter Shrink = ShrinkFilter::Nearest;
 };
 
 /// The tiles in file order: made band by band while rows arrive and written under temporary names,

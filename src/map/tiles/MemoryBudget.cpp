@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "LevelShrink.h"
 #include "Raster24.h"
 #include "StreamingTilePipeline.h"
 #include "TileEncodingPipeline.h"
@@ -30,9 +31,10 @@ uint64_t DefaultMemoryBudget(std::optional<uint64_t> availableBytes) {
     return availableBytes ? std::min(kDefaultBudget, *availableBytes / 2) : kDefaultBudget;
 }
 
-uint64_t InMemoryRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes) {
+uint64_t InMemoryRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes, ShrinkFilter shrink) {
     const uint64_t canvas = RasterBytes(geometry.CanvasWidth, geometry.CanvasHeight);
-    return canvas + TileEncodingPipeline::HeldBytesBudget(canvas) + decodingBytes + Workers(jobs) + kFixed;
+    const uint64_t levels = shrink == ShrinkFilter::Mean ? MeanLevels::Bytes(geometry) : 0;
+    return canvas + levels + TileEncodingPipeline::HeldBytesBudget(canvas) + decodingBytes + Workers(jobs) + kFixed;
 }
 
 uint64_t StreamingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes, int bandBuffers) {
@@ -43,7 +45,7 @@ uint64_t StreamingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t d
 
 MemoryPlan ChooseMemoryPlan(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes,
                             std::optional<uint64_t> limitBytes, std::optional<uint64_t> availableBytes,
-                            MapPipelineChoice choice) {
+                            MapPipelineChoice choice, ShrinkFilter shrink) {
     const uint64_t budget = limitBytes ? *limitBytes : DefaultMemoryBudget(availableBytes);
     // What must not be exceeded: the explicit limit, or what the machine has.
     const std::optional<uint64_t> hardLimit = limitBytes ? limitBytes : availableBytes;
@@ -53,7 +55,7 @@ MemoryPlan ChooseMemoryPlan(const PyramidGeometry& geometry, int jobs, uint64_t 
                           : "only " + FormatByteSize(*availableBytes) + " are available";
     };
 
-    const uint64_t inMemory = InMemoryRunBytes(geometry, jobs, decodingBytes);
+    const uint64_t inMemory = InMemoryRunBytes(geometry, jobs, decodingBytes, shrink);
     if (choice == MapPipelineChoice::InMemory) {
         if (!fitsHard(inMemory)) NotEnoughMemory(geometry, inMemory, limitText());
         return {MapPipeline::InMemory, 0, inMemory};

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "PyramidGeometry.h"
+#include "map/sources/MapSourceOptions.h"
 
 enum class MapPipeline {
     InMemory,   // the whole padded canvas in memory; files in the pyramid's order
@@ -25,8 +26,10 @@ struct MemoryPlan {
 uint64_t DefaultMemoryBudget(std::optional<uint64_t> availableBytes);
 
 /// What the in-memory pipeline needs: the canvas, finished tiles waiting for their turn, the
-/// decoder (decodingBytes, by the picture's mode), the encoders and the rest of the process.
-uint64_t InMemoryRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes);
+/// decoder (decodingBytes, by the picture's mode), the encoders and the rest of the process; with
+/// means, the coarser levels' images too.
+uint64_t InMemoryRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes,
+                          ShrinkFilter shrink = ShrinkFilter::Nearest);
 
 /// What the streaming pipeline needs with that many band buffers per level.
 uint64_t StreamingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes, int bandBuffers);
@@ -38,4 +41,5 @@ uint64_t StreamingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t d
 /// EOutOfResources naming the map size, the minimum needed and the limit (or what is available).
 MemoryPlan ChooseMemoryPlan(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes,
                             std::optional<uint64_t> limitBytes, std::optional<uint64_t> availableBytes,
-                            MapPipelineChoice choice = MapPipelineChoice::Automatic);
+                            MapPipelineChoice choice = MapPipelineChoice::Automatic,
+                            ShrinkFilter shrink = ShrinkFilter::Nearest);

@@ -7,6 +7,7 @@
 #include "StreamingTilePipeline.h"
 #include "core/OutputFolder.h"
 #include "core/SystemColors.h"
+#include "map/sources/MapSource.h"
 #include "map/codec/MapSourceError.h"
 
 namespace {
@@ -30,6 +31,7 @@ void RunStreaming(MapRun& run) {
     // the canvas).
     const TColor canvasColor = ColorToRGB(run.Inputs.BackgroundColor());
     const TColor tileColor = ColorToRGB(run.Inputs.BackgroundColor());
+    run.Source.SetBackground(canvasColor);
 
     // The geometry is known from the header: every line of info.js can be written now.
     run.Description.WriteZoomLine(geometry.CoarsestLevel);
@@ -47,7 +49,8 @@ void RunStreaming(MapRun& run) {
         }
     };
     FolderTileSink sink(run.Output);
-    StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten);
+    StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten,
+                                   run.Shrink);
     try {
         PumpRows(run.Source, pipeline);
     } catch (const EMapSourceError&) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "LevelShrink.h"
 #include "map/codec/JpegEncoder.h"
 #include "core/Exception.h"
 
@@ -20,6 +21,7 @@ struct StreamingTilePipeline::Level {
     size_t Stride = 0;      // bytes of one band row: all the level's tiles side by side
     int MapColumns = 0;     // sampled columns on the map: ceil(w / F)
     int CanvasColumns = 0;  // sampled columns on the canvas: ceil(W / F)
+    int CanvasRows = 0;     // sampled rows on the canvas: ceil(H / F)
     std::vector<std::unique_ptr<Band>> Buffers;
     Band* Current = nullptr;
     int NextRow = 0;  // the next sampled row k (canvas row k * F) to fill
@@ -46,8 +48,9 @@ uint64_t StreamingTilePipeline::BandBytes(const PyramidGeometry& geometry, int b
 
 StreamingTilePipeline::StreamingTilePipeline(const PyramidGeometry& geometry, TColor canvasRgb, TColor tileRgb,
                                              int jobs, int bandBuffers, TileFileSink& sink,
-                                             ProgressCallback progress)
-    : Geometry_(geometry), CanvasRgb_(canvasRgb), TileRgb_(tileRgb), Jobs_(std::max(jobs, 1)), Sink_(sink),
+                                             ProgressCallback progress, ShrinkFilter shrink)
+    : Geometry_(geometry), CanvasRgb_(canvasRgb), TileRgb_(tileRgb), Jobs_(std::max(jobs, 1)),
+      Mean_(shrink == ShrinkFilter::Mean), Sink_(sink),
       Progress_(std::move(progress)) {
     // Inline encoding frees each band before the next one is needed: one buffer is enough.
     const int buffers = Jobs_ <= 1 ? 1 : std::clamp(bandBuffers, 1, 2);
@@ -59,6 +62,7 @@ StreamingTilePipeline::StreamingTilePipeline(const PyramidGeometry& geometry, TC
         level.Stride = static_cast<size_t>(width) * 3;
         level.MapColumns = CeilDiv(geometry.MapWidth, level.Geometry.Factor);
         level.CanvasColumns = CeilDiv(geometry.CanvasWidth, level.Geometry.Factor);
+        level.CanvasRows = CeilDiv(geometry.CanvasHeight, level.Geometry.Factor);
         for (int b = 0; b < buffers; ++b) {
             auto band = std::make_unique<Band>();
             band->LevelIndex = l;
@@ -234,6 +238,29 @@ void StreamingTilePipeline::FillBackgroundRow(Level& level, int sampledRow) {
         FillPixels(row, 0, width, TileRgb_);
     }
     level.NextRow = sampledRow + 1;
+    // With means, the canvas's background rows below the map still shrink into the coarser levels
+    // (which have made every other row of their canvas by then).
+    if (Mean_ && sampledRow < level.CanvasRows) ShrinkBelow(static_cast<size_t>(&level - Levels_.data()), sampledRow);
+    if (level.NextRow % kTileSize == 0) SubmitBand(level);
+}
+
+void StreamingTilePipeline::ShrinkBelow(size_t l, int r) {
+    if (l + 1 >= Levels_.size()) return;
+    const Level& above = Levels_[l];
+    // Rows pair up from the top; an odd last row pairs with itself. Both lie in the current band
+    // (bands hold an even number of rows), which is handed over only after this.
+    const bool last = r == above.CanvasRows - 1;
+    if (r % 2 == 0 && !last) return;
+    const int top = r % 2 == 0 ? r : r - 1;
+    const uint8_t* pixels = above.Current->Pixels.get();
+    Level& level = Levels_[l + 1];
+    const int k = level.NextRow;
+    if (k % kTileSize == 0) AcquireBand(level, k / kTileSize);
+    uint8_t* dst = level.Current->Pixels.get() + static_cast<size_t>(k % kTileSize) * level.Stride;
+    ShrinkRowPair(pixels + static_cast<size_t>(top % kTileSize) * above.Stride,
+                  pixels + static_cast<size_t>(r % kTileSize) * above.Stride, above.CanvasColumns, dst);
+    level.NextRow = k + 1;
+    ShrinkBelow(l + 1, k);
     if (level.NextRow % kTileSize == 0) SubmitBand(level);
 }
 
@@ -241,10 +268,11 @@ void StreamingTilePipeline::RowsDecoded(int rows) {
     Level& full = Levels_[0];
     for (int y = RowsProcessed_; y < rows; ++y) {
         const uint8_t* mapRow = full.Current->Pixels.get() + static_cast<size_t>(y % kTileSize) * full.Stride;
-        for (size_t l = 1; l < Levels_.size(); ++l) {
+        for (size_t l = 1; l < Levels_.size() && !Mean_; ++l) {
             Level& level = Levels_[l];
             if (y % level.Geometry.Factor == 0) SampleRow(level, mapRow);
         }
+        if (Mean_) ShrinkBelow(0, y);
         // The full-resolution band is handed over only after the coarser levels took their samples.
         full.NextRow = y + 1;
         if (full.NextRow % kTileSize == 0) SubmitBand(full);

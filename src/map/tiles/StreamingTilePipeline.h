@@ -16,6 +16,7 @@
 #include "RowPump.h"
 #include "TileWorkers.h"
 #include "core/Color.h"
+#include "map/sources/MapSourceOptions.h"
 
 /// Where finished tiles go. Called from the worker threads, several at a time.
 class TileFileSink {
@@ -49,8 +50,11 @@ public:
     /// decoder keeps a core, and a decoder that waits for a band buffer encodes queued tiles itself.
     /// bandBuffers (1 or 2) per level: with two, the decoder fills the next band while the last one
     /// is encoded.
+    /// With ShrinkFilter::Mean each coarser band row is the 2 x 2 mean of two rows of the level above,
+    /// made as soon as both are complete.
     StreamingTilePipeline(const PyramidGeometry& geometry, TColor canvasRgb, TColor tileRgb, int jobs,
-                          int bandBuffers, TileFileSink& sink, ProgressCallback progress);
+                          int bandBuffers, TileFileSink& sink, ProgressCallback progress,
+                          ShrinkFilter shrink = ShrinkFilter::Nearest);
     ~StreamingTilePipeline();
     StreamingTilePipeline(const StreamingTilePipeline&) = delete;
     StreamingTilePipeline& operator=(const StreamingTilePipeline&) = delete;
@@ -89,6 +93,8 @@ private:
     void SubmitBand(Level& level);
     void SampleRow(Level& level, const uint8_t* mapRow);
     void FillBackgroundRow(Level& level, int sampledRow);
+    /// Row r of level l is complete: makes the row of level l + 1 it completes, if any.
+    void ShrinkBelow(size_t l, int r);
     void EncodeAndWrite(JpegEncoder& encoder, const TileTask& task);
     bool TakeTile(bool mapDecoded, TileTask& task) override;
     void EncodeTile(int worker, JpegEncoder& encoder, const TileTask& task) override;
@@ -101,6 +107,7 @@ private:
     TColor CanvasRgb_;
     TColor TileRgb_;
     int Jobs_;
+    bool Mean_;
     TileFileSink& Sink_;
     ProgressCallback Progress_;
     std::vector<Level> Levels_;

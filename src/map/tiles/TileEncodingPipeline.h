@@ -23,10 +23,12 @@ struct TileJob {
 /// column top to bottom.
 std::vector<TileJob> TilesInFileOrder(const PyramidGeometry& geometry);
 
-/// Map rows (from the top) that tile `job` samples: it can be encoded once they are decoded.
-int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job);
+/// Map rows (from the top) that tile `job` samples: it can be encoded once they are decoded. With
+/// means (`mean`) a coarser tile needs every row of its square.
+int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job, bool mean = false);
 
 class TileSampler;
+class MeanLevels;
 
 class TileEncodingPipeline : TileWork<size_t> {
 public:
@@ -34,9 +36,12 @@ public:
     /// workers with an encoder each; while the map is still being decoded (mapDecoded false) one of
     /// them stays idle so that the decoding thread keeps a core, and the others encode the tiles whose
     /// rows are complete. Finished tiles wait in memory up to a budget (0: HeldBytesBudget of the
-    /// canvas); beyond it only the tile the consumer needs next is started.
+    /// canvas); beyond it only the tile the consumer needs next is started. With `meanLevels` the
+    /// coarser tiles are cut from those images (filled before RowsDecoded hears of their rows)
+    /// instead of sampled from the canvas.
     TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry, TColor tileBackgroundRgb,
-                         int jobs, bool mapDecoded, uint64_t heldBytesBudget = 0);
+                         int jobs, bool mapDecoded, uint64_t heldBytesBudget = 0,
+                         const MeanLevels* meanLevels = nullptr);
     ~TileEncodingPipeline();
     TileEncodingPipeline(const TileEncodingPipeline&) = delete;
     TileEncodingPipeline& operator=(const TileEncodingPipeline&) = delete;
@@ -67,6 +72,7 @@ private:
 
     const Raster24& Canvas_;
     const PyramidGeometry& Geometry_;
+    const MeanLevels* MeanLevels_;
     TColor Background_;
     std::vector<TileJob> Jobs_;
     std::vector<int> RowsNeeded_;
