@@ -190,9 +190,9 @@ TEST_F(CliProgram, RasterKindsNameThemselvesAndRefuseOptionsThatDoNotApply) {
     WriteTestPngFile(png, {.Model = RasterModel::Rgba, .Bits = 8, .Width = 300, .Height = 200});
     WriteTestTiffFile(tiff, {.Model = RasterModel::Rgb, .Bits = 16, .TileSide = 64, .Width = 300, .Height = 200});
 
-    Outcome o = Run({"--shrink", "mean", png, out});
+    ProgramOutcome o = Run({"--shrink", "mean", png, out});
     EXPECT_EQ(o.Status, 0) << o.Err;
-    EXPECT_EQ(o.Out, out + ": 3 tiles, zoom 17 to 18 (map 300 x 200, PNG)\n");
+    EXPECT_EQ(o.Out, out + ": 3 tiles, zoom 17 to 18 (map 300 x 200, PNG), streaming pipeline\n");
     o = Run({"--quiet", tiff, out});
     EXPECT_EQ(o.Status, 0) << o.Err;
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::string kTool = std::string(QUADRIMO_BIN_DIR) + "/quadrimo-skin shot ";
+const std::string kShotTool = std::string(QUADRIMO_BIN_DIR) + "/quadrimo-skin shot ";
 
 struct Shot {
     ProgramResult Run;
@@ -29,7 +29,7 @@ Shot TakeShot(const TempFolder& folder, const std::string& args) {
     const std::string json = folder / "shot.json";
     std::filesystem::remove(png);
     std::filesystem::remove(json);
-    shot.Run = RunProgram(kTool + args + " --out " + png + " --geometry " + json);
+    shot.Run = RunProgram(kShotTool + args + " --out " + png + " --geometry " + json);
     if (shot.Run.Status == 0) {
         shot.Picture = DecodePng(ReadWholeFile(png));
         const std::vector<uint8_t> text = ReadWholeFile(json);
@@ -188,7 +188,7 @@ TEST(ShotCommand, CaptionButtonStatesChangeOnlyTheirButton) {
         EXPECT_GT(changes.Inside, 0) << c.Args;
         EXPECT_EQ(changes.Outside + changes.Frame, 0) << c.Args;
     }
-    const ProgramResult run = RunProgram(kTool + "--form main --hover-frame maximize --out " + (folder / "x.png"));
+    const ProgramResult run = RunProgram(kShotTool + "--form main --hover-frame maximize --out " + (folder / "x.png"));
     EXPECT_EQ(run.Status, 3);
     EXPECT_NE(run.Out.find("has no maximize button"), std::string::npos) << run.Out;
 }
@@ -233,7 +233,7 @@ TEST(ShotCommand, FailuresExitWithTheirCodeAndSayWhy) {
     };
     for (const auto& c : cases) {
         const std::string png = folder / "failed.png";
-        const ProgramResult run = RunProgram(kTool + c.Args + " --out " + png);
+        const ProgramResult run = RunProgram(kShotTool + c.Args + " --out " + png);
         EXPECT_EQ(run.Status, c.Status) << c.Args << ": " << run.Out;
         EXPECT_NE(run.Out.find(c.Message), std::string::npos) << c.Args << ": " << run.Out;
         EXPECT_FALSE(std::filesystem::exists(png)) << c.Args;
