@@ -5,3 +5,5 @@ set -euo pipefail
 # page in a headless browser and run info.js in a script engine. fonts-wine: a Tahoma of the forms' metrics.
 "$(dirname "$0")/install-missing.sh" cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev \
     libpng-dev zlib1g-dev libgtest-dev xvfb xauth fonts-dejavu-core fonts-wine libjs-leaflet chromium nodejs
+# The drawn map kinds: PDF pages through poppler (glib binding, cairo renderer), SVG through librsvg.
+"$(dirname "$0")/install-missing.sh" libpoppler-glib-dev librsvg2-dev

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
+
+#include "core/Color.h"
 
 /// One kind of map picture, opened on one file. Errors derive from EMapSourceError.
 class MapSource {
@@ -20,6 +23,15 @@ public:
     /// kinds answer false: they give the rows of the full-resolution level and the pipelines sample
     /// the coarser levels from them.
     virtual bool DrawsLevels() const { return false; }
+
+    /// Kinds that draw levels: draws rows [firstRow, firstRow + count) of level `level` (the picture
+    /// at 1 / 2^level of Width x Height, ceil(Width / 2^level) columns) into rows[0 .. count), each
+    /// 3 bytes a pixel, over `background` (0x00BBGGRR) where the picture leaves anything uncovered. Raster kinds are
+    /// never asked.
+    virtual void DrawLevelRows(int level, int firstRow, int count, uint8_t* const* rows, TColor background) {
+        (void)level, (void)firstRow, (void)count, (void)rows, (void)background;
+        throw std::logic_error("this map kind gives rows, it draws no levels");
+    }
 
     /// Starts decoding the full-resolution rows.
     virtual void Start() = 0;
