@@ -29,8 +29,7 @@ PdfMapSource::PdfMapSource(FileHandle file, const std::string& path, const MapSo
     Document_.reset(poppler_document_new_from_fd(file.Release(), nullptr, &error));
     if (Document_ == nullptr) {
         const bool encrypted = error != nullptr && error->domain == POPPLER_ERROR && error->code == POPPLER_ERROR_ENCRYPTED;
-        const std::string text = error != nullptr ? error->message : "unknown error";
-        if (error != nullptr) g_error_free(error);
+        const std::string text = TakeErrorText(error);
         if (encrypted) Fail("the PDF is encrypted and needs a password");
         Fail("not a readable PDF (" + text + ")");
     }

@@ -55,8 +55,7 @@ SvgMapSource::SvgMapSource(FileHandle file, const std::string& path, const MapSo
     g_object_unref(stream);
     g_object_unref(base);
     if (!Handle_) {
-        const std::string text = error != nullptr ? error->message : "unknown error";
-        if (error != nullptr) g_error_free(error);
+        const std::string text = TakeErrorText(error);
         Fail("not a well-formed SVG drawing (" + text + ")");
     }
     rsvg_handle_set_dpi(Handle_.get(), kCssPixelsPerInch);
@@ -76,8 +75,7 @@ void SvgMapSource::Render(cairo_t* cr) {
     const RsvgRectangle viewport{0, 0, ExtentWidth(), ExtentHeight()};
     GError* error = nullptr;
     if (!rsvg_handle_render_document(Handle_.get(), cr, &viewport, &error)) {
-        const std::string text = error != nullptr ? error->message : "unknown error";
-        if (error != nullptr) g_error_free(error);
+        const std::string text = TakeErrorText(error);
         Fail("the SVG drawing cannot be drawn (" + text + ")");
     }
 }

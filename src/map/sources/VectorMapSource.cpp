@@ -2,6 +2,7 @@
 // level's own scale.
 #include "VectorMapSource.h"
 
+#include <cairo.h>
 #include <glib-object.h>
 
 #include <algorithm>
@@ -20,6 +21,14 @@ VectorMapSource::VectorMapSource(std::string path, const MapSourceOptions& optio
     : Path_(std::move(path)), Options_(options) {}
 
 void GObjectUnref::operator()(void* object) const { g_object_unref(object); }
+
+std::string VectorMapSource::TakeErrorText(GError* error) {
+    if (error == nullptr) return "unknown error";
+    std::string text = error->message != nullptr ? error->message : "";
+    g_error_free(error);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
 
 void VectorMapSource::Fail(const std::string& what) const { throw EDrawingError(Path_, what); }
 

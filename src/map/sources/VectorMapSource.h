@@ -2,8 +2,6 @@
 // drawing any band of any level through cairo in bounded pieces.
 #pragma once
 
-#include <cairo.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +9,9 @@
 #include "MapSource.h"
 #include "MapSourceOptions.h"
 #include "map/codec/MapSourceError.h"
+
+typedef struct _cairo cairo_t;
+typedef struct _GError GError;
 
 /// A drawing that cannot be read or drawn; the message names the file ("plan.pdf: the PDF needs a
 /// password").
@@ -56,6 +57,8 @@ protected:
     virtual void Render(cairo_t* cr) = 0;
     /// What the kind keeps in memory besides the piece being drawn (its parsed document).
     virtual uint64_t DocumentBytes() const = 0;
+    /// The library's message without its trailing line break ("unknown error" for none); frees it.
+    static std::string TakeErrorText(GError* error);
     /// Throws EDrawingError naming the file, with what went wrong.
     [[noreturn]] void Fail(const std::string& what) const;
 
