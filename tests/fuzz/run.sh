@@ -68,6 +68,8 @@ printf '%%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n2 0 obj<</Type/Pa
 # libFuzzer's time-out is wall-clock: a unit that timed out is run again and judged by the processor time
 # it takes. A run cut short by such a false time-out goes on with the time left.
 timeout=10
+# fontconfig (through the drawn kinds' text) keeps its caches until the process ends.
+export LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 status=0
 for t in $targets; do
     echo "== fuzz_$t for ${seconds}s"

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <exception>
 
 namespace {
@@ -42,8 +43,10 @@ void VectorMapSource::SetExtent(double width, double height, double unitsPerInch
     const double w = Options_.Width ? *Options_.Width : std::round(width * Scale_);
     const double h = std::round(height * Scale_);
     if (!(w >= 1 && h >= 1 && w <= kMaxSide && h <= kMaxSide)) {
-        Fail("drawn " + ScaleText() + " it would be " + std::to_string(static_cast<long long>(w)) + " × " +
-                 std::to_string(static_cast<long long>(h)) + " pixels, more than the map's levels can hold");
+        // Printed as doubles: a hostile size need not fit any integer.
+        char size[64];
+        std::snprintf(size, sizeof size, "%.0f × %.0f", w, h);
+        Fail("drawn " + ScaleText() + " it would be " + size + " pixels, more than the map's levels can hold");
     }
     Width_ = static_cast<int>(w);
     Height_ = static_cast<int>(h);

@@ -190,6 +190,8 @@ TEST_F(DrawnMap, BadDrawingsFailNamingTheFileAndWriteNoTile) {
         {WriteText(Work / "junk.svgz", "\x1f\x8b\x08\x00junk"), {}, {}, "not a well-formed SVG"},
         {WriteText(Work / "nosize.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"), {}, {}, "gives no size"},
         {onePage, {}, 2000000000, "more than the map's levels can hold"},
+        {WriteText(Work / "tall.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"1e30\"/>"), {}, {},
+         "more than the map's levels can hold"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Path);
