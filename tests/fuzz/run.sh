@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time on a seed corpus made
 # from the test data. Usage: tests/fuzz/run.sh [SECONDS_PER_TARGET [TARGET...]] (default 60 s, every
-# target: skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map).
+# target: skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map pdf svg).
 # TIFF seeds are made with vips (Debian's libvips-tools) when it is installed.
 # Needs Debian's clang and the libFuzzer runtime of that clang version (libclang-rt-<version>-dev), which
 # scripts/setup.sh does not install: apt-get install --no-install-recommends clang libclang-rt-14-dev
@@ -24,7 +24,7 @@ if [ ! -f "$fuzzer_runtime" ]; then
     exit 2
 fi
 
-targets="skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map"
+targets="skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map pdf svg"
 [ $# -gt 1 ] && targets="${*:2}"
 # The build takes every core: it alone holds the shared build lock (released when the subshell ends).
 (
@@ -39,7 +39,7 @@ targets="skin_package pack_reader options bmp png map_decoder description_reader
 
 # Seed corpora from the test skin: its package, options text, bitmaps and PNG pictures.
 skin="$root/tests/data/skin/basic"
-for t in skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map; do mkdir -p "$work/corpus/$t" "$work/artifacts/$t"; done
+for t in skin_package pack_reader options bmp png map_decoder description_reader png_map tiff_map pdf svg; do mkdir -p "$work/corpus/$t" "$work/artifacts/$t"; done
 "$build/bin/quadrimo-skin" pack "$skin" "$work/corpus/skin_package/basic.qrv"
 cp "$work/corpus/skin_package/basic.qrv" "$work/corpus/pack_reader/"
 cp "$skin/Options.dat" "$work/corpus/options/"
@@ -70,11 +70,20 @@ if command -v vips >/dev/null; then
     vips bandjoin_const "$src" "$work/alpha.v" 200 && vips tiffsave "$work/alpha.v" "$work/corpus/tiff_map/rgba.tif" --tile
     vips tiffsave "$work/grey.v" "$work/corpus/tiff_map/bilevel.tif" --bitdepth 1 --compression ccittfax4
 fi
+# Drawings: a few shapes of SVG (styles, clip paths, text, a viewBox alone) and a one-page PDF with a
+# path and text; the fuzzer mutates from there.
+printf '<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30"><style>.a{fill:red}</style><rect class="a" width="20" height="10"/><text x="2" y="25">Q</text></svg>' >"$work/corpus/svg/styled.svg"
+printf '<?xml version="1.0"?><svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 10 10"><clipPath id="c"><circle cx="5" cy="5" r="4"/></clipPath><g clip-path="url(#c)" transform="rotate(10)"><path d="M0 0L10 10" stroke="#000" stroke-width="0.1"/></g></svg>' >"$work/corpus/svg/clipped.svg"
+gzip -c "$work/corpus/svg/styled.svg" >"$work/corpus/svg/styled.svgz"
+stream='BT /F1 12 Tf 10 20 Td (Plan) Tj ET 0.5 w 0 0 m 100 60 l S'
+printf '%%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 100 60]/Contents 4 0 R/Resources<</Font<</F1 5 0 R>>>>>>endobj\n4 0 obj<</Length %d>>stream\n%s\nendstream endobj\n5 0 obj<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>endobj\ntrailer<</Root 1 0 R>>\n%%%%EOF\n' "${#stream}" "$stream" >"$work/corpus/pdf/page.pdf"
 
 # At the lowest priority beside other builds a unit can wait for a core far longer than it runs, and
 # libFuzzer's time-out is wall-clock: a unit that timed out is run again and judged by the processor time
 # it takes. A run cut short by such a false time-out goes on with the time left.
 timeout=10
+# fontconfig (through the drawn kinds' text) keeps its caches until the process ends.
+export LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 status=0
 for t in $targets; do
     echo "== fuzz_$t for ${seconds}s"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "core/Color.h"
@@ -34,6 +35,15 @@ public:
     /// How many rows a read should ask for when the caller can take that many: a kind that decodes
     /// bands of rows (a TIFF's rows of tiles) writes them straight into the caller's rows.
     virtual int PreferredRowsPerRead() const { return 16; }
+
+    /// Kinds that draw levels: draws rows [firstRow, firstRow + count) of level `level` (the picture
+    /// at 1 / 2^level of Width x Height, ceil(Width / 2^level) columns) into rows[0 .. count), each
+    /// 3 bytes a pixel, over `background` (0x00BBGGRR) where the picture leaves anything uncovered. Raster kinds are
+    /// never asked.
+    virtual void DrawLevelRows(int level, int firstRow, int count, uint8_t* const* rows, TColor background) {
+        (void)level, (void)firstRow, (void)count, (void)rows, (void)background;
+        throw std::logic_error("this map kind gives rows, it draws no levels");
+    }
 
     /// Starts decoding the full-resolution rows.
     virtual void Start() = 0;

@@ -6,7 +6,9 @@
 #include <span>
 
 #include "JpegMapSource.h"
+#include "PdfMapSource.h"
 #include "PngMapSource.h"
+#include "SvgMapSource.h"
 #include "TiffMapSource.h"
 #include "core/FileStreams.h"
 
@@ -15,20 +17,28 @@ namespace {
 struct MapSourceKind {
     const char* Name;
     bool (*Claims)(std::span<const uint8_t> head);
-    std::unique_ptr<MapSource> (*Open)(FileHandle file, const std::string& path);
+    std::unique_ptr<MapSource> (*Open)(FileHandle file, const std::string& path, const MapSourceOptions& options);
 };
 
+// Raster kinds read as they are; drawn kinds take the page and scale from the options.
 template <class Source>
-std::unique_ptr<MapSource> Open(FileHandle file, const std::string& path) {
+std::unique_ptr<MapSource> OpenRaster(FileHandle file, const std::string& path, const MapSourceOptions&) {
     return std::make_unique<Source>(std::move(file), path);
 }
 
+template <class Source>
+std::unique_ptr<MapSource> OpenDrawing(FileHandle file, const std::string& path, const MapSourceOptions& options) {
+    return std::make_unique<Source>(std::move(file), path, options);
+}
+
 // Tried in order; the JPEG kind also takes what no kind claims.
-constexpr MapSourceKind kJpegKind{"JPEG", IsJpegStart, Open<JpegMapSource>};
+constexpr MapSourceKind kJpegKind{"JPEG", IsJpegStart, OpenRaster<JpegMapSource>};
 constexpr MapSourceKind kKinds[] = {
     kJpegKind,
-    {"PNG", IsPngStart, Open<PngMapSource>},
-    {"TIFF", IsTiffStart, Open<TiffMapSource>},
+    {"PNG", IsPngStart, OpenRaster<PngMapSource>},
+    {"TIFF", IsTiffStart, OpenRaster<TiffMapSource>},
+    {"PDF", IsPdfStart, OpenDrawing<PdfMapSource>},
+    {"SVG", IsSvgStart, OpenDrawing<SvgMapSource>},
 };
 
 // Up to 16 bytes from the start; fewer (or none) for a short file or a failed read, which the kind
@@ -47,10 +57,10 @@ const MapSourceKind& KindOf(std::span<const uint8_t> head) {
 
 }  // namespace
 
-std::unique_ptr<MapSource> OpenMapSource(const std::string& path, const MapSourceOptions& /*options*/) {
+std::unique_ptr<MapSource> OpenMapSource(const std::string& path, const MapSourceOptions& options) {
     FileHandle file = OpenFileForReading(path);
     uint8_t buffer[16];
-    return KindOf(ReadHead(file, buffer)).Open(std::move(file), path);
+    return KindOf(ReadHead(file, buffer)).Open(std::move(file), path, options);
 }
 
 std::string MapKindName(const std::string& path) {

@@ -58,12 +58,19 @@ MapPreparationSummary PrepareMap(MapInputs& inputs, MapProgress& progress, const
     const std::unique_ptr<MapSource> source = OpenMapSource(mapPath, options.Source);
     const PyramidGeometry geometry = PyramidFor(source->Width(), source->Height());
     const int jobs = EffectiveJobs(options.Jobs);
-    const MemoryPlan plan = ChooseMemoryPlan(geometry, jobs, source->DecodingMemoryBytes(), options.MemoryLimitBytes,
-                                             AvailableMemoryBytes(), options.Pipeline, options.Source.Shrink);
+    // A drawing is drawn afresh at every level: always in bands, whatever pipeline was asked for.
+    const MemoryPlan plan =
+        source->DrawsLevels()
+            ? ChooseDrawingPlan(geometry, jobs, source->DecodingMemoryBytes(), options.MemoryLimitBytes,
+                                AvailableMemoryBytes())
+            : ChooseMemoryPlan(geometry, jobs, source->DecodingMemoryBytes(), options.MemoryLimitBytes,
+                               AvailableMemoryBytes(), options.Pipeline, options.Source.Shrink);
 
     // The tiles, with the zoom and size lines of info.js.
     MapRun run{inputs, progress, description, *source, geometry, output, jobs, plan.BandBuffers, options.Source.Shrink};
-    if (plan.Pipeline == MapPipeline::Streaming) {
+    if (source->DrawsLevels()) {
+        RunDrawnLevels(run);
+    } else if (plan.Pipeline == MapPipeline::Streaming) {
         RunStreaming(run);
     } else {
         RunInMemory(run);

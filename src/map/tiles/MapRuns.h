@@ -32,3 +32,8 @@ void RunInMemory(MapRun& run);
 
 /// The same files from bands of rows: info.js lines first, tiles as their bands complete.
 void RunStreaming(MapRun& run);
+
+/// The same files for a source that draws each level at its own scale: the streaming pipeline's
+/// bands drawn one at a time, level by level from zoom 18, while the workers encode the bands
+/// drawn before.
+void RunDrawnLevels(MapRun& run);

@@ -43,6 +43,37 @@ uint64_t StreamingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t d
     return StreamingTilePipeline::BandBytes(geometry, buffers) + decodingBytes + Workers(jobs) + kFixed;
 }
 
+uint64_t DrawingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t drawingBytes, int bandBuffers) {
+    const int buffers = jobs <= 1 ? 1 : bandBuffers;
+    return StreamingTilePipeline::DrawingBandBytes(geometry, buffers) + drawingBytes + Workers(jobs) + kFixed;
+}
+
+namespace {
+
+// Two band buffers per level when they fit the budget, else one; without an explicit limit, what
+// the machine has is the last word.
+MemoryPlan ChooseBands(const PyramidGeometry& geometry, uint64_t two, uint64_t one, std::optional<uint64_t> limitBytes,
+                       std::optional<uint64_t> availableBytes) {
+    const uint64_t budget = limitBytes ? *limitBytes : DefaultMemoryBudget(availableBytes);
+    const std::optional<uint64_t> hardLimit = limitBytes ? limitBytes : availableBytes;
+    auto fitsHard = [&](uint64_t bytes) { return !hardLimit || bytes <= *hardLimit; };
+    if (two <= budget) return {MapPipeline::Streaming, 2, two};
+    if (one <= budget) return {MapPipeline::Streaming, 1, one};
+    if (!limitBytes && fitsHard(two)) return {MapPipeline::Streaming, 2, two};
+    if (!limitBytes && fitsHard(one)) return {MapPipeline::Streaming, 1, one};
+    NotEnoughMemory(geometry, one,
+                    limitBytes ? "the memory limit is " + FormatByteSize(*limitBytes)
+                               : "only " + FormatByteSize(*availableBytes) + " are available");
+}
+
+}  // namespace
+
+MemoryPlan ChooseDrawingPlan(const PyramidGeometry& geometry, int jobs, uint64_t drawingBytes,
+                             std::optional<uint64_t> limitBytes, std::optional<uint64_t> availableBytes) {
+    return ChooseBands(geometry, DrawingRunBytes(geometry, jobs, drawingBytes, 2),
+                       DrawingRunBytes(geometry, jobs, drawingBytes, 1), limitBytes, availableBytes);
+}
+
 MemoryPlan ChooseMemoryPlan(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes,
                             std::optional<uint64_t> limitBytes, std::optional<uint64_t> availableBytes,
                             MapPipelineChoice choice, ShrinkFilter shrink) {
@@ -62,11 +93,6 @@ MemoryPlan ChooseMemoryPlan(const PyramidGeometry& geometry, int jobs, uint64_t 
     }
     if (choice == MapPipelineChoice::Automatic && inMemory <= budget) return {MapPipeline::InMemory, 0, inMemory};
 
-    const uint64_t two = StreamingRunBytes(geometry, jobs, decodingBytes, 2);
-    const uint64_t one = StreamingRunBytes(geometry, jobs, decodingBytes, 1);
-    if (two <= budget) return {MapPipeline::Streaming, 2, two};
-    if (one <= budget) return {MapPipeline::Streaming, 1, one};
-    if (!limitBytes && fitsHard(two)) return {MapPipeline::Streaming, 2, two};
-    if (!limitBytes && fitsHard(one)) return {MapPipeline::Streaming, 1, one};
-    NotEnoughMemory(geometry, one, limitText());
+    return ChooseBands(geometry, StreamingRunBytes(geometry, jobs, decodingBytes, 2),
+                       StreamingRunBytes(geometry, jobs, decodingBytes, 1), limitBytes, availableBytes);
 }

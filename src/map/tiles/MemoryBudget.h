@@ -34,6 +34,10 @@ uint64_t InMemoryRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t de
 /// What the streaming pipeline needs with that many band buffers per level.
 uint64_t StreamingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes, int bandBuffers);
 
+/// What the drawn run needs: the band buffers of the level being drawn and of the one before (see
+/// StreamingTilePipeline::DrawingBandBytes), the source's drawing memory, the encoders.
+uint64_t DrawingRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t drawingBytes, int bandBuffers);
+
 /// The rule: in memory when that fits the budget, streaming otherwise (two band buffers per level
 /// when they fit, else one). With an explicit limit the budget is that limit and a run that does
 /// not fit it even streaming fails; without one the budget is DefaultMemoryBudget, and a map whose
@@ -43,3 +47,8 @@ MemoryPlan ChooseMemoryPlan(const PyramidGeometry& geometry, int jobs, uint64_t 
                             std::optional<uint64_t> limitBytes, std::optional<uint64_t> availableBytes,
                             MapPipelineChoice choice = MapPipelineChoice::Automatic,
                             ShrinkFilter shrink = ShrinkFilter::Nearest);
+
+/// For a source that draws its levels: always the streaming pipeline, with two band buffers per
+/// level when they fit the budget, else one; the same limits and message as ChooseMemoryPlan.
+MemoryPlan ChooseDrawingPlan(const PyramidGeometry& geometry, int jobs, uint64_t drawingBytes,
+                             std::optional<uint64_t> limitBytes, std::optional<uint64_t> availableBytes);

@@ -1,6 +1,10 @@
-// The streaming pipeline's run: info.js complete before the first tile, rows decoded into the bands,
-// tiles written by the workers as their bands complete, progress counted as files arrive.
+// The streaming pipeline's runs: info.js complete before the first tile, rows decoded (or levels drawn)
+// into the bands, tiles written by the workers as their bands complete, progress counted as files
+// arrive.
+#include <functional>
+
 #include "DescriptionWriter.h"
+#include "LevelDrawing.h"
 #include "MapPreparation.h"
 #include "MapRuns.h"
 #include "RowPump.h"
@@ -23,9 +27,9 @@ private:
     const OutputFolder& Folder_;
 };
 
-}  // namespace
-
-void RunStreaming(MapRun& run) {
+// What both runs share around the producer that fills the bands.
+void RunBands(MapRun& run, bool drawsLevels,
+              const std::function<void(StreamingTilePipeline& pipeline, TColor canvasColor)>& produce) {
     const PyramidGeometry& geometry = run.Geometry;
     // Both background reads come before any row: the canvas's (beyond the map) and the tiles' (beyond
     // the canvas).
@@ -50,13 +54,25 @@ void RunStreaming(MapRun& run) {
     };
     FolderTileSink sink(run.Output);
     StreamingTilePipeline pipeline(geometry, canvasColor, tileColor, run.Jobs, run.BandBuffers, sink, onTilesWritten,
-                                   run.Shrink);
+                                   run.Shrink, drawsLevels);
     try {
-        PumpRows(run.Source, pipeline);
+        produce(pipeline, canvasColor);
     } catch (const EMapSourceError&) {
         // A damaged map leaves exactly the tiles of the bands completed before the damage.
         pipeline.Drain();
         throw;
     }
     pipeline.Finish();
+}
+
+}  // namespace
+
+void RunStreaming(MapRun& run) {
+    RunBands(run, false, [&](StreamingTilePipeline& pipeline, TColor) { PumpRows(run.Source, pipeline); });
+}
+
+void RunDrawnLevels(MapRun& run) {
+    RunBands(run, true, [&](StreamingTilePipeline& pipeline, TColor canvasColor) {
+        DrawLevels(run.Source, run.Geometry, canvasColor, pipeline);
+    });
 }

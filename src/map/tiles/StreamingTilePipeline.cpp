@@ -36,24 +36,35 @@ void FillPixels(uint8_t* row, int from, int to, TColor rgb) {
     for (int i = from; i < to; ++i) std::memcpy(row + static_cast<size_t>(i) * 3, pixel, 3);
 }
 
+uint64_t LevelBandBytes(const LevelGeometry& level) {
+    return static_cast<uint64_t>(level.Cols()) * kTileSize * kTileSize * 3;
+}
+
 }  // namespace
 
 uint64_t StreamingTilePipeline::BandBytes(const PyramidGeometry& geometry, int bandBuffers) {
     uint64_t bytes = 0;
-    for (const LevelGeometry& level : geometry.Levels) {
-        bytes += static_cast<uint64_t>(level.Cols()) * kTileSize * kTileSize * 3;
-    }
+    for (const LevelGeometry& level : geometry.Levels) bytes += LevelBandBytes(level);
     return bytes * static_cast<uint64_t>(std::max(bandBuffers, 1));
+}
+
+uint64_t StreamingTilePipeline::DrawingBandBytes(const PyramidGeometry& geometry, int bandBuffers) {
+    // A level's buffers, and the busy ones of the level before while its last tiles are encoded.
+    uint64_t most = 0;
+    for (size_t l = 0; l < geometry.Levels.size(); ++l) {
+        const uint64_t before = l > 0 ? LevelBandBytes(geometry.Levels[l - 1]) : 0;
+        most = std::max(most, LevelBandBytes(geometry.Levels[l]) + before);
+    }
+    return most * static_cast<uint64_t>(std::max(bandBuffers, 1));
 }
 
 StreamingTilePipeline::StreamingTilePipeline(const PyramidGeometry& geometry, TColor canvasRgb, TColor tileRgb,
                                              int jobs, int bandBuffers, TileFileSink& sink,
-                                             ProgressCallback progress, ShrinkFilter shrink)
+                                             ProgressCallback progress, ShrinkFilter shrink, bool drawsLevels)
     : Geometry_(geometry), CanvasRgb_(canvasRgb), TileRgb_(tileRgb), Jobs_(std::max(jobs, 1)),
-      Mean_(shrink == ShrinkFilter::Mean), Sink_(sink),
-      Progress_(std::move(progress)) {
+      Mean_(shrink == ShrinkFilter::Mean), DrawsLevels_(drawsLevels), Sink_(sink), Progress_(std::move(progress)) {
     // Inline encoding frees each band before the next one is needed: one buffer is enough.
-    const int buffers = Jobs_ <= 1 ? 1 : std::clamp(bandBuffers, 1, 2);
+    BuffersPerLevel_ = Jobs_ <= 1 ? 1 : std::clamp(bandBuffers, 1, 2);
     Levels_.resize(geometry.Levels.size());
     for (size_t l = 0; l < Levels_.size(); ++l) {
         Level& level = Levels_[l];
@@ -63,19 +74,8 @@ StreamingTilePipeline::StreamingTilePipeline(const PyramidGeometry& geometry, TC
         level.MapColumns = CeilDiv(geometry.MapWidth, level.Geometry.Factor);
         level.CanvasColumns = CeilDiv(geometry.CanvasWidth, level.Geometry.Factor);
         level.CanvasRows = CeilDiv(geometry.CanvasHeight, level.Geometry.Factor);
-        for (int b = 0; b < buffers; ++b) {
-            auto band = std::make_unique<Band>();
-            band->LevelIndex = l;
-            band->Pixels.reset(new (std::nothrow) uint8_t[level.Stride * kTileSize]);
-            if (!band->Pixels) throw EOutOfResources("Out of system resources");
-            // Columns past the map never change: canvas background, then tile background.
-            for (int j = 0; j < kTileSize; ++j) {
-                uint8_t* row = band->Pixels.get() + static_cast<size_t>(j) * level.Stride;
-                FillPixels(row, level.MapColumns, level.CanvasColumns, CanvasRgb_);
-                FillPixels(row, level.CanvasColumns, width, TileRgb_);
-            }
-            level.Buffers.push_back(std::move(band));
-        }
+        if (DrawsLevels_) continue;
+        for (int b = 0; b < BuffersPerLevel_; ++b) level.Buffers.push_back(NewBand(level, l));
     }
     if (Jobs_ <= 1) {
         InlineEncoder_ = std::make_unique<JpegEncoder>();
@@ -85,6 +85,21 @@ StreamingTilePipeline::StreamingTilePipeline(const PyramidGeometry& geometry, TC
 }
 
 StreamingTilePipeline::~StreamingTilePipeline() { Workers_.reset(); }
+
+std::unique_ptr<StreamingBand> StreamingTilePipeline::NewBand(const Level& level, size_t levelIndex) const {
+    auto band = std::make_unique<Band>();
+    band->LevelIndex = levelIndex;
+    band->Pixels.reset(new (std::nothrow) uint8_t[level.Stride * kTileSize]);
+    if (!band->Pixels) throw EOutOfResources("Out of system resources");
+    // Columns past the map never change: canvas background, then tile background.
+    const int width = level.Geometry.Cols() * kTileSize;
+    for (int j = 0; j < kTileSize; ++j) {
+        uint8_t* row = band->Pixels.get() + static_cast<size_t>(j) * level.Stride;
+        FillPixels(row, level.MapColumns, level.CanvasColumns, CanvasRgb_);
+        FillPixels(row, level.CanvasColumns, width, TileRgb_);
+    }
+    return band;
+}
 
 int64_t StreamingTilePipeline::TilesWritten() const {
     if (!Workers_) return Written_;
@@ -114,12 +129,30 @@ void StreamingTilePipeline::ReportInline() {
     }
 }
 
+StreamingBand* StreamingTilePipeline::FreeBuffer(Level& level) {
+    for (auto& band : level.Buffers) {
+        if (band->Index < 0) return band.get();
+    }
+    // Drawing allocates a level's buffers as they are first needed.
+    if (DrawsLevels_ && static_cast<int>(level.Buffers.size()) < BuffersPerLevel_) {
+        level.Buffers.push_back(NewBand(level, static_cast<size_t>(&level - Levels_.data())));
+        return level.Buffers.back().get();
+    }
+    return nullptr;
+}
+
+void StreamingTilePipeline::ReleaseFinishedLevels(const Level& level) {
+    // Levels above the one being drawn are done: their buffers go once their tiles are encoded.
+    if (!DrawsLevels_) return;
+    for (Level* done = Levels_.data(); done != &level; ++done) {
+        std::erase_if(done->Buffers, [](const std::unique_ptr<Band>& band) { return band->Index < 0; });
+    }
+}
+
 void StreamingTilePipeline::AcquireBand(Level& level, int bandIndex) {
-    auto freeBuffer = [&level]() -> Band* {
-        for (auto& band : level.Buffers) {
-            if (band->Index < 0) return band.get();
-        }
-        return nullptr;
+    auto freeBuffer = [this, &level]() -> Band* {
+        ReleaseFinishedLevels(level);
+        return FreeBuffer(level);
     };
     if (!Workers_) {
         level.Current = freeBuffer();
@@ -262,6 +295,28 @@ void StreamingTilePipeline::ShrinkBelow(size_t l, int r) {
     level.NextRow = k + 1;
     ShrinkBelow(l + 1, k);
     if (level.NextRow % kTileSize == 0) SubmitBand(level);
+}
+
+uint8_t* StreamingTilePipeline::DrawingBand(size_t level, int band) {
+    AcquireBand(Levels_[level], band);
+    return Levels_[level].Current->Pixels.get();
+}
+
+size_t StreamingTilePipeline::BandStride(size_t level) const { return Levels_[level].Stride; }
+
+void StreamingTilePipeline::BandDrawn(size_t l, int rows) {
+    Level& level = Levels_[l];
+    const int band = level.Current->Index;
+    level.NextRow = band * kTileSize + rows;
+    if (rows == kTileSize) {
+        SubmitBand(level);
+    } else {
+        // Rows below the drawing: filled and handed over as after the last map row.
+        for (int k = level.NextRow; k < (band + 1) * kTileSize; ++k) FillBackgroundRow(level, k);
+    }
+    if (!Workers_) return;
+    std::unique_lock lock(Workers_->Mutex());
+    CheckAndReport(lock);
 }
 
 void StreamingTilePipeline::RowsDecoded(int rows) {

@@ -51,10 +51,13 @@ public:
     /// bandBuffers (1 or 2) per level: with two, the decoder fills the next band while the last one
     /// is encoded.
     /// With ShrinkFilter::Mean each coarser band row is the 2 x 2 mean of two rows of the level above,
-    /// made as soon as both are complete.
+    /// made as soon as both are complete. drawsLevels: the bands are drawn level by level
+    /// (DrawingBand, BandDrawn) rather than sampled from map rows; a level's buffers are then allocated
+    /// when its first band is drawn and freed once a later level is drawn, so that only about two
+    /// levels' buffers live at a time.
     StreamingTilePipeline(const PyramidGeometry& geometry, TColor canvasRgb, TColor tileRgb, int jobs,
                           int bandBuffers, TileFileSink& sink, ProgressCallback progress,
-                          ShrinkFilter shrink = ShrinkFilter::Nearest);
+                          ShrinkFilter shrink = ShrinkFilter::Nearest, bool drawsLevels = false);
     ~StreamingTilePipeline();
     StreamingTilePipeline(const StreamingTilePipeline&) = delete;
     StreamingTilePipeline& operator=(const StreamingTilePipeline&) = delete;
@@ -74,7 +77,19 @@ public:
     /// they complete. Rethrows the first error of a worker.
     void RowsDecoded(int rows) override;
 
-    /// Every map row is decoded: fills the rest of each level with background, writes the remaining
+    /// Drawing: the buffer for tile row `band` of level `level` (bands of a level in order, levels in
+    /// order), waiting for a free one. Its rows are BandStride(level) bytes apart; the columns past the
+    /// map already hold the background.
+    uint8_t* DrawingBand(size_t level, int band);
+    size_t BandStride(size_t level) const;
+    /// The band's first `rows` rows hold the level's drawing (its last band may hold fewer than 256):
+    /// the rest take the background and the band is handed over. Rethrows the first error of a worker.
+    void BandDrawn(size_t level, int rows);
+
+    /// The memory the drawing mode's buffers take at most: two levels' worth.
+    static uint64_t DrawingBandBytes(const PyramidGeometry& geometry, int bandBuffers);
+
+    /// Every map row is decoded (or every drawn band is drawn): fills the rest of each level with background, writes the remaining
     /// tiles and waits for all of them. Rethrows the first error of a worker.
     void Finish();
 
@@ -90,6 +105,9 @@ private:
     struct Level;
 
     void AcquireBand(Level& level, int bandIndex);
+    Band* FreeBuffer(Level& level);
+    std::unique_ptr<Band> NewBand(const Level& level, size_t levelIndex) const;
+    void ReleaseFinishedLevels(const Level& level);
     void SubmitBand(Level& level);
     void SampleRow(Level& level, const uint8_t* mapRow);
     void FillBackgroundRow(Level& level, int sampledRow);
@@ -108,6 +126,8 @@ private:
     TColor TileRgb_;
     int Jobs_;
     bool Mean_;
+    int BuffersPerLevel_ = 1;
+    bool DrawsLevels_ = false;
     TileFileSink& Sink_;
     ProgressCallback Progress_;
     std::vector<Level> Levels_;
