@@ -209,7 +209,7 @@ TEST_F(DrawnMap, BadDrawingsFailNamingTheFileAndWriteNoTile) {
     }
     // A size the levels can hold but memory cannot: refused by the estimate before any band exists.
     Options.Source.Page.reset();
-    Options.Source.Width = 400000000;
+    Options.Source.Width = 16000000;
     Options.MemoryLimitBytes = 1ull << 30;
     EXPECT_THROW(Prepare(onePage, "huge"), EOutOfResources);
     EXPECT_EQ(FolderEntries(Work / "huge"), std::vector<std::string>{"info.js"});
