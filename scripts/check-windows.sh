@@ -15,17 +15,27 @@ command -v "$compiler" >/dev/null || { echo "check-windows: $compiler is missing
 # locking): until then these fail. The list must shrink to nothing.
 expected_failures=(
     src/core/FileStreams.cpp
-    src/map/tiles/DescriptionWriter.cpp
+    src/core/OutputFolder.cpp
+)
+# The drawn map kinds need poppler, librsvg and cairo (with glib), of which Debian builds no Windows
+# headers: they are left out, and named, until a Windows build brings its own.
+without_windows_headers=(
+    bench/drawbench.cpp
+    src/map/sources/PdfMapSource.cpp
+    src/map/sources/SvgMapSource.cpp
+    src/map/sources/VectorMapSource.cpp
 )
 
-# The codec headers for the target: zlib's from Debian's MinGW package; Debian has none for libjpeg
-# and libpng, whose headers are portable C, so the host's copies serve, alone in a folder of their own
-# so that no other host header is seen.
+# The codec headers for the target: zlib's from Debian's MinGW package; Debian has none for libjpeg,
+# libpng and libtiff, whose headers are portable C, so the host's copies serve, alone in a folder of
+# their own so that no other host header is seen.
 headers=$(mktemp -d)
 results=$(mktemp -d)
 trap 'rm -rf "$headers" "$results"' EXIT
 for h in jpeglib.h jmorecfg.h jerror.h png.h pngconf.h pnglibconf.h; do cp -L "/usr/include/$h" "$headers/"; done
-cp -L "$(find /usr/include -maxdepth 2 -name jconfig.h -print -quit)" "$headers/"
+for h in jconfig.h tiff.h tiffconf.h tiffio.h tiffvers.h; do
+    cp -L "$(find /usr/include -maxdepth 2 -name "$h" -print -quit)" "$headers/"
+done
 
 # One line a source file: its path in the tree, then its include folders and definitions.
 root=$(pwd)
@@ -33,6 +43,7 @@ grep -E '^\s*"(command|file)":' "$commands" | paste - - | grep -v -E 'qt6|Qt6|/Q
     file=$(sed -E 's/^\s*"file": "(.*)",?$/\1/' <<<"$file")
     file=${file#"$root"/}
     case $file in src/* | bench/*) ;; *) continue ;; esac
+    if printf '%s\n' "${without_windows_headers[@]}" | grep -qxF "$file"; then continue; fi
     # The operating system layer: the build here compiles the POSIX side, the check the Windows one.
     case $file in src/core/os/posix/* | src/core/os/macos/*) file=src/core/os/windows/${file##*/} ;; esac
     flags=$(grep -oE ' -(I|D)[^ ]+' <<<"$command" | tr -d '\n' || true)
@@ -78,5 +89,6 @@ for file in "${expected_failures[@]}"; do
         status=1
     fi
 done
-echo "check-windows: $checked files checked, $failed failed (${#expected_failures[@]} expected)"
+echo "check-windows: $checked files checked, $failed failed (${#expected_failures[@]} expected);" \
+    "left out for want of Windows headers: ${without_windows_headers[*]}"
 exit $status
