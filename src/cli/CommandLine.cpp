@@ -13,8 +13,9 @@
 
 const char* const kUsage =
     "usage: quadrimo-cli [--title TEXT] [--background COLOR] [--blank-image FILE] [--codepage N]\n"
-    "                    [--jobs N] [--memory-limit SIZE] [--shrink nearest|mean] [--page N]\n"
-    "                    [--dpi N | --width PX] [--preview] [--quiet] MAP OUTPUT_DIR\n"
+    "                    [--jobs N] [--memory-limit SIZE] [--pipeline in-memory|streaming]\n"
+    "                    [--shrink nearest|mean] [--page N] [--dpi N | --width PX] [--preview] [--quiet]\n"
+    "                    MAP OUTPUT_DIR\n"
     "       quadrimo-cli --verify [--quiet] OUTPUT_DIR";
 
 namespace {
