@@ -14,6 +14,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+. bench/common.sh
 
 runs=3
 sizes="5000x3000 12000x9000 20000x15000 48000x36000"
@@ -28,21 +29,12 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-scratch=${QUADRIMO_BENCH_DIR:-/tmp/quadrimo-bench}
 outputs=${QUADRIMO_BENCH_OUT:-$scratch}
-mkdir -p "$scratch" "$outputs"
+mkdir -p "$outputs"
 runs_dir=$(mktemp -d "$outputs/compare.XXXXXX")
 trap 'rm -rf "$runs_dir"' EXIT
 
-need=()
-command -v vips >/dev/null || need+=(libvips-tools)
-[ -x /usr/bin/time ] || need+=(time)
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+install_peers
 
 ./scripts/setup.sh
 [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -51,19 +43,6 @@ cli=$root/build/bin/quadrimo-cli
 limit=$root/build/bin/quadrimo-limit
 mapgen=$root/build/bin/quadrimo-mapgen
 
-# One measured run: prints "wall cpu maxrss_kib" of the command.
-measure() {
-    local log
-    log=$(mktemp)
-    /usr/bin/time -v "$@" >/dev/null 2>"$log" || { cat "$log" >&2; rm -f "$log"; return 1; }
-    awk -F': ' '
-        /Elapsed \(wall clock\)/ { n = split($2, t, ":"); wall = (n == 3) ? t[1]*3600 + t[2]*60 + t[3] : t[1]*60 + t[2] }
-        /User time/ { user = $2 } /System time/ { sys = $2 } /Maximum resident/ { rss = $2 }
-        END { printf "%.3f %.3f %d\n", wall, user + sys, rss }' "$log"
-    rm -f "$log"
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 printf '%-12s %-14s %8s %8s %8s %10s %11s %11s %14s\n' map tool wall_s cpu_s rss_MiB "wall/vips" "wall/limit" \
     "wall/floor" "wall/quadrimo"
@@ -118,7 +97,6 @@ for size in $sizes; do
         cpu[$tool]=$(printf '%s' "${results[$tool]}" | awk '{ print $2 }' | median)
         rss[$tool]=$(printf '%s' "${results[$tool]}" | awk '{ print $3 }' | median)
     done
-    ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
     for tool in $size_tools; do
         printf '%-12s %-14s %8.2f %8.2f %8.0f %10s %11s %11s %14s\n' "$size" "$tool" "${wall[$tool]}" "${cpu[$tool]}" \
             "$(awk -v k="${rss[$tool]}" 'BEGIN { print k / 1024 }')" "$(ratio "${wall[$tool]}" "${wall[vips]}")" \

@@ -9,6 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+. bench/common.sh
 
 runs=3
 widths="9933 19866"
@@ -20,8 +21,6 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-scratch=${QUADRIMO_BENCH_DIR:-/tmp/quadrimo-bench}
-mkdir -p "$scratch"
 work=$(mktemp -d "$scratch/drawn.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 

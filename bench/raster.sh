@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+. bench/common.sh
 
 runs=3
 huge=0
@@ -21,40 +22,16 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-scratch=${QUADRIMO_BENCH_DIR:-/tmp/quadrimo-bench}
-mkdir -p "$scratch"
 runs_dir=$(mktemp -d "$scratch/raster.XXXXXX")
 trap 'rm -rf "$runs_dir"' EXIT
 
-need=()
-command -v vips >/dev/null || need+=(libvips-tools)
-[ -x /usr/bin/time ] || need+=(time)
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+install_peers
 
 [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build --target quadrimo-cli quadrimo-mapgen >/dev/null
 cli=$root/build/bin/quadrimo-cli
 mapgen=$root/build/bin/quadrimo-mapgen
 
-# One measured run: prints "wall cpu maxrss_kib" of the command.
-measure() {
-    local log
-    log=$(mktemp)
-    /usr/bin/time -v "$@" >/dev/null 2>"$log" || { cat "$log" >&2; rm -f "$log"; return 1; }
-    awk -F': ' '
-        /Elapsed \(wall clock\)/ { n = split($2, t, ":"); wall = (n == 3) ? t[1]*3600 + t[2]*60 + t[3] : t[1]*60 + t[2] }
-        /User time/ { user = $2 } /System time/ { sys = $2 } /Maximum resident/ { rss = $2 }
-        END { printf "%.3f %.3f %d\n", wall, user + sys, rss }' "$log"
-    rm -f "$log"
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 # The maps: a photo map as a PNG, and as a tiled (256 x 256, LZW) TIFF.
 make_map() {

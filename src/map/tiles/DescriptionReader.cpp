@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/Utf8.h"
+
 namespace {
 
 constexpr std::string_view kTitleStart = "var map_title = '";
@@ -45,24 +47,6 @@ std::optional<std::vector<int>> IntegerLine(std::string_view line, std::string_v
     }
     if (pos != line.size()) return std::nullopt;
     return values;
-}
-
-void AppendUtf8(std::string& out, uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 std::optional<uint32_t> HexValue(std::string_view text) {
