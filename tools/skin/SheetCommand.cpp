@@ -25,7 +25,7 @@ const QColor kPaper(250, 250, 250);
 const QColor kCaption(40, 40, 40);
 
 // Qt's note about a missing runtime directory is noise for a batch tool; everything else is shown.
-void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
+void FilterSheetMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
     if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
@@ -36,7 +36,7 @@ void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& messa
 std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
     if (QGuiApplication::instance() != nullptr) return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(FilterQtMessages);
+    qInstallMessageHandler(FilterSheetMessages);
     static int argc = 1;
     static char name[] = "quadrimo-skin";
     static char* argv[] = {name, nullptr};

@@ -34,7 +34,7 @@ const char* const kShotUsage =
 namespace {
 
 // Qt's notes about a missing runtime directory are noise for a batch tool; everything else is shown.
-void FilterQtMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
+void FilterShotMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
     if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
     // The offscreen platform's notes on a window's shape (kept, not applied) and on a dropped-down
     // list's popup window.
@@ -63,7 +63,7 @@ Bitmap32 TakePicture(const ShotWindow& window, QWidget& picture) {
 
 int Shoot(const ShotRequest& request) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(FilterQtMessages);
+    qInstallMessageHandler(FilterShotMessages);
     int argc = 1;
     char name[] = "quadrimo-skin";
     char* argv[] = {name, nullptr};

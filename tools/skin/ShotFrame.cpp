@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kShotWaitMs = 2000;
-
 struct NamedButton {
     const char* Name;
     int Index;

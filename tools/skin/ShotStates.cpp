@@ -29,9 +29,6 @@ void CollectControls(QWidget* container, std::vector<QWidget*>& controls) {
     }
 }
 
-// How long a step waits for the platform's answer.
-constexpr int kShotWaitMs = 2000;
-
 // A step whose effect did not come is reported; the picture is still taken.
 void Expect(bool reached, const std::string& failure) {
     if (!reached) std::cerr << "shot: " << failure << "\n";
