@@ -1,16 +1,14 @@
 // Terminal progress bar with tiles done, percent and elapsed time.
 #include "ConsoleProgress.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <string>
 
 #include "Interruption.h"
+#include "core/os/Terminal.h"
 
 ConsoleProgress::ConsoleProgress(std::FILE* stream, bool quiet)
-    : Stream_(stream), Quiet_(quiet), Terminal_(::isatty(::fileno(stream)) != 0),
-      Start_(std::chrono::steady_clock::now()) {}
+    : Stream_(stream), Quiet_(quiet), Terminal_(IsTerminal(stream)), Start_(std::chrono::steady_clock::now()) {}
 
 double ConsoleProgress::ElapsedSeconds() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - Start_).count();

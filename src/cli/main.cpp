@@ -1,6 +1,4 @@
 // quadrimo-cli: prepares a map picture into a tile folder from the command line.
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <exception>
@@ -18,6 +16,7 @@
 #include "core/FileStreams.h"
 #include "core/Messages.h"
 #include "core/Version.h"
+#include "core/os/Files.h"
 #include "map/preview/PreviewPage.h"
 #include "map/sources/MapSourceRegistry.h"
 #include "map/tiles/MapPreparation.h"
@@ -94,16 +93,16 @@ int main(int argc, char** argv) {
         std::printf("quadrimo-cli %s\n", kQuadrimoVersion);
         return 0;
     }
-    struct stat info {};
+    FileStatus status;
     if (cl.Verify) {
-        if (::stat(cl.OutputDir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        if (PathStatus(cl.OutputDir, status) != 0 || status.Kind != FileKind::Folder) {
             std::fprintf(stderr, "quadrimo-cli: \"%s\" is not a folder\n%s\n", cl.OutputDir.c_str(), kUsage);
             return 2;
         }
         return RunVerify(cl.OutputDir, cl.Quiet);
     }
-    if (::stat(cl.MapPath.c_str(), &info) != 0) return Fail("map file \"" + cl.MapPath + "\" does not exist");
-    if (S_ISDIR(info.st_mode)) return Fail("map file \"" + cl.MapPath + "\" is a folder");
+    if (PathStatus(cl.MapPath, status) != 0) return Fail("map file \"" + cl.MapPath + "\" does not exist");
+    if (status.Kind == FileKind::Folder) return Fail("map file \"" + cl.MapPath + "\" is a folder");
     if (cl.OutputDir.empty()) return Fail("the output folder is empty");
     // Which options apply depends on the map's kind, known from its first bytes.
     if (const std::string error = InapplicableOptionError(cl, MapKindName(cl.MapPath)); !error.empty()) {

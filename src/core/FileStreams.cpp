@@ -1,9 +1,5 @@
-// POSIX file access behind the program's file messages.
+// File access behind the program's file messages; the system's side is in os/Files.h.
 #include "FileStreams.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <utility>
@@ -12,6 +8,7 @@
 #include "FileFaults.h"
 #include "OsError.h"
 #include "OutputFolder.h"
+#include "os/Files.h"
 
 namespace {
 
@@ -37,29 +34,23 @@ int FileHandle::Release() {
 }
 
 void FileHandle::Close() {
-    if (Fd_ >= 0) ::close(Fd_);
+    if (Fd_ >= 0) CloseFile(Fd_);
     Fd_ = -1;
 }
 
 FileHandle OpenFileForReading(const std::string& path) {
-    // Without O_NONBLOCK, opening a FIFO waits for a writer for ever.
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.Get() < 0) throw EFOpenError(OpenMessage(path, errno));
-    struct stat info {};
-    if (::fstat(file.Get(), &info) != 0) throw EFOpenError(OpenMessage(path, errno));
-    if (S_ISDIR(info.st_mode)) throw EFOpenError(OpenMessage(path, EISDIR));
-    if (!S_ISREG(info.st_mode)) throw EFOpenError(NotRegularFileMessage(path));
-    const int flags = ::fcntl(file.Get(), F_GETFL);
-    if (flags >= 0) ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK);
+    int fd = -1;
+    if (int err = OpenReadOnly(path, fd); err != 0) throw EFOpenError(OpenMessage(path, err));
+    FileHandle file(fd);
+    FileStatus status;
+    if (int err = FileStatusOf(file.Get(), status); err != 0) throw EFOpenError(OpenMessage(path, err));
+    if (status.Kind == FileKind::Folder) throw EFOpenError(OpenMessage(path, EISDIR));
+    if (status.Kind != FileKind::Regular) throw EFOpenError(NotRegularFileMessage(path));
     return file;
 }
 
 long long ReadAt(int fd, uint64_t offset, uint8_t* data, size_t size) {
-    for (;;) {
-        const ssize_t n = ::pread(fd, data, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR) continue;
-        return n;
-    }
+    return ReadFileAt(fd, offset, data, size);
 }
 
 std::string NotRegularFileMessage(const std::string& path) {
@@ -67,9 +58,9 @@ std::string NotRegularFileMessage(const std::string& path) {
 }
 
 uint64_t FileSize(const FileHandle& file) {
-    struct stat info {};
-    if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || info.st_size < 0) return 0;
-    return static_cast<uint64_t>(info.st_size);
+    FileStatus status;
+    if (file.Get() < 0 || FileStatusOf(file.Get(), status) != 0) return 0;
+    return status.Size;
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
@@ -78,12 +69,9 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     bytes.reserve(static_cast<size_t>(FileSize(file)));
     uint8_t chunk[65536];
     for (;;) {
-        ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
+        const long long n = ReadFileNext(file.Get(), chunk, sizeof chunk);
         if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw EFOpenError(OpenMessage(path, errno));
-        }
+        if (n < 0) throw EFOpenError(OpenMessage(path, errno));
         bytes.insert(bytes.end(), chunk, chunk + n);
     }
     return bytes;
@@ -95,16 +83,7 @@ int WriteFully(int fd, const std::string& path, const uint8_t* data, size_t size
         WriteFully(fd, {}, data, size / 2);
         return injected;
     }
-    size_t done = 0;
-    while (done < size) {
-        ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return 0;
+    return WriteFileFully(fd, data, size);
 }
 
 std::pair<std::string, std::string> SplitPath(const std::string& path) {

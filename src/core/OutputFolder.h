@@ -1,7 +1,7 @@
 // Safe writes into an output folder: every file is written under a hidden temporary name, created
 // exclusively, and renamed over its final name once complete. A reader never sees half a file, and a
-// link planted under a final name is replaced, never written through. All the system calls of the
-// mechanism are in OutputFolder.cpp (see there for their Windows and macOS counterparts).
+// link planted under a final name is replaced, never written through. The system calls of the
+// mechanism are behind os/Files.h.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "FileStreams.h"
+
+struct FolderRef;
 
 /// An open output folder (a link to a folder is followed once, when it is opened). Its descriptor
 /// anchors every name written into it, so the folder's files stay the same folder's for a whole run.
@@ -57,7 +59,9 @@ public:
 
 private:
     friend class PendingFile;
+    FolderRef Ref() const;
     FileHandle Dir_;
+    FileHandle Lock_;  // what holds the lock where the folder's own descriptor cannot
     std::string Path_;
     bool Locked_ = false;
 };

@@ -2,8 +2,6 @@
 #include "PdfMapSource.h"
 
 #include <poppler.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
 
@@ -21,9 +19,7 @@ bool IsPdfStart(std::span<const uint8_t> head) {
 
 PdfMapSource::PdfMapSource(FileHandle file, const std::string& path, const MapSourceOptions& options)
     : VectorMapSource(path, options), Page_(options.Page.value_or(1)) {
-    struct stat info {};
-    if (::fstat(file.Get(), &info) == 0) DocumentBytes_ = static_cast<uint64_t>(info.st_size);
-    DocumentBytes_ += kDocumentOverhead;
+    DocumentBytes_ = FileSize(file) + kDocumentOverhead;
     // poppler takes the descriptor and closes it with the document.
     GError* error = nullptr;
     Document_.reset(poppler_document_new_from_fd(file.Release(), nullptr, &error));

@@ -3,7 +3,6 @@
 // composited where there is alpha.
 #include "TiffMapSource.h"
 
-#include <sys/stat.h>
 #include <tiffio.h>
 
 #include <algorithm>
@@ -88,8 +87,7 @@ bool IsTiffStart(std::span<const uint8_t> head) {
 TiffMapSource::TiffMapSource(FileHandle file, std::string path)
     : File_(std::move(file)), Path_(std::move(path)), State_(std::make_unique<TiffState>()) {
     State_->Fd = File_.Get();
-    struct stat info {};
-    if (::fstat(State_->Fd, &info) == 0) State_->Size = static_cast<uint64_t>(info.st_size);
+    State_->Size = FileSize(File_);
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     if (!options) throw EOutOfResources("Out of system resources");
     TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxLibraryBlock);

@@ -2,8 +2,6 @@
 // in the order the run writes them.
 #include "FolderCheck.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -14,6 +12,7 @@
 #include "core/Exception.h"
 #include "core/FileStreams.h"
 #include "core/OutputFolder.h"
+#include "core/os/Files.h"
 
 namespace {
 
@@ -57,9 +56,8 @@ bool InPyramid(const MapDescription& description, const std::string& name) {
 
 MapDescription ReadFolderDescription(const std::string& folder) {
     const std::string path = JoinPath(folder, DescriptionWriter::kFileName);
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-        static_cast<uint64_t>(info.st_size) > kMaxDescriptionBytes) {
+    FileStatus status;
+    if (PathStatus(path, status) == 0 && status.Kind == FileKind::Regular && status.Size > kMaxDescriptionBytes) {
         throw Exception(path + ": too large for a map description");
     }
     const std::vector<uint8_t> bytes = ReadWholeFile(path);

@@ -2,8 +2,6 @@
 // background picture copy.
 #include "MapPreparation.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <thread>
 
@@ -15,6 +13,7 @@
 #include "core/FileStreams.h"
 #include "core/OutputFolder.h"
 #include "core/SystemMemory.h"
+#include "core/os/Files.h"
 #include "map/sources/MapSourceRegistry.h"
 
 namespace {
@@ -24,9 +23,9 @@ constexpr const char* kBlankImageName = "blank_img.gif";
 // A map path that names nothing (or a folder) ends the run silently; a FIFO or a device
 // would block or never end, so it fails here, before anything is written.
 bool IsExistingMapFile(const std::string& path) {
-    struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
-    if (!S_ISREG(info.st_mode)) throw EFOpenError(NotRegularFileMessage(path));
+    FileStatus status;
+    if (path.empty() || PathStatus(path, status) != 0 || status.Kind == FileKind::Folder) return false;
+    if (status.Kind != FileKind::Regular) throw EFOpenError(NotRegularFileMessage(path));
     return true;
 }
 
