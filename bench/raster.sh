@@ -46,9 +46,9 @@ make_map() {
 }
 
 printf '%-18s %-13s %8s %8s %8s %10s %10s\n' map tool wall_s cpu_s rss_MiB "wall/vips" "rss/vips"
-for spec in png:12000x9000 tiff:20000x15000; do
-    kind=${spec%%:*}
-    size=${spec#*:}
+for kind_size in png:12000x9000 tiff:20000x15000; do
+    kind=${kind_size%%:*}
+    size=${kind_size#*:}
     map=$scratch/photo-$size.$kind
     make_map "$kind" "$size" "$map"
     declare -A results=([quadrimo]="" [quadrimo-100M]="" [vips]="")

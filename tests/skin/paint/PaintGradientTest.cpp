@@ -31,7 +31,7 @@ TEST(PaintGradient, ButtonGradientEndsAtFiftyFiftyTwoNinetySevenAndTheBottom) {
     PaintGradient(b, {0, 0, 3, 100}, g);
     EXPECT_EQ(b.At(0, 0), Px(16777215));
     EXPECT_EQ(b.At(2, 25), MakePixel(219, 240, 246));  // halfway: 240.5 rounds to the even 240
-    EXPECT_EQ(b.At(1, 50), Px(15590071));  // start of step 2 over the end of step 1
+    EXPECT_EQ(b.At(1, 50), Px(15590071));  // start of band 2 over the end of band 1
     EXPECT_EQ(b.At(1, 52), Px(15129006));
     EXPECT_EQ(b.At(1, 97), Px(16774571));
     EXPECT_EQ(b.At(1, 99), Px(16774571));
@@ -40,7 +40,7 @@ TEST(PaintGradient, ButtonGradientEndsAtFiftyFiftyTwoNinetySevenAndTheBottom) {
 TEST(PaintGradient, VerticalBandsExactExtent) {
     Bitmap32 b(2, 10, kEmpty);
     PaintGradient(b, {0, 0, 2, 10}, Bands({{0x0000FF, 30}, {0x00FF00, 30}, {0xFF0000, 0}}));
-    // Step 1 rows 0..3 (its end row 3 repainted by step 2), step 2 rows 3..6, step 3 rows 6..9.
+    // Band 1 rows 0..3 (its end row 3 repainted by band 2), band 2 rows 3..6, band 3 rows 6..9.
     for (int y = 0; y < 10; ++y) {
         TColor want = y < 3 ? 0x0000FF : y < 6 ? 0x00FF00 : 0xFF0000;
         EXPECT_EQ(b.At(1, y), Px(want)) << y;
