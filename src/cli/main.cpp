@@ -17,6 +17,7 @@
 #include "core/Messages.h"
 #include "core/Version.h"
 #include "core/os/Files.h"
+#include "core/os/ProgramArguments.h"
 #include "map/preview/PreviewPage.h"
 #include "map/sources/MapSourceRegistry.h"
 #include "map/tiles/MapPreparation.h"
@@ -78,8 +79,8 @@ void WarnAboutLostCharacters(const std::string& title, int codePage) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    ParseResult parsed = ParseCommandLine(args);
+    PrepareConsoleOutput();
+    ParseResult parsed = ParseCommandLine(ProgramArguments(argc, argv));
     if (!parsed.Options) {
         std::fprintf(stderr, "quadrimo-cli: %s\n%s\n", parsed.Error.c_str(), kUsage);
         return 2;

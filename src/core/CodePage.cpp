@@ -9,6 +9,7 @@
 
 #include "CodePageTables.h"
 #include "Utf8.h"
+#include "os/SystemCodePage.h"
 
 namespace {
 
@@ -83,6 +84,7 @@ int CodePageForLocale(std::string_view locale) {
 }
 
 int DefaultAnsiCodePage() {
+    if (const int system = SystemAnsiCodePage(); system != 0) return IsSupportedCodePage(system) ? system : 1252;
     for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         const char* value = std::getenv(name);
         if (value != nullptr && *value != '\0') return CodePageForLocale(value);

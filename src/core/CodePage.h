@@ -9,9 +9,10 @@ constexpr int kCodePageUtf8 = 65001;
 /// The code page of the program's own (Russian) texts.
 constexpr int kOwnLanguageCodePage = 1251;
 
-/// The ANSI code page of this system: chosen from the locale's language (1251 for Cyrillic
-/// languages, the matching Windows code page for other scripts, 1252 otherwise); 1251 where the
-/// locale names no language (unset, C, POSIX).
+/// The ANSI code page of this system: Windows's own where it is one of the supported pages (1252
+/// otherwise); elsewhere chosen from the locale's language (1251 for Cyrillic languages, the
+/// matching Windows code page for other scripts, 1252 otherwise), 1251 where the locale names no
+/// language (unset, C, POSIX).
 int DefaultAnsiCodePage();
 
 /// The code page for a locale name such as "ru_RU.UTF-8"; 1252 when the language is not known,

@@ -87,9 +87,11 @@ int WriteFully(int fd, const std::string& path, const uint8_t* data, size_t size
 }
 
 std::pair<std::string, std::string> SplitPath(const std::string& path) {
-    const size_t slash = path.rfind('/');
+    const size_t slash = path.find_last_of(kPathSeparators);
     if (slash == std::string::npos) return {".", path};
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+    // A root keeps its separator: "/", "C:\".
+    const bool root = slash == 0 || (kPathsHaveDrives && slash == 2 && path[1] == ':');
+    return {path.substr(0, root ? slash + 1 : slash), path.substr(slash + 1)};
 }
 
 namespace {
@@ -117,5 +119,5 @@ bool CopyFileContents(const std::string& source, const std::string& target) {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    return folder + "/" + name;
+    return folder + kPathSeparator + name;
 }

@@ -77,6 +77,15 @@ bool OutputFolder::IsTemporaryName(std::string_view name) {
            name.ends_with(kTempSuffix);
 }
 
+int OutputFolder::List(const std::function<void(const std::string& name)>& onName) const {
+    return ListFolder(Ref(), onName);
+}
+
+bool OutputFolder::IsRegularFile(const std::string& name) const {
+    FileStatus status;
+    return StatusInFolder(Ref(), name, status) == 0 && status.Kind == FileKind::Regular;
+}
+
 int OutputFolder::RemoveStaleTemporaries() const {
     const int64_t now = std::time(nullptr);
     std::vector<std::string> stale;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ public:
     /// Copies source to `name`, safely. Returns false, writing nothing, when the source cannot be
     /// opened or read; throws as WriteFile when the copy cannot be written.
     bool CopyFile(const std::string& source, const std::string& name) const;
+
+    /// Calls back with the name of every entry of the folder. Returns 0 or the errno.
+    int List(const std::function<void(const std::string& name)>& onName) const;
+    /// Whether `name` is a regular file (a link is not followed).
+    bool IsRegularFile(const std::string& name) const;
 
     /// Removes this program's temporary files left behind by runs that ended before this one (a
     /// killed run): names of the temporary pattern, regular files, last modified before now. In a

@@ -8,6 +8,18 @@
 #include <string>
 #include <string_view>
 
+/// The separator written between a folder and a name, those read there, and whether a path may
+/// start with a drive ("C:\").
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+inline constexpr std::string_view kPathSeparators = "\\/";
+inline constexpr bool kPathsHaveDrives = true;
+#else
+inline constexpr char kPathSeparator = '/';
+inline constexpr std::string_view kPathSeparators = "/";
+inline constexpr bool kPathsHaveDrives = false;
+#endif
+
 enum class FileKind { Regular, Folder, Other };
 
 struct FileStatus {

@@ -5,12 +5,16 @@
 #include <cstdint>
 #include <span>
 
+#include "DrawnMapKinds.h"
 #include "JpegMapSource.h"
-#include "PdfMapSource.h"
 #include "PngMapSource.h"
-#include "SvgMapSource.h"
 #include "TiffMapSource.h"
 #include "core/FileStreams.h"
+#include "map/codec/MapSourceError.h"
+#ifdef QUADRIMO_DRAWN_MAPS
+#include "PdfMapSource.h"
+#include "SvgMapSource.h"
+#endif
 
 namespace {
 
@@ -26,10 +30,20 @@ std::unique_ptr<MapSource> OpenRaster(FileHandle file, const std::string& path, 
     return std::make_unique<Source>(std::move(file), path);
 }
 
+#ifdef QUADRIMO_DRAWN_MAPS
 template <class Source>
 std::unique_ptr<MapSource> OpenDrawing(FileHandle file, const std::string& path, const MapSourceOptions& options) {
     return std::make_unique<Source>(std::move(file), path, options);
 }
+#else
+// A build without the drawing libraries still knows a drawing when it sees one, and says so.
+template <const char* Kind>
+std::unique_ptr<MapSource> NotReadHere(FileHandle, const std::string& path, const MapSourceOptions&) {
+    throw EMapSourceError(path + ": this build of Quadrimo reads no " + Kind + " maps", {}, path);
+}
+constexpr char kPdf[] = "PDF";
+constexpr char kSvg[] = "SVG";
+#endif
 
 // Tried in order; the JPEG kind also takes what no kind claims.
 constexpr MapSourceKind kJpegKind{"JPEG", IsJpegStart, OpenRaster<JpegMapSource>};
@@ -37,8 +51,13 @@ constexpr MapSourceKind kKinds[] = {
     kJpegKind,
     {"PNG", IsPngStart, OpenRaster<PngMapSource>},
     {"TIFF", IsTiffStart, OpenRaster<TiffMapSource>},
+#ifdef QUADRIMO_DRAWN_MAPS
     {"PDF", IsPdfStart, OpenDrawing<PdfMapSource>},
     {"SVG", IsSvgStart, OpenDrawing<SvgMapSource>},
+#else
+    {"PDF", IsPdfStart, NotReadHere<kPdf>},
+    {"SVG", IsSvgStart, NotReadHere<kSvg>},
+#endif
 };
 
 // Up to 16 bytes from the start; fewer (or none) for a short file or a failed read, which the kind

@@ -3,8 +3,6 @@
 
 #include <poppler.h>
 
-#include <cstring>
-
 namespace {
 
 constexpr double kPointsPerInch = 72;
@@ -12,10 +10,6 @@ constexpr double kPointsPerInch = 72;
 constexpr uint64_t kDocumentOverhead = 32u << 20;
 
 }  // namespace
-
-bool IsPdfStart(std::span<const uint8_t> head) {
-    return head.size() >= 5 && std::memcmp(head.data(), "%PDF-", 5) == 0;
-}
 
 PdfMapSource::PdfMapSource(FileHandle file, const std::string& path, const MapSourceOptions& options)
     : VectorMapSource(path, options), Page_(options.Page.value_or(1)) {

@@ -6,14 +6,12 @@
 #include <span>
 #include <string>
 
+#include "DrawnMapKinds.h"
 #include "VectorMapSource.h"
 #include "core/FileStreams.h"
 
 typedef struct _PopplerDocument PopplerDocument;
 typedef struct _PopplerPage PopplerPage;
-
-/// Whether the first bytes are a PDF file's: "%PDF-".
-bool IsPdfStart(std::span<const uint8_t> head);
 
 /// The page MapSourceOptions::Page (default 1), its size in points at Dpi or Width. The paper is white,
 /// as every PDF viewer shows it. Throws EDrawingError for a file poppler cannot read, one that needs a

@@ -3,7 +3,6 @@
 
 #include <librsvg/rsvg.h>
 
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -12,11 +11,6 @@ constexpr double kCssPixelsPerInch = 96;
 // The parsed tree takes a few times the text; the overhead covers librsvg's own state.
 constexpr uint64_t kTreeBytesPerFileByte = 4;
 constexpr uint64_t kDocumentOverhead = 16u << 20;
-
-bool StartsWith(std::span<const uint8_t> bytes, const char* text) {
-    const size_t n = std::strlen(text);
-    return bytes.size() >= n && std::memcmp(bytes.data(), text, n) == 0;
-}
 
 std::vector<uint8_t> ReadAll(const FileHandle& file, const std::string& path) {
     std::vector<uint8_t> bytes(FileSize(file));
@@ -32,15 +26,6 @@ std::vector<uint8_t> ReadAll(const FileHandle& file, const std::string& path) {
 }
 
 }  // namespace
-
-bool IsSvgStart(std::span<const uint8_t> head) {
-    if (head.size() >= 2 && head[0] == 0x1F && head[1] == 0x8B) return true;
-    if (StartsWith(head, "\xEF\xBB\xBF")) head = head.subspan(3);
-    while (!head.empty() && (head[0] == ' ' || head[0] == '\t' || head[0] == '\r' || head[0] == '\n')) {
-        head = head.subspan(1);
-    }
-    return StartsWith(head, "<svg") || StartsWith(head, "<?xml") || StartsWith(head, "<!");
-}
 
 SvgMapSource::SvgMapSource(FileHandle file, const std::string& path, const MapSourceOptions& options)
     : VectorMapSource(path, options) {

@@ -6,14 +6,11 @@
 #include <span>
 #include <string>
 
+#include "DrawnMapKinds.h"
 #include "VectorMapSource.h"
 #include "core/FileStreams.h"
 
 typedef struct _RsvgHandle RsvgHandle;
-
-/// Whether the first bytes may start an SVG: "<svg", an XML declaration, a doctype or comment
-/// (after a byte order mark and white space), or a gzip stream (.svgz).
-bool IsSvgStart(std::span<const uint8_t> head);
 
 /// The drawing at its size in CSS pixels (96 to the inch; the viewBox when width and height are
 /// relative or missing) scaled by Dpi or Width. Areas it leaves transparent show the background.

@@ -3,7 +3,6 @@
 #include "FolderCheck.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <unordered_set>
 
@@ -11,6 +10,7 @@
 #include "map/codec/JpegInspect.h"
 #include "core/Exception.h"
 #include "core/FileStreams.h"
+#include "core/OsError.h"
 #include "core/OutputFolder.h"
 #include "core/os/Files.h"
 
@@ -81,17 +81,17 @@ std::string TileFault(const std::vector<uint8_t>& bytes) {
 FolderCheckReport CheckOutputFolder(const std::string& folder, MapProgress& progress) {
     FolderCheckReport report;
     std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        // Only what the next run would remove: regular files, not links or folders of that name.
-        std::error_code typeError;
-        if (OutputFolder::IsTemporaryName(name) && it->symlink_status(typeError).type() == std::filesystem::file_type::regular) {
-            report.Temporary.push_back(name);
-        }
-        if (ParseTileName(name)) names.push_back(std::move(name));
+    // Through the file layer, which takes the folder's name as UTF-8 on every system.
+    OutputFolder listed;
+    int error = listed.Open(folder);
+    if (error == 0) {
+        error = listed.List([&](const std::string& name) {
+            // Only what the next run would remove: regular files, not links or folders of that name.
+            if (OutputFolder::IsTemporaryName(name) && listed.IsRegularFile(name)) report.Temporary.push_back(name);
+            if (ParseTileName(name)) names.push_back(name);
+        });
     }
-    if (error) throw Exception("Cannot list folder \"" + folder + "\". " + error.message());
+    if (error != 0) throw Exception("Cannot list folder \"" + folder + "\". " + OsErrorDescription(error));
     try {
         report.Description = ReadFolderDescription(folder);
     } catch (const Exception& e) {

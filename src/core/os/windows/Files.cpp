@@ -8,12 +8,16 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "WideText.h"
 #include "WindowsApi.h"
 
 namespace {
 
 // A lock file, since a folder's own handle cannot be locked.
 constexpr const char* kLockName = ".quadrimo.lock";
+// How long a lock file being deleted is waited for: far beyond the moment its deletion takes.
+constexpr int kLockRetries = 20;
+constexpr DWORD kLockRetryMilliseconds = 5;
 // ReadFile and WriteFile take a 32-bit count.
 constexpr size_t kMaxChunk = size_t{1} << 30;
 // 100-nanosecond intervals from 1601 to 1970.
@@ -64,25 +68,6 @@ int ErrnoOf(DWORD error) {
 
 int LastErrno() {
     return ErrnoOf(GetLastError());
-}
-
-bool Widen(std::string_view text, std::wstring& wide) {
-    wide.clear();
-    if (text.empty()) return true;
-    const int size = static_cast<int>(text.size());
-    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-    if (n <= 0) return false;
-    wide.resize(static_cast<size_t>(n));
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), n) == n;
-}
-
-std::string Narrow(const wchar_t* wide) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return {};
-    std::string text(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), n, nullptr, nullptr);
-    text.pop_back();
-    return text;
 }
 
 // The folder's path and the name, as a wide path ("" is the current folder).
@@ -218,13 +203,19 @@ int LockFolder(FolderRef folder, int& lockFd) {
     lockFd = -1;
     std::wstring wide;
     if (!WidePathIn(folder, kLockName, wide)) return EINVAL;
-    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    // A lock file that its last holder is closing is being deleted and refuses every opener for a
+    // moment (access denied): that is a lock let go, so the open is tried again.
+    for (int attempt = 0;; ++attempt) {
+        const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+                                          OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) return Adopt(handle, lockFd);
         const DWORD error = GetLastError();
+        if (error == ERROR_ACCESS_DENIED && attempt < kLockRetries) {
+            Sleep(kLockRetryMilliseconds);
+            continue;
+        }
         return error == ERROR_SHARING_VIOLATION ? EWOULDBLOCK : ErrnoOf(error);
     }
-    return Adopt(handle, lockFd);
 }
 
 int CreateFileExclusively(FolderRef folder, const std::string& name, int& fd) {
