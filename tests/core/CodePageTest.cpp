@@ -90,6 +90,8 @@ TEST(CodePageForLocale, LanguageChoosesTheWindowsCodePage) {
     EXPECT_EQ(CodePageForLocale(""), 1251);
 }
 
+#ifndef _WIN32
+// The locale decides where the system keeps no code page of its own (Windows keeps one).
 // Sets an environment variable for one scope and restores the old value.
 class ScopedEnv {
 public:
@@ -143,6 +145,7 @@ TEST(DefaultAnsiCodePage, FirstSetLocaleVariableWins) {
         EXPECT_EQ(DefaultAnsiCodePage(), 1252);
     }
 }
+#endif
 
 TEST(IsSupportedCodePage, WindowsSingleByteCodePagesAndUtf8) {
     for (int cp = 1250; cp <= 1258; ++cp) EXPECT_TRUE(IsSupportedCodePage(cp)) << cp;

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/Exception.h"
+#include "core/os/Files.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -59,9 +63,28 @@ TEST(WriteWholeFile, UncreatableFileGivesTheCreateMessage) {
 }
 
 TEST(JoinPath, OneSeparatorAddedNothingRemoved) {
-    EXPECT_EQ(JoinPath("out", "info.js"), "out/info.js");
-    EXPECT_EQ(JoinPath("out/", "info.js"), "out//info.js");
-    EXPECT_EQ(JoinPath("", "info.js"), "/info.js");
+    const std::string separator(1, kPathSeparator);
+    EXPECT_EQ(JoinPath("out", "info.js"), "out" + separator + "info.js");
+    EXPECT_EQ(JoinPath("out/", "info.js"), "out/" + separator + "info.js");
+    EXPECT_EQ(JoinPath("", "info.js"), separator + "info.js");
+}
+
+TEST(SplitPath, TheLastSeparatorSplitsAndARootKeepsIt) {
+    struct Case {
+        const char* Path;
+        const char* Folder;
+        const char* Name;
+    };
+    std::vector<Case> cases = {{"out/info.js", "out", "info.js"}, {"info.js", ".", "info.js"},
+                               {"/info.js", "/", "info.js"},      {"a/b/c.jpg", "a/b", "c.jpg"}};
+#ifdef _WIN32
+    cases.insert(cases.end(), {{"C:\\maps\\info.js", "C:\\maps", "info.js"}, {"C:\\info.js", "C:\\", "info.js"},
+                               {"C:/maps\\plan/info.js", "C:/maps\\plan", "info.js"}});
+#endif
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Path);
+        EXPECT_EQ(SplitPath(c.Path), std::make_pair(std::string(c.Folder), std::string(c.Name)));
+    }
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ TEST(OsErrorCode, MapsErrnoToTheCodesOfTheIoMessages) {
     EXPECT_EQ(OsErrorCode(EISDIR), 5);
     EXPECT_EQ(OsErrorCode(EROFS), 19);
     EXPECT_EQ(OsErrorCode(ENOSPC), 112);
+#ifdef EDQUOT
     EXPECT_EQ(OsErrorCode(EDQUOT), 112);
+#endif
     EXPECT_EQ(OsErrorCode(EIO), 1117);
     EXPECT_EQ(OsErrorCode(EINVAL), 87);
 }

@@ -3,7 +3,9 @@
 #include "map/codec/JpegRowReader.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 
@@ -66,6 +68,7 @@ TEST(JpegRowReader, ErrorsCarryTheLibrarysTextAndThePath) {
     }
 }
 
+#ifndef _WIN32
 TEST(JpegRowReader, RefusesWhatIsNoRegularFile) {
     TempFolder folder;
     const std::string fifo = folder / "map.jpg";
@@ -74,6 +77,7 @@ TEST(JpegRowReader, RefusesWhatIsNoRegularFile) {
     EXPECT_THROW(JpegRowReader{fifo}, EFOpenError);
     EXPECT_THROW(JpegRowReader{"/dev/zero"}, EFOpenError);
 }
+#endif
 
 TEST(JpegRowReader, MemoryEstimateCountsTheCoefficientsOfMultiScanPictures) {
     const RgbImage picture = Pattern(640, 480);

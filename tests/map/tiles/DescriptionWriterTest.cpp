@@ -99,10 +99,10 @@ TEST(DescriptionWriter, TitleIsConvertedThenEscapedForAScriptString) {
 }
 
 // The names in the folder a reader sees, hidden ones included.
+// The folder's files, without the hidden file that holds a Windows run's lock while the writer lives.
 std::vector<std::string> Entries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+    std::vector<std::string> names = FolderEntries(folder);
+    std::erase(names, ".quadrimo.lock");
     return names;
 }
 

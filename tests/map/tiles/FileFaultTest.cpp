@@ -14,6 +14,7 @@
 
 #include "MapRunSupport.h"
 #include "core/Exception.h"
+#include "core/FileStreams.h"
 #include "core/FileFaults.h"
 #include "map/tiles/PyramidGeometry.h"
 
@@ -135,7 +136,7 @@ TEST_P(FileFault, TilesAndBlankImage) {
             });
             out = Run("run" + std::to_string(run++), message);
         }
-        const std::string path = out + "/" + c.File;
+        const std::string path = JoinPath(out, c.File);
         const std::string verb = c.Operation == FileOperation::Create ? "create" : "write";
         EXPECT_EQ(message, "Cannot " + verb + " file \"" + path + "\". " + std::strerror(c.Error));
         EXPECT_EQ(FolderEntries(out), Before(c.File));

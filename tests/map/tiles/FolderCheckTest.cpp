@@ -8,6 +8,7 @@
 
 #include "MapRunSupport.h"
 #include "core/Exception.h"
+#include "core/FileStreams.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ protected:
         ASSERT_EQ(PrepareMap(inputs, progress, options).Result, MapPreparationResult::Completed);
     }
 
-    std::string Tile(const std::string& name) const { return Out + "/" + name; }
+    std::string Tile(const std::string& name) const { return JoinPath(Out, name); }
 };
 
 TEST_F(FolderCheck, ACompleteFolderPassesWithProgressPerTile) {
@@ -106,7 +107,7 @@ TEST_F(FolderCheck, FindsMissingCorruptAndExtraTiles) {
 }
 
 TEST_F(FolderCheck, ADamagedOrMissingDescriptionIsAnError) {
-    const std::string info = Out + "/info.js";
+    const std::string info = JoinPath(Out, "info.js");
     const struct {
         const char* Damage;
         std::function<void()> Do;

@@ -7,6 +7,7 @@
 
 #include "MapRunSupport.h"
 #include "core/Exception.h"
+#include "core/FileStreams.h"
 #include "map/codec/JpegError.h"
 #include "map/codec/JpegRowReader.h"
 
@@ -53,7 +54,7 @@ protected:
 TEST_F(FailingRun, MissingOutputFolderWritesNothing) {
     Inputs.Map = WriteUniformMap(Work, "plan.jpg", 1000, 700, {1, 2, 3});
     Inputs.Folder = Work / "no such folder";
-    EXPECT_EQ(RunExpecting<EInOutError>(), "Invalid file name - " + Inputs.Folder + "/info.js");
+    EXPECT_EQ(RunExpecting<EInOutError>(), "Invalid file name - " + JoinPath(Inputs.Folder, "info.js"));
     EXPECT_FALSE(fs::exists(Inputs.Folder));
     EXPECT_EQ(FolderEntries(Work.Path().string()), (std::vector<std::string>{"out", "plan.jpg"}));
     EXPECT_EQ(Progress.Events, (std::vector<std::string>{"pos 0", "max 0"}));

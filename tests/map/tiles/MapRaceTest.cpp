@@ -11,6 +11,7 @@
 
 #include "MapRunSupport.h"
 #include "core/Exception.h"
+#include "core/FileStreams.h"
 #include "map/codec/JpegError.h"
 
 namespace {
@@ -161,7 +162,7 @@ TEST(MapRace, SecondRunIntoTheSameFolderFailsAtOnceAndWritesNothing) {
         EXPECT_EQ(PrepareMap(first, progress, Options(pipeline, 2)).Result, MapPreparationResult::Completed);
         EXPECT_EQ(secondCode, 32);
         EXPECT_EQ(secondError, "I/O error 32");
-        EXPECT_EQ(secondPath, out + "/info.js");
+        EXPECT_EQ(secondPath, JoinPath(out, "info.js"));
         // The folder holds the first run's files alone, byte for byte.
         EXPECT_EQ(FolderEntries(out), FolderEntries(reference));
         for (const auto& name : FolderEntries(reference)) {

@@ -3,7 +3,9 @@
 #include "map/tiles/MapPreparation.h"
 
 #include <gtest/gtest.h>
+#ifdef __linux__
 #include <sys/mount.h>
+#endif
 
 #include <filesystem>
 #include <set>
@@ -182,6 +184,7 @@ TEST_F(StreamingRun, DecodingErrorLeavesInfoJsAndTheBandsCompletedBeforeIt) {
     }
 }
 
+#ifdef __linux__
 // A size-limited tmpfs at a folder, unmounted with the object; skipped where mounting is not allowed.
 class SmallDisk {
 public:
@@ -230,5 +233,6 @@ TEST_F(StreamingRun, FullDiskLeavesNoPartialTile) {
         EXPECT_FALSE(fs::exists(message.substr(quote + 1, message.find('"', quote + 1) - quote - 1)));
     }
 }
+#endif
 
 }  // namespace

@@ -240,7 +240,14 @@ int RenameInFolder(FolderRef folder, const std::string& from, const std::string&
         const DWORD shown = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN);
         SetFileAttributesW(wideFrom.c_str(), shown != 0 ? shown : FILE_ATTRIBUTE_NORMAL);
     }
-    return MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : LastErrno();
+    if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_REPLACE_EXISTING)) return 0;
+    const DWORD error = GetLastError();
+    // Windows refuses access where the name is a folder; say that, as POSIX does.
+    const DWORD target = GetFileAttributesW(wideTo.c_str());
+    if (error == ERROR_ACCESS_DENIED && target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return EISDIR;
+    }
+    return ErrnoOf(error);
 }
 
 int RemoveInFolder(FolderRef folder, const std::string& name) {
