@@ -19,8 +19,12 @@ ensure_source_lines() {
     if apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Version:'; then return; fi
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-        $sudo tee /etc/apt/sources.list.d/quadrimo-deb-src.sources >/dev/null
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+            $sudo tee /etc/apt/sources.list.d/quadrimo-deb-src.sources >/dev/null
+    else
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $sudo tee /etc/apt/sources.list.d/quadrimo-deb-src.list >/dev/null
+    fi
     $sudo apt-get update -qq
 }
 
