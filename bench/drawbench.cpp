@@ -90,21 +90,11 @@ int Render(const std::string& map, int width) {
     return 0;
 }
 
-struct NoProgress : MapProgress {
-    int Position_ = 0, Max_ = 0;
-    void SetPosition(int position) override { Position_ = position; }
-    int Position() override { return Position_; }
-    void SetMax(int max) override { Max_ = max; }
-    int Max() override { return Max_; }
-    void ProcessMessages() override {}
-    void Beep() override {}
-};
-
 int Prepare(const std::string& map, int width, const std::string& out) {
     FixedMapInputs inputs;
     inputs.Map = map;
     inputs.Folder = out;
-    NoProgress progress;
+    SilentProgress progress;
     MapPreparationOptions options;
     options.Source.Width = width;
     const auto start = std::chrono::steady_clock::now();

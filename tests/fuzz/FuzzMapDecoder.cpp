@@ -19,19 +19,6 @@ namespace {
 // Pictures above this are only decoded in part: a whole run over them would slow the fuzzer down.
 constexpr int64_t kMaxRunPixels = 1 << 20;
 
-class QuietProgress : public MapProgress {
-public:
-    void SetPosition(int position) override { Position_ = position; }
-    int Position() override { return Position_; }
-    void SetMax(int max) override { Max_ = max; }
-    int Max() override { return Max_; }
-    void ProcessMessages() override {}
-    void Beep() override {}
-
-private:
-    int Position_ = 0, Max_ = 0;
-};
-
 const std::string& WorkFolder() {
     static const std::string folder = [] {
         std::string path = (std::filesystem::temp_directory_path() / ("fuzz-map-" + std::to_string(::getpid()))).string();
@@ -76,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     inputs.Map = map;
     inputs.Folder = work + "/out";
     inputs.Title = "Fuzz";
-    QuietProgress progress;
+    SilentProgress progress;
     MapPreparationOptions options;
     options.CodePage = 1252;
     options.Jobs = 1 + static_cast<int>(size % 2);

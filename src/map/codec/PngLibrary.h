@@ -1,5 +1,6 @@
-// Internal glue of the PNG readers: the library's read structures over bytes in memory or an open file, set up with
-// the program's limits and ignored chunks, their memory counted and their errors turned into a long jump.
+// Internal glue of the PNG readers: the library's read structures over bytes in memory or an open file,
+// set up with the program's limits and ignored chunks, their memory counted and their errors turned into
+// a long jump.
 #pragma once
 
 #include <png.h>
@@ -11,10 +12,10 @@
 
 #include "PngDecoder.h"
 
-/// One read of a PNG held in memory or read from an open file. The library's fatal errors copy their text into Message and jump
-/// to png_jmpbuf(Png), so every call into the library must follow a setjmp on it in a frame without
-/// objects that have destructors; warnings are kept only in LastWarning. Throws EInvalidGraphic when the library cannot
-/// be set up.
+/// One read of a PNG held in memory or read from an open file. The library's fatal errors copy their
+/// text into Message and jump to png_jmpbuf(Png), so every call into the library must follow a setjmp
+/// on it in a frame without objects that have destructors; warnings are kept only in LastWarning.
+/// Throws EInvalidGraphic when the library cannot be set up.
 class PngReadStructs {
 public:
     /// Counts the library's memory into *stats (when given) until destruction.

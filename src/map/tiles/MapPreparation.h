@@ -45,6 +45,17 @@ struct FixedMapInputs : MapInputs {
     std::string BlankImagePath() override { return BlankImage; }
 };
 
+/// Progress that shows nothing, for callers without a progress bar; the position is kept.
+struct SilentProgress : MapProgress {
+    int Position_ = 0, Max_ = 0;
+    void SetPosition(int position) override { Position_ = position; }
+    int Position() override { return Position_; }
+    void SetMax(int max) override { Max_ = max; }
+    int Max() override { return Max_; }
+    void ProcessMessages() override {}
+    void Beep() override {}
+};
+
 struct MapPreparationOptions {
     int CodePage = 0;  // 0: the system's ANSI code page
     int Jobs = 0;      // encoder threads; 0: one per core

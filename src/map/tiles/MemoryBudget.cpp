@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "LevelShrink.h"
 #include "Raster24.h"
 #include "StreamingTilePipeline.h"
 #include "TileEncodingPipeline.h"
@@ -18,6 +17,19 @@ constexpr uint64_t kFixed = 16u << 20;     // the rest of the process
 constexpr uint64_t kDefaultBudget = 1ull << 30;
 
 uint64_t Workers(int jobs) { return kPerWorker * static_cast<uint64_t>(std::max(jobs, 1)); }
+
+// The coarser levels' images at full size (each level's canvas at 1 / 2^L, rounded up): what a run
+// in pyramid order with means was first planned to hold. It holds neither them nor the canvas now,
+// so its estimate is generous; the number stays, as it decides when the automatic choice streams.
+uint64_t MeanLevelImagesBytes(const PyramidGeometry& geometry) {
+    uint64_t bytes = 0;
+    for (size_t l = 1; l < geometry.Levels.size(); ++l) {
+        const int64_t factor = geometry.Levels[l].Factor;
+        bytes += RasterBytes(static_cast<int>((geometry.CanvasWidth + factor - 1) / factor),
+                             static_cast<int>((geometry.CanvasHeight + factor - 1) / factor));
+    }
+    return bytes;
+}
 
 [[noreturn]] void NotEnoughMemory(const PyramidGeometry& geometry, uint64_t needed, const std::string& limitText) {
     throw EOutOfResources("Not enough memory for a map of " + std::to_string(geometry.MapWidth) + " × " +
@@ -33,7 +45,7 @@ uint64_t DefaultMemoryBudget(std::optional<uint64_t> availableBytes) {
 
 uint64_t InMemoryRunBytes(const PyramidGeometry& geometry, int jobs, uint64_t decodingBytes, ShrinkFilter shrink) {
     const uint64_t canvas = RasterBytes(geometry.CanvasWidth, geometry.CanvasHeight);
-    const uint64_t levels = shrink == ShrinkFilter::Mean ? MeanLevels::Bytes(geometry) : 0;
+    const uint64_t levels = shrink == ShrinkFilter::Mean ? MeanLevelImagesBytes(geometry) : 0;
     return canvas + levels + TileEncodingPipeline::HeldBytesBudget(canvas) + decodingBytes + Workers(jobs) + kFixed;
 }
 

@@ -89,8 +89,9 @@ public:
     /// The memory the drawing mode's buffers take at most: two levels' worth.
     static uint64_t DrawingBandBytes(const PyramidGeometry& geometry, int bandBuffers);
 
-    /// Every map row is decoded (or every drawn band is drawn): fills the rest of each level with background, writes the remaining
-    /// tiles and waits for all of them. Rethrows the first error of a worker.
+    /// Every map row is decoded (or every drawn band is drawn): fills the rest of each level with
+    /// background, writes the remaining tiles and waits for all of them. Rethrows the first error of a
+    /// worker.
     void Finish();
 
     /// After a failure of the decoder: waits until the tiles already handed over are written (or

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "LevelShrink.h"
 #include "TileSampler.h"
 #include "map/codec/JpegEncoder.h"
 
@@ -21,12 +20,8 @@ std::vector<TileJob> TilesInFileOrder(const PyramidGeometry& geometry) {
     return jobs;
 }
 
-int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job, bool mean) {
+int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job) {
     const LevelGeometry& level = geometry.Levels[static_cast<size_t>(job.LevelIndex)];
-    if (mean) {
-        const int64_t end = static_cast<int64_t>(job.Y + 1) * level.SquareSide;
-        return static_cast<int>(std::clamp<int64_t>(end, 0, geometry.MapHeight));
-    }
     // The tile's lowest sampled row is y*S + 255*F; rows below the map are background already.
     const int64_t lastRow = static_cast<int64_t>(job.Y) * level.SquareSide + int64_t{kTileSize - 1} * level.Factor;
     return static_cast<int>(std::clamp<int64_t>(lastRow + 1, 0, geometry.MapHeight));
@@ -36,8 +31,8 @@ uint64_t TileEncodingPipeline::HeldBytesBudget(uint64_t canvasBytes) { return (3
 
 TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry,
                                            TColor tileBackgroundRgb, int jobs, bool mapDecoded,
-                                           uint64_t heldBytesBudget, const MeanLevels* meanLevels)
-    : Canvas_(canvas), Geometry_(geometry), MeanLevels_(meanLevels), Background_(tileBackgroundRgb),
+                                           uint64_t heldBytesBudget)
+    : Canvas_(canvas), Geometry_(geometry), Background_(tileBackgroundRgb),
       Jobs_(TilesInFileOrder(geometry)) {
     if (jobs <= 1) {
         Encoder_ = std::make_unique<JpegEncoder>();
@@ -46,7 +41,7 @@ TileEncodingPipeline::TileEncodingPipeline(const Raster24& canvas, const Pyramid
     }
     const size_t count = Jobs_.size();
     RowsNeeded_.resize(count);
-    for (size_t i = 0; i < count; ++i) RowsNeeded_[i] = RowsNeeded(geometry, Jobs_[i], meanLevels != nullptr);
+    for (size_t i = 0; i < count; ++i) RowsNeeded_[i] = RowsNeeded(geometry, Jobs_[i]);
     DecodeOrder_.resize(count);
     for (size_t i = 0; i < count; ++i) DecodeOrder_[i] = i;
     std::stable_sort(DecodeOrder_.begin(), DecodeOrder_.end(),
@@ -84,16 +79,7 @@ void TileEncodingPipeline::DecodeFinished() {
 std::vector<uint8_t> TileEncodingPipeline::Encoded(JpegEncoder& encoder, TileSampler& sampler, size_t index) const {
     const TileJob& job = Jobs_[index];
     const LevelGeometry& level = Geometry_.Levels[static_cast<size_t>(job.LevelIndex)];
-    const uint8_t* const* rows = nullptr;
-    if (MeanLevels_ && job.LevelIndex > 0) {
-        // The level's own image: its tiles are cut from it pixel for pixel.
-        LevelGeometry flat = level;
-        flat.Factor = 1;
-        flat.SquareSide = kTileSize;
-        rows = sampler.Sample(MeanLevels_->Image(static_cast<size_t>(job.LevelIndex)), flat, job.X, job.Y);
-    } else {
-        rows = sampler.Sample(Canvas_, level, job.X, job.Y);
-    }
+    const uint8_t* const* rows = sampler.Sample(Canvas_, level, job.X, job.Y);
     auto bytes = encoder.Encode(kTileSize, kTileSize, rows);
     return {bytes.begin(), bytes.end()};
 }

@@ -23,12 +23,10 @@ struct TileJob {
 /// column top to bottom.
 std::vector<TileJob> TilesInFileOrder(const PyramidGeometry& geometry);
 
-/// Map rows (from the top) that tile `job` samples: it can be encoded once they are decoded. With
-/// means (`mean`) a coarser tile needs every row of its square.
-int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job, bool mean = false);
+/// Map rows (from the top) that tile `job` samples: it can be encoded once they are decoded.
+int RowsNeeded(const PyramidGeometry& geometry, const TileJob& job);
 
 class TileSampler;
-class MeanLevels;
 
 class TileEncodingPipeline : TileWork<size_t> {
 public:
@@ -36,12 +34,9 @@ public:
     /// workers with an encoder each; while the map is still being decoded (mapDecoded false) one of
     /// them stays idle so that the decoding thread keeps a core, and the others encode the tiles whose
     /// rows are complete. Finished tiles wait in memory up to a budget (0: HeldBytesBudget of the
-    /// canvas); beyond it only the tile the consumer needs next is started. With `meanLevels` the
-    /// coarser tiles are cut from those images (filled before RowsDecoded hears of their rows)
-    /// instead of sampled from the canvas.
+    /// canvas); beyond it only the tile the consumer needs next is started.
     TileEncodingPipeline(const Raster24& canvas, const PyramidGeometry& geometry, TColor tileBackgroundRgb,
-                         int jobs, bool mapDecoded, uint64_t heldBytesBudget = 0,
-                         const MeanLevels* meanLevels = nullptr);
+                         int jobs, bool mapDecoded, uint64_t heldBytesBudget = 0);
     ~TileEncodingPipeline();
     TileEncodingPipeline(const TileEncodingPipeline&) = delete;
     TileEncodingPipeline& operator=(const TileEncodingPipeline&) = delete;
@@ -72,7 +67,6 @@ private:
 
     const Raster24& Canvas_;
     const PyramidGeometry& Geometry_;
-    const MeanLevels* MeanLevels_;
     TColor Background_;
     std::vector<TileJob> Jobs_;
     std::vector<int> RowsNeeded_;

@@ -87,8 +87,7 @@ int OpenFolder(const std::string& path, int& fd) {
 int LockFolder(FolderRef folder, int& lockFd) {
     // The lock is on the folder itself, which is never renamed, so it needs no descriptor of its own.
     lockFd = -1;
-    if (::flock(folder.Fd, LOCK_EX | LOCK_NB) == 0) return 0;
-    return errno == EWOULDBLOCK ? EWOULDBLOCK : errno;
+    return ::flock(folder.Fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
 }
 
 int CreateFileExclusively(FolderRef folder, const std::string& name, int& fd) {
